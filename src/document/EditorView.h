@@ -1,0 +1,50 @@
+#pragma once
+
+#include "document/Colours.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// Pointer shapes over the canvas.
+enum class MousePointer : int16_t {
+    Arrow = 1,
+    Cross = 2,     // a drawing tool is armed
+    SizeNESW = 6,  // top-right and bottom-left corners
+    SizeNS = 7,    // top and bottom sides
+    SizeNWSE = 8,  // top-left and bottom-right corners
+    SizeWE = 9,    // left and right sides
+    SizeAll = 15,  // moving, or over a polygon vertex
+};
+
+// The canvas's position inside its viewport (0 or negative when scrolled) and its size,
+// in canvas units.
+struct CanvasGeometry {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+};
+
+// Everything the editing code asks of the screen. The main window implements it with
+// widgets; tests implement it with a recorder.
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+
+    // The canvas. Refresh repaints the image and the box areas and wipes every line
+    // drawn since the last Refresh; Line draws above them in the current pen colour.
+    virtual void Refresh() = 0;
+    virtual void SetForeColor(Rgb colour) = 0;
+    virtual void Line(float x1, float y1, float x2, float y2) = 0;
+    virtual void SetMousePointer(MousePointer pointer) = 0;
+    virtual CanvasGeometry InnerPictGeometry() const = 0;
+
+    // The status bar: the pointer position, and notices such as a reached limit.
+    virtual void SetStatusText(const QString& text) = 0;
+    virtual void ShowNotice(const QString& text) = 0;
+
+    // The map name box and the output window.
+    virtual QString MapNameText() const = 0;
+    virtual void AppendOutputAndShow(const QString& text) = 0;
+};

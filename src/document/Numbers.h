@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The map stores counts, indices and polygon vertices as 16-bit integers and box
+// geometry as single-precision floats; these helpers keep conversions between the
+// two exact and never let a 16-bit value wrap around.
+
+constexpr int16_t kInt16Max = INT16_MAX;
+constexpr int16_t kInt16Min = INT16_MIN;
+
+// Nearest whole number, an exact half going to the even neighbour (22.5 -> 22, 23.5 -> 24).
+double RoundHalfEven(double value);
+
+// Clamps to the 16-bit range; NaN becomes 0.
+int16_t SaturateToInt16(double value);
+
+// A float stored into a 16-bit field: rounded half to even, then saturated.
+int16_t RoundToInt16(double value);
+
+// 16-bit sums and differences that stop at the ends of the range instead of wrapping.
+int16_t SaturatingAdd(int16_t a, int16_t b);
+int16_t SaturatingSubtract(int16_t a, int16_t b);
+
+// The shortest decimal text that reads back as the same float, with "." as the
+// separator in every locale and no exponent: 10, -3.5, 0.1, 250.25.
+QString FormatSingle(float value);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QWidget>
+
+class MainForm : public QWidget {
+    Q_OBJECT
+public:
+    MainForm();
+};

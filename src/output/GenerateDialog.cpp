@@ -1,0 +1,99 @@
+#include "output/GenerateDialog.h"
+
+#include "forms/FormFonts.h"
+#include "forms/WindowIcon.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+const QColor kBackground(224, 224, 224);
+
+QString WithLineBreaksForDisplay(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+GenerateDialog::GenerateDialog()
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Output"));
+    setWindowIcon(KorvelIcon());
+    setFont(FormFont());
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    setPalette(palette);
+    setFixedSize(492, 224);
+    move(184, 250);
+
+    // Tab order follows creation order: Close, the text, Copy.
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton->setGeometry(400, 192, 81, 25);
+
+    // A plain-text editor lays out only the lines on screen, so a map of tens of
+    // thousands of areas appears at once.
+    m_outputText = new QPlainTextEdit(this);
+    m_outputText->setGeometry(8, 40, 473, 145);
+    m_outputText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_outputText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_outputText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_outputText->setTabChangesFocus(true);
+
+    m_copyButton = new QPushButton(QStringLiteral("Copy the whole text"), this);
+    m_copyButton->setGeometry(8, 8, 129, 25);
+    m_copyButton->setFont(FormFont(8.25, true));
+
+    connect(m_copyButton, &QPushButton::clicked, this, &GenerateDialog::CopyButton_Click);
+    connect(m_closeButton, &QPushButton::clicked, this, &GenerateDialog::Close_Click);
+}
+
+void GenerateDialog::AppendText(const QString& text)
+{
+    QTextDocument* document = m_outputText->document();
+    // An appended map is not an edit the user should undo keystroke by keystroke,
+    // and the undo record of a large map would cost as much as the text itself.
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(WithLineBreaksForDisplay(text));
+    document->setUndoRedoEnabled(true);
+}
+
+void GenerateDialog::ShowAndRaise()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+QString GenerateDialog::Text() const
+{
+    QString text = m_outputText->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void GenerateDialog::CopyButton_Click()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(Text());
+}
+
+void GenerateDialog::Close_Click()
+{
+    hide();
+}
