@@ -36,14 +36,20 @@ int16_t SaturatingSubtract(int16_t a, int16_t b)
     return SaturateToInt16(static_cast<int>(a) - static_cast<int>(b));
 }
 
+size_t WriteSingle(float value, char (&buffer)[kSingleTextCapacity])
+{
+    if (value == 0.0f) { // also -0, which would otherwise print as "-0"
+        buffer[0] = '0';
+        return 1;
+    }
+    // Fixed notation never needs more than 1 sign + 39 integer digits + point + 45
+    // fraction digits; infinity and NaN come out as "inf" and "nan".
+    const auto result = std::to_chars(buffer, buffer + kSingleTextCapacity, value, std::chars_format::fixed);
+    return static_cast<size_t>(result.ptr - buffer);
+}
+
 QString FormatSingle(float value)
 {
-    if (value == 0.0f)
-        return QStringLiteral("0"); // also for -0, which would otherwise print as "-0"
-    if (!std::isfinite(value))
-        return std::isnan(value) ? QStringLiteral("NaN") : (value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity"));
-    // The longest fixed-notation float is 1 sign + 39 integer digits + point + 45 fraction digits.
-    char buffer[128];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
+    char buffer[kSingleTextCapacity];
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(WriteSingle(value, buffer)));
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 
 // The map stores counts, indices and polygon vertices as 16-bit integers and box
@@ -27,3 +28,7 @@ int16_t SaturatingSubtract(int16_t a, int16_t b);
 // The shortest decimal text that reads back as the same float, with "." as the
 // separator in every locale and no exponent: 10, -3.5, 0.1, 250.25.
 QString FormatSingle(float value);
+
+// The same text written into a caller's buffer, for hot loops; returns its length.
+constexpr size_t kSingleTextCapacity = 96;
+size_t WriteSingle(float value, char (&buffer)[kSingleTextCapacity]);

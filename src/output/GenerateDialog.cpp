@@ -73,7 +73,10 @@ void GenerateDialog::AppendText(const QString& text)
 
 void GenerateDialog::ShowAndRaise()
 {
-    show();
+    if (!isVisible()) {
+        show();
+        return;
+    }
     raise();
     activateWindow();
 }

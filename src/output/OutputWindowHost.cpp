@@ -1,0 +1,21 @@
+#include "output/OutputWindowHost.h"
+
+#include "output/GenerateDialog.h"
+
+OutputWindowHost::~OutputWindowHost()
+{
+    Unload();
+}
+
+void OutputWindowHost::AppendAndShow(const QString& text)
+{
+    if (!m_dialog)
+        m_dialog = new GenerateDialog;
+    m_dialog->AppendText(text);
+    m_dialog->ShowAndRaise();
+}
+
+void OutputWindowHost::Unload()
+{
+    delete m_dialog.data();
+}
