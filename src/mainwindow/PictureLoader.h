@@ -1,0 +1,27 @@
+#pragma once
+
+#include "document/Numbers.h"
+
+#include <QImage>
+#include <QString>
+
+// The largest picture New Imagemap opens. A 150-megapixel camera frame still fits; beyond this
+// the decoded picture and its screen copy would take gigabytes.
+constexpr int kMaxPictureMegapixels = 200;
+
+// Areas are placed by 16-bit pixel positions, so a longer side could not be reached.
+constexpr int kMaxPictureSide = kInt16Max;
+
+struct LoadedPicture {
+    // Null when the file could not be used. Otherwise RGB32, or ARGB32_Premultiplied when the
+    // picture has transparency, so the canvas can make its pixmap without converting again.
+    QImage image;
+    // When the image is null: one or two sentences for a message box, naming the file and the reason.
+    QString error;
+    // When the picture opened but part of it is missing: a line for the status bar.
+    QString warning;
+};
+
+// Reads a JPEG, GIF, BMP, PNG or WebP file for New Imagemap, turned the way its EXIF orientation
+// says (as browsers show it). Never throws; every failure comes back as `error`.
+LoadedPicture LoadPicture(const QString& path);
