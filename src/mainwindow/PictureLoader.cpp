@@ -13,7 +13,9 @@ namespace {
 constexpr qint64 kMaxPicturePixels = qint64(kMaxPictureMegapixels) * 1000000;
 
 // Room for the largest admitted picture at 8 bytes a pixel, which is what a 16-bit PNG decodes
-// to. Qt's default of 128 MB would refuse even a 12000 x 9000 photo at 4 bytes a pixel.
+// to. Qt's default of 128 MB would refuse even a 12000 x 9000 photo at 4 bytes a pixel. A picture
+// decoded into the blank image of BlankImageFor never meets the limit; GIF and WebP, whose pixel
+// format is known only once decoded, do.
 constexpr int kAllocationLimitMegabytes = int((kMaxPicturePixels * 8 + (1 << 20) - 1) >> 20);
 
 // A file that ends early goes unreported by most of Qt 6.4's decoders: JPEG fills the rest grey
