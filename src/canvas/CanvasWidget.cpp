@@ -55,6 +55,13 @@ QRectF ShapeBounds(const BoxArea& shape)
     return QRectF(shape.Left, shape.Top, shape.Width, shape.Height).adjusted(-margin, -margin, margin, margin);
 }
 
+// The pixel a one-pixel pen covers for a canvas point, kept within int range.
+QPoint PixelPoint(float x, float y)
+{
+    constexpr float kFar = 1e8f;
+    return QPoint(qRound(std::clamp(x, -kFar, kFar)), qRound(std::clamp(y, -kFar, kFar)));
+}
+
 QRect PaintableRect(const QRectF& bounds)
 {
     if (bounds.isEmpty())
@@ -89,12 +96,6 @@ void CanvasWidget::Refresh()
     m_overlay.Clear();
     m_overlay.TakeNewBounds();
     m_refreshPending = true;
-    ScheduleSync();
-}
-
-void CanvasWidget::Line(float x1, float y1, float x2, float y2)
-{
-    m_overlay.Append(x1, y1, x2, y2, m_foreColor);
     ScheduleSync();
 }
 
@@ -205,27 +206,33 @@ void CanvasWidget::PaintShape(QPainter& painter, const BoxArea& shape, const QRe
 
 void CanvasWidget::PaintOverlay(QPainter& painter, const QRect& exposed) const
 {
-    // Lines are culled against the exposed rectangle and drawn in runs of one colour,
-    // keeping their order so that later lines lie on top.
+    // Lines are culled against the exposed rectangle. Consecutive lines of one colour
+    // that join end to start, as polygon edges do, go out as one polyline of whole
+    // pixels, which the raster engine draws much faster than separate lines of
+    // fractional points; order is kept, so later lines still lie on top.
     const QRectF area = QRectF(exposed).adjusted(-1, -1, 1, 1);
-    std::vector<QLineF> run;
-    run.reserve(256);
-    Rgb runColour{};
+    std::vector<QPoint>& chain = m_chain;
+    chain.clear();
+    Rgb chainColour{};
     auto flush = [&] {
-        if (run.empty())
+        if (chain.empty())
             return;
-        painter.setPen(QPen(ToQColor(runColour), 1));
-        painter.drawLines(run.data(), static_cast<int>(run.size()));
-        run.clear();
+        painter.setPen(QPen(ToQColor(chainColour), 1));
+        painter.drawPolyline(chain.data(), static_cast<int>(chain.size()));
+        chain.clear();
     };
     for (const SegmentList::Segment& s : m_overlay.Segments()) {
         if (std::max(s.x1, s.x2) < area.left() || std::min(s.x1, s.x2) > area.right()
             || std::max(s.y1, s.y2) < area.top() || std::min(s.y1, s.y2) > area.bottom())
             continue;
-        if (!run.empty() && s.colour != runColour)
+        const QPoint start = PixelPoint(s.x1, s.y1);
+        if (!chain.empty() && (s.colour != chainColour || chain.back() != start))
             flush();
-        runColour = s.colour;
-        run.emplace_back(s.x1, s.y1, s.x2, s.y2);
+        if (chain.empty()) {
+            chainColour = s.colour;
+            chain.push_back(start);
+        }
+        chain.push_back(PixelPoint(s.x2, s.y2));
     }
     flush();
 }

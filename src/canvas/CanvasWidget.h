@@ -6,6 +6,7 @@
 #include "document/ImagemapDocument.h"
 
 #include <QPixmap>
+#include <QPoint>
 #include <QWidget>
 
 #include <vector>
@@ -28,7 +29,14 @@ public:
     void Refresh();
     void SetForeColor(Rgb colour) { m_foreColor = colour; }
     Rgb ForeColor() const { return m_foreColor; }
-    void Line(float x1, float y1, float x2, float y2);
+    void Line(float x1, float y1, float x2, float y2)
+    {
+        // When a Refresh is pending the whole canvas is painted anyway, so the lines'
+        // extent need not be tracked.
+        m_overlay.Append(x1, y1, x2, y2, m_foreColor, !m_refreshPending);
+        if (!m_syncScheduled)
+            ScheduleSync();
+    }
     void SetMousePointer(MousePointer pointer);
     MousePointer CurrentMousePointer() const { return m_mousePointer; }
 
@@ -75,6 +83,7 @@ private:
     MousePointer m_mousePointer = MousePointer::Arrow;
     BoxArea m_polyShape;
     std::vector<BoxArea> m_shownShapes; // the box areas as last painted
+    mutable std::vector<QPoint> m_chain; // scratch space of PaintOverlay, kept to avoid allocating per paint
     bool m_refreshPending = false;
     bool m_syncScheduled = false;
 };

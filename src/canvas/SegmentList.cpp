@@ -7,9 +7,8 @@ void SegmentList::Clear()
     m_segments.clear();
 }
 
-void SegmentList::Append(float x1, float y1, float x2, float y2, Rgb colour)
+void SegmentList::GrowNewBounds(float x1, float y1, float x2, float y2)
 {
-    m_segments.push_back({x1, y1, x2, y2, colour});
     const float left = std::min(x1, x2), right = std::max(x1, x2);
     const float top = std::min(y1, y2), bottom = std::max(y1, y2);
     if (!m_hasNew) {

@@ -1,13 +1,13 @@
 #include "output/GenerateDialog.h"
 
 #include "forms/FormFonts.h"
+#include "output/ChunkedTextAppender.h"
 #include "forms/WindowIcon.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
@@ -54,6 +54,9 @@ GenerateDialog::GenerateDialog()
     m_copyButton = new QPushButton(QStringLiteral("Copy the whole text"), this);
     m_copyButton->setGeometry(8, 8, 129, 25);
     m_copyButton->setFont(FormFont(8.25, true));
+    ShrinkFontToFit(m_copyButton, m_copyButton->text(), m_copyButton->width() - 8); // room for the bevel
+
+    m_appender = new ChunkedTextAppender(m_outputText);
 
     connect(m_copyButton, &QPushButton::clicked, this, &GenerateDialog::CopyButton_Click);
     connect(m_closeButton, &QPushButton::clicked, this, &GenerateDialog::Close_Click);
@@ -61,14 +64,7 @@ GenerateDialog::GenerateDialog()
 
 void GenerateDialog::AppendText(const QString& text)
 {
-    QTextDocument* document = m_outputText->document();
-    // An appended map is not an edit the user should undo keystroke by keystroke,
-    // and the undo record of a large map would cost as much as the text itself.
-    document->setUndoRedoEnabled(false);
-    QTextCursor cursor(document);
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(WithLineBreaksForDisplay(text));
-    document->setUndoRedoEnabled(true);
+    m_appender->Append(WithLineBreaksForDisplay(text));
 }
 
 void GenerateDialog::ShowAndRaise()
@@ -83,6 +79,7 @@ void GenerateDialog::ShowAndRaise()
 
 QString GenerateDialog::Text() const
 {
+    m_appender->Flush();
     QString text = m_outputText->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     text.replace(QChar::LineSeparator, QLatin1String("\r\n"));

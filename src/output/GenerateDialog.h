@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ChunkedTextAppender;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -14,7 +15,8 @@ public:
     GenerateDialog();
 
     // The text box's text becomes its current text followed by text; CR LF pairs
-    // become line breaks.
+    // become line breaks. A long text shows its first lines at once and the rest
+    // within moments; Text and Copy always take all of it.
     void AppendText(const QString& text);
     // Shows the window modeless, or only brings it forward when it is already visible.
     void ShowAndRaise();
@@ -32,4 +34,5 @@ private:
     QPlainTextEdit* m_outputText;
     QPushButton* m_copyButton;
     QPushButton* m_closeButton;
+    ChunkedTextAppender* m_appender;
 };

@@ -15,6 +15,11 @@ void OutputWindowHost::AppendAndShow(const QString& text)
     m_dialog->ShowAndRaise();
 }
 
+GenerateDialog* OutputWindowHost::Dialog() const
+{
+    return m_dialog.data();
+}
+
 void OutputWindowHost::Unload()
 {
     delete m_dialog.data();

@@ -17,7 +17,7 @@ public:
     void AppendAndShow(const QString& text);
     // Discards the window, as closing the main window does.
     void Unload();
-    GenerateDialog* Dialog() const { return m_dialog; }
+    GenerateDialog* Dialog() const;
 
 private:
     QPointer<GenerateDialog> m_dialog;

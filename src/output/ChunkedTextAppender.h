@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QPlainTextEdit;
+
+// Appends text to the end of a plain-text editor in slices of whole lines: the first
+// slice goes in at once, so that even a map of tens of thousands of areas shows its
+// first lines immediately, and the rest follows slice by slice from the event loop
+// without freezing the window. Line breaks are "\n".
+class ChunkedTextAppender : public QObject {
+public:
+    explicit ChunkedTextAppender(QPlainTextEdit* editor);
+
+    void Append(const QString& text);
+    // Puts everything still waiting into the editor now.
+    void Flush();
+    bool IsPending() const { return !m_pending.isEmpty(); }
+
+private:
+    void InsertLines(qsizetype lineCount);
+
+    QPlainTextEdit* m_editor;
+    QString m_pending;
+    qsizetype m_offset = 0; // how much of m_pending is already in the editor
+    QTimer m_timer;
+};
