@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFrame>
+
+class QScrollBar;
+
+// The viewport OuterPict: a bordered frame whose client area clips the canvas, which
+// scrolls by moving inside it. The mouse wheel over it drives the scroll bars.
+class ViewportFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit ViewportFrame(QWidget* parent);
+
+    // The widget inside the border that holds the canvas.
+    QWidget* ClientArea() const { return m_client; }
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    void SetScrollBars(QScrollBar* horizontal, QScrollBar* vertical);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    QWidget* m_client;
+    QScrollBar* m_horizontal = nullptr;
+    QScrollBar* m_vertical = nullptr;
+};

@@ -1,0 +1,440 @@
+#include "canvas/CanvasWidget.h"
+#include "forms/ScrollBarControl.h"
+#include "forms/ViewportFrame.h"
+#include "help/HelpAboutDialog.h"
+#include "mainwindow/FocusWatch.h"
+#include "mainwindow/KeyPreview.h"
+#include "mainwindow/MainForm.h"
+#include "output/GenerateDialog.h"
+#include "support/DocumentBuilders.h"
+#include "support/ModalAnswer.h"
+#include "support/ScriptedFileDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <functional>
+
+using ControlOf = std::function<QWidget*(const MainFormControls&)>;
+using FormAction = std::function<void(MainForm&)>;
+Q_DECLARE_METATYPE(ControlOf)
+Q_DECLARE_METATYPE(FormAction)
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void windowAsDesigned();
+    void controlsAsDesigned_data();
+    void controlsAsDesigned();
+    void tabOrder();
+    void toolButtonsArmATool_data();
+    void toolButtonsArmATool();
+    void newImagemapAsksForAPicture();
+    void cancelledOrFailedNewImagemapKeepsTheMap_data();
+    void cancelledOrFailedNewImagemapKeepsTheMap();
+    void newImagemapStartsAnEmptyMap();
+    void droppedPictureOpens();
+    void largePictureScrolls();
+    void generateAppendsAcrossClose();
+    void helpOpensOneWindow();
+    void closingTheMainWindowDiscardsTheOthers();
+    void focusWatch_data();
+    void focusWatch();
+    void focusWatchRepaintsWhenFocusLeaves();
+    void keyPreviewSeesKeysFirst();
+
+private:
+    QString MakePicture(const QString& name, int width, int height);
+    QTemporaryDir m_dir;
+};
+
+void MainFormTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+QString MainFormTest::MakePicture(const QString& name, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(30, 120, 200));
+    const QString path = m_dir.filePath(name);
+    if (!image.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void MainFormTest::windowAsDesigned()
+{
+    MainForm form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Korvel v1.0"));
+    QCOMPARE(form.size(), QSize(465, 473));
+    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(224, 224, 224));
+    const ImagemapDocument& doc = form.Document();
+    QCOMPARE(doc.toolMode, ToolMode::Arrow);
+    QCOMPARE(doc.boxCount + doc.polyCount + doc.selBox + doc.selPoly, 0);
+    QVERIFY(!form.Controls().InnerPict->HasPicture());
+}
+
+void MainFormTest::controlsAsDesigned_data()
+{
+    QTest::addColumn<ControlOf>("control");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+    auto row = [](const char* name, ControlOf control, QRect geometry, const char* tooltip, const char* text,
+                  bool enabled) {
+        QTest::newRow(name) << control << geometry << QString(tooltip) << QString(text) << enabled;
+    };
+    row("newButton", [](auto& c) { return c.newButton; }, {8, 0, 33, 33}, "New Imagemap", "", true);
+    row("rectButton", [](auto& c) { return c.rectButton; }, {152, 0, 33, 33}, "Rectangle Tool", "", false);
+    row("circleButton", [](auto& c) { return c.circleButton; }, {184, 0, 33, 33}, "Circle Tool", "", false);
+    row("polyButton", [](auto& c) { return c.polyButton; }, {216, 0, 33, 33}, "Polygon Tool", "", false);
+    row("generateButton", [](auto& c) { return c.generateButton; }, {264, 0, 33, 33}, "Generate Imagemap", "",
+        false);
+    row("helpaboutButton", [](auto& c) { return c.helpaboutButton; }, {424, 0, 33, 33}, "Help", "", true);
+    row("MapNameText", [](auto& c) { return c.MapNameText; }, {208, 56, 113, 19}, "The name of the imagemap", "",
+        false);
+    row("HrefText", [](auto& c) { return c.HrefText; }, {208, 80, 249, 19},
+        "The url which the selected object is pointed to", "", false);
+    row("AltText", [](auto& c) { return c.AltText; }, {208, 104, 249, 19}, "The alt text of the selected object", "",
+        false);
+    row("MapNameLabel", [](auto& c) { return c.MapNameLabel; }, {8, 56, 161, 17}, "", "The name of the imagemap:",
+        true);
+    row("HrefLabel", [](auto& c) { return c.HrefLabel; }, {8, 80, 185, 17}, "", "The URL of the selected shape:",
+        true);
+    row("AltLabel", [](auto& c) { return c.AltLabel; }, {8, 104, 201, 17}, "", "The alt text of the selected shape:",
+        true);
+    // With no picture the viewport fills the window between the panel and the status bar.
+    row("OuterPict", [](auto& c) { return c.OuterPict; }, {0, 144, 465, 473 - 144 - kStatusBarHeight}, "", "", true);
+    row("InnerPict", [](auto& c) { return c.InnerPict; }, {0, 0, 0, 0}, "", "", false);
+}
+
+void MainFormTest::controlsAsDesigned()
+{
+    QFETCH(ControlOf, control);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+    MainForm form;
+    QWidget* widget = control(form.Controls());
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->toolTip(), tooltip);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->font().bold());
+        // The caption fits its design width, whatever face stands in for the original.
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(text) <= geometry.width());
+    }
+    if (auto* button = qobject_cast<QToolButton*>(widget))
+        QVERIFY(!button->icon().isNull());
+    QCOMPARE(widget->isEnabled(), enabled);
+    QVERIFY(!form.Controls().HBar->Bar()->isVisibleTo(&form));
+    QVERIFY(!form.Controls().VBar->Bar()->isVisibleTo(&form));
+}
+
+void MainFormTest::tabOrder()
+{
+    MainForm form;
+    const MainFormControls& c = form.Controls();
+    const QList<QWidget*> expected = {c.newButton, c.rectButton,   c.circleButton, c.polyButton,
+                                      c.generateButton, c.MapNameText, c.HrefText, c.AltText,
+                                      c.VBar->Bar(), c.HBar->Bar(), c.InnerPict,  c.helpaboutButton};
+    QWidget* widget = c.newButton;
+    for (QWidget* next : expected) {
+        QCOMPARE(widget, next);
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus)
+            widget = widget->nextInFocusChain();
+    }
+}
+
+void MainFormTest::toolButtonsArmATool_data()
+{
+    QTest::addColumn<FormAction>("press");
+    QTest::addColumn<ToolMode>("mode");
+    QTest::newRow("rectangle") << FormAction([](MainForm& f) { f.Controls().rectButton->click(); }) << ToolMode::Rect;
+    QTest::newRow("circle") << FormAction([](MainForm& f) { f.Controls().circleButton->click(); }) << ToolMode::Circle;
+    QTest::newRow("polygon") << FormAction([](MainForm& f) { f.Controls().polyButton->click(); }) << ToolMode::Poly;
+}
+
+void MainFormTest::toolButtonsArmATool()
+{
+    QFETCH(FormAction, press);
+    QFETCH(ToolMode, mode);
+    MainForm form;
+    QVERIFY(form.OpenImage(MakePicture("tools.png", 100, 100)));
+    AddTestBox(form.Document(), 10, 10, 20, 20);
+    SelectTestBox(form.Document(), 1);
+    press(form);
+    QCOMPARE(form.Document().toolMode, mode);
+    QCOMPARE(form.Controls().InnerPict->CurrentMousePointer(), MousePointer::Cross);
+    QCOMPARE(form.Document().selBox, int16_t(1)); // the selection stays, magenta
+    QCOMPARE(form.Document().Shape[1].BorderColor, SelectedColour);
+}
+
+void MainFormTest::newImagemapAsksForAPicture()
+{
+    ScriptedFileDialog dialogs;
+    MainForm form(&dialogs);
+    form.Document().imagePath = "/pictures/previous.jpg";
+    dialogs.Cancel();
+    form.Controls().newButton->click();
+    QCOMPARE(dialogs.requests.size(), size_t(1));
+    const FileDialogRequest& request = dialogs.requests.front();
+    QCOMPARE(request.title, QStringLiteral("Open an Image File"));
+    QCOMPARE(request.owner, static_cast<QWidget*>(&form));
+    QCOMPARE(request.flags, 0x1004u);
+    QCOMPARE(request.fileName, QStringLiteral("/pictures/previous.jpg"));
+    QCOMPARE(request.filters.size(), 5);
+    // A cancel leaves one NUL in the path, so the next dialog starts without a name.
+    QCOMPARE(form.Document().imagePath, QString(QChar(0)));
+}
+
+void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap_data()
+{
+    QTest::addColumn<QString>("choice"); // empty: cancel
+    QTest::addColumn<bool>("message");
+    QTest::newRow("cancelled") << QString() << false;
+    QTest::newRow("not a picture") << QStringLiteral("notes.jpg") << true;
+    QTest::newRow("gone") << QStringLiteral("vanished.png") << true;
+}
+
+void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap()
+{
+    QFETCH(QString, choice);
+    QFETCH(bool, message);
+    ScriptedFileDialog dialogs;
+    MainForm form(&dialogs);
+    QVERIFY(form.OpenImage(MakePicture("keep.png", 200, 150)));
+    ImagemapDocument& doc = form.Document();
+    AddTestBox(doc, 10, 10, 20, 20, kRectangleShape, "a.html");
+    AddTestPolygon(doc, {{50, 50}, {90, 50}, {70, 90}});
+    SelectTestPolygon(doc, 1);
+    const ImagemapDocument before = doc;
+
+    QString path;
+    if (choice.isEmpty()) {
+        dialogs.Cancel();
+    } else {
+        path = m_dir.filePath(choice);
+        if (choice.startsWith("notes")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("shopping list\n");
+        }
+        dialogs.ChooseFile(path);
+    }
+    ModalAnswer answer;
+    form.newButton_Click();
+
+    QCOMPARE(answer.seen, message);
+    if (message)
+        QVERIFY2(answer.text.contains(choice), qPrintable(answer.text));
+    ImagemapDocument after = doc;
+    after.imagePath = before.imagePath; // the dialog's own memory of the last choice
+    QVERIFY(after == before);
+    QCOMPARE(form.Controls().InnerPict->size(), QSize(200, 150));
+}
+
+void MainFormTest::newImagemapStartsAnEmptyMap()
+{
+    ScriptedFileDialog dialogs;
+    MainForm form(&dialogs);
+    QVERIFY(form.OpenImage(MakePicture("first.png", 200, 150)));
+    ImagemapDocument& doc = form.Document();
+    for (int i = 0; i < 3; ++i)
+        AddTestBox(doc, 10.f * i, 10, 5, 5, kRectangleShape, QString("box%1").arg(i + 1));
+    AddTestPolygon(doc, {{1, 1}, {9, 1}, {5, 9}}, true, "poly1");
+    AddTestPolygon(doc, {{1, 1}, {9, 1}}, false, "poly2");
+    doc.buildingPoly = 2;
+    SelectTestBox(doc, 2);
+    doc.Shape[0] = BoxArea{1, 2, 3, 4, kCircleShape, NormalColour, false, 1};
+    doc.boxUrl[0] = "clipped.html";
+    doc.clipKind = AreaKind::Box;
+    doc.toolMode = ToolMode::Poly;
+    form.Controls().MapNameText->setText("kept");
+    form.Controls().HrefText->setText("panel text");
+
+    dialogs.ChooseFile(MakePicture("second.bmp", 320, 240));
+    form.Controls().newButton->click();
+
+    QCOMPARE(doc.boxCount, int16_t(0));
+    QCOMPARE(doc.polyCount, int16_t(0));
+    QCOMPARE(doc.selBox + doc.selPoly + doc.drawingBox + doc.buildingPoly, 0);
+    QCOMPARE(doc.Shape.size(), size_t(1));
+    QCOMPARE(doc.boxUrl.size(), size_t(2));
+    QCOMPARE(doc.boxUrl[0], QStringLiteral("clipped.html")); // the clipboard survives
+    QCOMPARE(doc.boxUrl[1], QStringLiteral("box1"));         // so does the spare element
+    QCOMPARE(doc.Shape[0].Shape, kCircleShape);
+    QCOMPARE(doc.clipKind, AreaKind::Box);
+    QCOMPARE(doc.toolMode, ToolMode::Poly);
+    QCOMPARE(doc.imagePath, dialogs.answer.chosenPath);
+    QCOMPARE(form.Controls().MapNameText->text(), QStringLiteral("kept"));
+    QCOMPARE(form.Controls().HrefText->text(), QStringLiteral("panel text"));
+    QCOMPARE(form.Controls().InnerPict->size(), QSize(320, 240));
+    for (QWidget* control : std::initializer_list<QWidget*>{form.Controls().rectButton, form.Controls().circleButton,
+                                                            form.Controls().polyButton, form.Controls().generateButton,
+                                                            form.Controls().InnerPict, form.Controls().MapNameText})
+        QVERIFY(control->isEnabled());
+}
+
+void MainFormTest::droppedPictureOpens()
+{
+    MainForm form;
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(MakePicture("dropped.jpg", 64, 48))});
+    QDragEnterEvent enter(QPoint(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&form, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&form, &drop);
+    QCOMPARE(form.Controls().InnerPict->size(), QSize(64, 48));
+}
+
+void MainFormTest::largePictureScrolls()
+{
+    MainForm form;
+    form.resize(465, 473);
+    QVERIFY(form.OpenImage(MakePicture("large.png", 1000, 800)));
+    const MainFormControls& c = form.Controls();
+    QVERIFY(c.HBar->Bar()->isVisibleTo(&form));
+    QVERIFY(c.VBar->Bar()->isVisibleTo(&form));
+    const int viewportWidth = c.OuterPict->ScaleWidth();
+    const int viewportHeight = c.OuterPict->ScaleHeight();
+    QCOMPARE(int(c.HBar->Max()), viewportWidth - 1000);
+    QCOMPARE(int(c.VBar->Max()), viewportHeight - 800);
+    QCOMPARE(int(c.HBar->LargeChange()), viewportWidth);
+
+    c.HBar->Bar()->setValue(c.HBar->Bar()->maximum()); // the thumb at the right end
+    QCOMPARE(c.InnerPict->x(), viewportWidth - 1000);
+
+    // A window larger than the picture needs no bars.
+    form.show();
+    form.resize(1200, 1100);
+    QTRY_COMPARE(form.size(), QSize(1200, 1100));
+    QVERIFY(!c.HBar->Bar()->isVisibleTo(&form));
+    QVERIFY(!c.VBar->Bar()->isVisibleTo(&form));
+}
+
+void MainFormTest::generateAppendsAcrossClose()
+{
+    MainForm form;
+    QVERIFY(form.OpenImage(MakePicture("generate.png", 100, 100)));
+    AddTestBox(form.Document(), 10, 20, 100, 50, kRectangleShape, "a.html", "A");
+    form.Controls().MapNameText->setText("m");
+    form.Document().toolMode = ToolMode::Circle;
+    form.Controls().generateButton->click();
+    QCOMPARE(form.Document().toolMode, ToolMode::Arrow);
+    GenerateDialog* output = form.Output().Dialog();
+    QVERIFY(output && output->isVisible());
+    output->CloseButton()->click();
+    form.Controls().generateButton->click();
+    const QString map = "<map name=\"m\">\r\n<area href=\"a.html\" alt=\"A\" coords=\"10,20,110,70\">\r\n</map>";
+    QCOMPARE(output->Text(), map + map);
+}
+
+void MainFormTest::helpOpensOneWindow()
+{
+    MainForm form;
+    form.Controls().helpaboutButton->click();
+    QPointer<HelpAboutDialog> help = form.HelpDialog();
+    QVERIFY(help && help->isVisible());
+    form.Controls().helpaboutButton->click();
+    QCOMPARE(form.HelpDialog(), help.data());
+}
+
+void MainFormTest::closingTheMainWindowDiscardsTheOthers()
+{
+    MainForm form;
+    form.show();
+    form.Controls().helpaboutButton->click();
+    form.generateButton_Click();
+    QPointer<HelpAboutDialog> help = form.HelpDialog();
+    QPointer<GenerateDialog> output = form.Output().Dialog();
+    QVERIFY(help && output);
+    form.close();
+    QVERIFY(help.isNull());
+    QVERIFY(output.isNull());
+}
+
+void MainFormTest::focusWatch_data()
+{
+    QTest::addColumn<QList<int>>("focus"); // 0 start, 1 and 2 other widgets, -1 another program
+    QTest::addColumn<QList<bool>>("repaints");
+    QTest::newRow("leaving once repaints once") << QList<int>{0, 1, 2} << QList<bool>{false, true, false};
+    QTest::newRow("back and away again") << QList<int>{0, 1, 0, 2} << QList<bool>{false, true, false, true};
+    QTest::newRow("nothing before the focus was on the start")
+        << QList<int>{1, 2} << QList<bool>{false, false};
+    QTest::newRow("another program does nothing") << QList<int>{0, -1, 1, -1}
+                                                  << QList<bool>{false, false, true, false};
+}
+
+void MainFormTest::focusWatch()
+{
+    QFETCH(QList<int>, focus);
+    QFETCH(QList<bool>, repaints);
+    int widgets[3];
+    FocusWatch watch(&widgets[0]);
+    for (int i = 0; i < focus.size(); ++i) {
+        const void* focused = focus[i] < 0 ? nullptr : &widgets[focus[i]];
+        QCOMPARE(watch.FocusChanged(focused), repaints[i]);
+    }
+}
+
+void MainFormTest::focusWatchRepaintsWhenFocusLeaves()
+{
+    MainForm form;
+    QVERIFY(form.OpenImage(MakePicture("focus.png", 100, 100)));
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QSignalSpy repaints(&form, &MainForm::FocusRedrawn);
+    const MainFormControls& c = form.Controls();
+    c.HrefText->setEnabled(true);
+    c.newButton->setFocus();
+    c.MapNameText->setFocus();
+    c.HrefText->setFocus();
+    QCOMPARE(repaints.size(), 1);
+    c.newButton->setFocus();
+    c.InnerPict->setFocus();
+    QCOMPARE(repaints.size(), 2);
+}
+
+void MainFormTest::keyPreviewSeesKeysFirst()
+{
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    QList<QPair<int, int>> seen;
+    QString textWhenSeen;
+    new KeyPreview(&window, [&](int16_t code, int16_t shift) {
+        seen.append({code, shift});
+        textWhenSeen = edit->text();
+    });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A);
+    QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClick(edit, Qt::Key_Left, Qt::AltModifier);
+    // Modifier keys arrive as keys of their own, Shift 16, Ctrl 17, Alt 18.
+    QCOMPARE(seen, (QList<QPair<int, int>>{{65, 0}, {16, 1}, {17, 3}, {68, 3}, {46, 0}, {18, 4}, {37, 4}}));
+    QCOMPARE(edit->text(), QStringLiteral("a")); // the focused control still got the keys
+    QCOMPARE(textWhenSeen, QStringLiteral("a"));
+}
+
+QTEST_MAIN(MainFormTest)
+#include "tst_main_form.moc"
