@@ -73,7 +73,11 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
     LayOut();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm()
+{
+    // Destroying the controls moves the focus; the watch must not see that half-gone window.
+    disconnect(m_focusConnection);
+}
 
 HelpAboutDialog* MainForm::HelpDialog() const
 {
@@ -99,7 +103,8 @@ void MainForm::ConnectControls()
             [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, false); });
     connect(c.VBar, &ScrollBarControl::Scroll, this,
             [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, true); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
+                                [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
 void MainForm::Form_Load()

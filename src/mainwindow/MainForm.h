@@ -77,4 +77,5 @@ private:
     QPointer<HelpAboutDialog> m_help;
     std::unique_ptr<FileDialogPlatform> m_ownDialogs;
     FileDialogPlatform* m_dialogs;
+    QMetaObject::Connection m_focusConnection;
 };
