@@ -1,7 +1,7 @@
 #include "forms/MainFormControls.h"
 
 #include "canvas/CanvasWidget.h"
-#include "forms/FormFonts.h"
+#include "forms/FormLook.h"
 #include "forms/ScrollBarControl.h"
 #include "forms/ViewportFrame.h"
 #include "forms/WindowIcon.h"

@@ -1,7 +1,6 @@
 #include "help/HelpAboutDialog.h"
 
-#include "forms/FormFonts.h"
-#include "forms/WindowIcon.h"
+#include "forms/FormLook.h"
 #include "help/HelpText.h"
 
 #include <QLabel>
@@ -18,12 +17,6 @@ constexpr int kSeparatorLeft = 8;
 constexpr int kSeparatorRight = 512;
 constexpr int kSeparatorsY[] = { 72, 456 };
 
-QString WithLineBreaksForDisplay(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
 QLabel* MakeLabel(const QString& text, const QRect& geometry, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -36,19 +29,14 @@ QLabel* MakeLabel(const QString& text, const QRect& geometry, QWidget* parent)
 } // namespace
 
 HelpAboutDialog::HelpAboutDialog()
-    : QDialog(nullptr,
-        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-            | Qt::CustomizeWindowHint)
+    : QDialog(nullptr, kFixedDialogFrame)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Help"));
-    setWindowIcon(KorvelIcon());
-    setFont(FormFont());
+    ApplyFormLook(this, kBackground);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
-    setAutoFillBackground(true);
     setFixedSize(518, 499);
     move(156, 129);
 
@@ -71,9 +59,7 @@ HelpAboutDialog::HelpAboutDialog()
 
 void HelpAboutDialog::ShowAndRaise()
 {
-    show();
-    raise();
-    activateWindow();
+    ShowOrBringForward(this);
 }
 
 void HelpAboutDialog::closeButton_Click()

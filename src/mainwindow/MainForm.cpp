@@ -4,10 +4,9 @@
 #include "canvas/Overlay.h"
 #include "filedialog/QtFileDialogPlatform.h"
 #include "filedialog/cFileDlg.h"
-#include "forms/FormFonts.h"
+#include "forms/FormLook.h"
 #include "forms/ScrollBarControl.h"
 #include "forms/ViewportFrame.h"
-#include "forms/WindowIcon.h"
 #include "forms/WindowLayout.h"
 #include "help/HelpAboutDialog.h"
 #include "mainwindow/KeyPreview.h"
@@ -59,12 +58,7 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
         m_dialogs = m_ownDialogs.get();
     }
     setWindowTitle(QStringLiteral("Korvel v1.0"));
-    setWindowIcon(KorvelIcon());
-    setFont(FormFont());
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kFormBackground);
-    setPalette(palette);
+    ApplyFormLook(this, kFormBackground);
     setAcceptDrops(true);
     resize(465, 473);
     new KeyPreview(this, [this](int16_t keyCode, int16_t shift) { Form_KeyDown(keyCode, shift); });

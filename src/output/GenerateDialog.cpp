@@ -1,8 +1,7 @@
 #include "output/GenerateDialog.h"
 
-#include "forms/FormFonts.h"
+#include "forms/FormLook.h"
 #include "output/ChunkedTextAppender.h"
-#include "forms/WindowIcon.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,27 +13,14 @@ namespace {
 
 const QColor kBackground(224, 224, 224);
 
-QString WithLineBreaksForDisplay(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 } // namespace
 
 GenerateDialog::GenerateDialog()
-    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QWidget(nullptr, kFixedDialogFrame)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Output"));
-    setWindowIcon(KorvelIcon());
-    setFont(FormFont());
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    ApplyFormLook(this, kBackground);
     setFixedSize(492, 224);
     move(184, 250);
 
@@ -69,12 +55,7 @@ void GenerateDialog::AppendText(const QString& text)
 
 void GenerateDialog::ShowAndRaise()
 {
-    if (!isVisible()) {
-        show();
-        return;
-    }
-    raise();
-    activateWindow();
+    ShowOrBringForward(this);
 }
 
 QString GenerateDialog::Text() const

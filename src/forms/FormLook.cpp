@@ -1,6 +1,9 @@
-#include "forms/FormFonts.h"
+#include "forms/FormLook.h"
+
+#include "forms/WindowIcon.h"
 
 #include <QFontMetricsF>
+#include <QPalette>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,4 +26,31 @@ void ShrinkFontToFit(QWidget* widget, const QString& text, int availableWidth)
     while (QFontMetricsF(font).horizontalAdvance(text) > availableWidth && font.pointSizeF() > kSmallestReadable)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     widget->setFont(font);
+}
+
+void ApplyFormLook(QWidget* window, const QColor& background)
+{
+    window->setWindowIcon(KorvelIcon());
+    window->setFont(FormFont());
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, background);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void ShowOrBringForward(QWidget* window)
+{
+    if (!window->isVisible()) {
+        window->show();
+        return;
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+QString WithLineBreaksForDisplay(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }
