@@ -25,6 +25,7 @@ public:
     void Refresh() override { m_canvas.Refresh(); }
     void SetForeColor(Rgb colour) override { m_canvas.SetForeColor(colour); }
     void Line(float x1, float y1, float x2, float y2) override { m_canvas.Line(x1, y1, x2, y2); }
+    void LineChain(const int16_t* x, const int16_t* y, int count) override { m_canvas.LineChain(x, y, count); }
     void SetMousePointer(MousePointer pointer) override { m_canvas.SetMousePointer(pointer); }
     CanvasGeometry InnerPictGeometry() const override { return {}; }
     void SetStatusText(const QString&) override { }
@@ -99,7 +100,7 @@ int main(int argc, char* argv[])
     std::sort(total.begin(), total.end());
     std::printf("map: %d polygons of 50 vertices, %d boxes on a %d x %d picture, viewport 1280 x 800\n",
                 doc.polyCount, doc.boxCount, kImageWidth, kImageHeight);
-    std::printf("overlay lines per redraw: %zu\n", canvas->Overlay().Segments().size());
+    std::printf("overlay lines per redraw: %zu\n", canvas->Overlay().LineCount());
     std::printf("RedrawOverlay alone:            median %6.3f ms\n", redraw[redraw.size() / 2]);
     std::printf("RedrawOverlay and its repaint:  median %6.3f ms (target < 2 ms)\n", total[total.size() / 2]);
     return 0;

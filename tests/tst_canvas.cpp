@@ -17,6 +17,7 @@ private slots:
     void reportsMouseInCanvasUnits();
     void pointerShapes_data();
     void pointerShapes();
+    void joinedLinesFormRuns();
 };
 
 namespace {
@@ -87,7 +88,7 @@ void CanvasTest::refreshWipesLinesButRepaintsKeepThem()
     QCOMPARE(PixelAt(canvas, 25, 20), qRgb(255, 0, 255));
     canvas.Refresh();
     QCOMPARE(PixelAt(canvas, 25, 20), qRgb(255, 255, 255));
-    QVERIFY(canvas.Overlay().Segments().empty());
+    QCOMPARE(canvas.Overlay().LineCount(), size_t(0));
 }
 
 void CanvasTest::movedShapeRepaintsWithoutWipingLines()
@@ -157,6 +158,32 @@ void CanvasTest::pointerShapes()
     CanvasWidget canvas(doc);
     canvas.SetMousePointer(static_cast<MousePointer>(pointer));
     QCOMPARE(int(canvas.cursor().shape()), cursor);
+}
+
+void CanvasTest::joinedLinesFormRuns()
+{
+    OverlayLines lines;
+    const int16_t xs[] = {0, 10, 10, 0};
+    const int16_t ys[] = {0, 0, 10, 10};
+    lines.AppendChain(xs, ys, 4, NormalColour);
+    lines.Append(0, 10, 0, 0, NormalColour);     // joins: same colour, starts where the last ended
+    lines.Append(0, 0, 5, 5, SelectedColour);    // another colour starts a run
+    lines.Append(20, 20, 30, 30, SelectedColour); // so does a gap
+    QCOMPARE(lines.LineCount(), size_t(6));
+    QCOMPARE(lines.Runs().size(), size_t(3));
+    QCOMPARE(lines.Runs()[0].count, 5u);
+    QCOMPARE(lines.Points()[4], QPointF(0, 0));
+    QCOMPARE(lines.TakeNewBounds(), QRectF(0, 0, 31, 31));
+    QCOMPARE(lines.TakeNewBounds(), QRectF());
+
+    // A chain is exactly the lines from each vertex to the next.
+    OverlayLines separate;
+    for (int k = 0; k < 3; ++k)
+        separate.Append(xs[k], ys[k], xs[k + 1], ys[k + 1], NormalColour);
+    OverlayLines chain;
+    chain.AppendChain(xs, ys, 4, NormalColour);
+    QCOMPARE(chain.Points(), separate.Points());
+    QCOMPARE(chain.Runs().size(), separate.Runs().size());
 }
 
 QTEST_MAIN(CanvasTest)

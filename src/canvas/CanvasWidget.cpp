@@ -55,13 +55,6 @@ QRectF ShapeBounds(const BoxArea& shape)
     return QRectF(shape.Left, shape.Top, shape.Width, shape.Height).adjusted(-margin, -margin, margin, margin);
 }
 
-// The pixel a one-pixel pen covers for a canvas point, kept within int range.
-QPoint PixelPoint(float x, float y)
-{
-    constexpr float kFar = 1e8f;
-    return QPoint(qRound(std::clamp(x, -kFar, kFar)), qRound(std::clamp(y, -kFar, kFar)));
-}
-
 QRect PaintableRect(const QRectF& bounds)
 {
     if (bounds.isEmpty())
@@ -96,6 +89,20 @@ void CanvasWidget::Refresh()
     m_overlay.Clear();
     m_overlay.TakeNewBounds();
     m_refreshPending = true;
+    ScheduleSync();
+}
+
+void CanvasWidget::Line(float x1, float y1, float x2, float y2)
+{
+    // When a Refresh is pending the whole canvas is painted anyway, so the lines'
+    // extent need not be tracked.
+    m_overlay.Append(x1, y1, x2, y2, m_foreColor, !m_refreshPending);
+    ScheduleSync();
+}
+
+void CanvasWidget::LineChain(const int16_t* x, const int16_t* y, int vertexCount)
+{
+    m_overlay.AppendChain(x, y, vertexCount, m_foreColor, !m_refreshPending);
     ScheduleSync();
 }
 
@@ -206,35 +213,23 @@ void CanvasWidget::PaintShape(QPainter& painter, const BoxArea& shape, const QRe
 
 void CanvasWidget::PaintOverlay(QPainter& painter, const QRect& exposed) const
 {
-    // Lines are culled against the exposed rectangle. Consecutive lines of one colour
-    // that join end to start, as polygon edges do, go out as one polyline of whole
-    // pixels, which the raster engine draws much faster than separate lines of
-    // fractional points; order is kept, so later lines still lie on top.
+    // Whole runs of joined lines are culled against the exposed rectangle and drawn as
+    // polylines, which the raster engine draws much faster than separate lines; order
+    // is kept, so later lines still lie on top.
     const QRectF area = QRectF(exposed).adjusted(-1, -1, 1, 1);
-    std::vector<QPoint>& chain = m_chain;
-    chain.clear();
-    Rgb chainColour{};
-    auto flush = [&] {
-        if (chain.empty())
-            return;
-        painter.setPen(QPen(ToQColor(chainColour), 1));
-        painter.drawPolyline(chain.data(), static_cast<int>(chain.size()));
-        chain.clear();
-    };
-    for (const SegmentList::Segment& s : m_overlay.Segments()) {
-        if (std::max(s.x1, s.x2) < area.left() || std::min(s.x1, s.x2) > area.right()
-            || std::max(s.y1, s.y2) < area.top() || std::min(s.y1, s.y2) > area.bottom())
+    const std::vector<QPointF>& points = m_overlay.Points();
+    bool penSet = false;
+    Rgb penColour{};
+    for (const OverlayLines::Run& run : m_overlay.Runs()) {
+        if (run.right < area.left() || run.left > area.right() || run.bottom < area.top() || run.top > area.bottom())
             continue;
-        const QPoint start = PixelPoint(s.x1, s.y1);
-        if (!chain.empty() && (s.colour != chainColour || chain.back() != start))
-            flush();
-        if (chain.empty()) {
-            chainColour = s.colour;
-            chain.push_back(start);
+        if (!penSet || run.colour != penColour) {
+            painter.setPen(QPen(ToQColor(run.colour), 1));
+            penColour = run.colour;
+            penSet = true;
         }
-        chain.push_back(PixelPoint(s.x2, s.y2));
+        painter.drawPolyline(&points[run.first], static_cast<int>(run.count));
     }
-    flush();
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "canvas/SegmentList.h"
+#include "canvas/OverlayLines.h"
 #include "document/BoxArea.h"
 #include "document/EditorView.h"
 #include "document/ImagemapDocument.h"
 
 #include <QPixmap>
-#include <QPoint>
 #include <QWidget>
 
 #include <vector>
@@ -29,14 +28,8 @@ public:
     void Refresh();
     void SetForeColor(Rgb colour) { m_foreColor = colour; }
     Rgb ForeColor() const { return m_foreColor; }
-    void Line(float x1, float y1, float x2, float y2)
-    {
-        // When a Refresh is pending the whole canvas is painted anyway, so the lines'
-        // extent need not be tracked.
-        m_overlay.Append(x1, y1, x2, y2, m_foreColor, !m_refreshPending);
-        if (!m_syncScheduled)
-            ScheduleSync();
-    }
+    void Line(float x1, float y1, float x2, float y2);
+    void LineChain(const int16_t* x, const int16_t* y, int vertexCount);
     void SetMousePointer(MousePointer pointer);
     MousePointer CurrentMousePointer() const { return m_mousePointer; }
 
@@ -50,7 +43,7 @@ public:
     // overlay lines stay until the next Refresh).
     void DocumentChanged();
 
-    const SegmentList& Overlay() const { return m_overlay; }
+    const OverlayLines& Overlay() const { return m_overlay; }
     // Makes pending changes visible now instead of at the next turn of the event loop.
     void SyncNow() { Sync(); }
 
@@ -78,12 +71,11 @@ private:
     const ImagemapDocument& m_doc;
     QPixmap m_picture;
     bool m_pictureHasAlpha = false;
-    SegmentList m_overlay;
+    OverlayLines m_overlay;
     Rgb m_foreColor = DefaultWindowTextColour;
     MousePointer m_mousePointer = MousePointer::Arrow;
     BoxArea m_polyShape;
     std::vector<BoxArea> m_shownShapes; // the box areas as last painted
-    mutable std::vector<QPoint> m_chain; // scratch space of PaintOverlay, kept to avoid allocating per paint
     bool m_refreshPending = false;
     bool m_syncScheduled = false;
 };

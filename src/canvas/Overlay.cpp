@@ -9,18 +9,20 @@ void DrawPolygon(const PolygonArea& polygon, bool selected, EditorView& view)
     // The loop stops one short of the last vertex: a finished polygon stores its first
     // vertex again as the last, so it gets its closing edge and no handle on the copy,
     // while one still being built stays an open chain.
+    if (!selected) {
+        if (polygon.vertexCount >= 2) // the same lines as the loop below, in one call
+            view.LineChain(&polygon.vertexX[1], &polygon.vertexY[1], polygon.vertexCount);
+        return;
+    }
     for (int j = 1; j < polygon.vertexCount; ++j) {
         const int16_t x = polygon.vertexX[static_cast<size_t>(j)];
         const int16_t y = polygon.vertexY[static_cast<size_t>(j)];
-        if (selected) {
-            view.SetForeColor(SelectedColour);
-            DrawHandleBox(view, SaturatingSubtract(x, kHandleTolerance), SaturatingSubtract(y, kHandleTolerance),
-                          SaturatingAdd(x, kHandleTolerance), SaturatingAdd(y, kHandleTolerance));
-        }
+        view.SetForeColor(SelectedColour);
+        DrawHandleBox(view, SaturatingSubtract(x, kHandleTolerance), SaturatingSubtract(y, kHandleTolerance),
+                      SaturatingAdd(x, kHandleTolerance), SaturatingAdd(y, kHandleTolerance));
         view.Line(x, y, polygon.vertexX[static_cast<size_t>(j) + 1], polygon.vertexY[static_cast<size_t>(j) + 1]);
     }
-    if (selected)
-        view.SetForeColor(NormalColour);
+    view.SetForeColor(NormalColour);
 }
 
 void DrawBoxHandles(const BoxArea& box, EditorView& view)

@@ -37,6 +37,13 @@ public:
     virtual void Refresh() = 0;
     virtual void SetForeColor(Rgb colour) = 0;
     virtual void Line(float x1, float y1, float x2, float y2) = 0;
+    // The edges of a chain of vertices, exactly as vertexCount - 1 Line calls from each
+    // vertex to the next would draw them; a canvas can take them in one go.
+    virtual void LineChain(const int16_t* x, const int16_t* y, int vertexCount)
+    {
+        for (int k = 0; k + 1 < vertexCount; ++k)
+            Line(x[k], y[k], x[k + 1], y[k + 1]);
+    }
     virtual void SetMousePointer(MousePointer pointer) = 0;
     virtual CanvasGeometry InnerPictGeometry() const = 0;
 

@@ -28,6 +28,11 @@ void MainFormView::Line(float x1, float y1, float x2, float y2)
     m_controls.InnerPict->Line(x1, y1, x2, y2);
 }
 
+void MainFormView::LineChain(const int16_t* x, const int16_t* y, int vertexCount)
+{
+    m_controls.InnerPict->LineChain(x, y, vertexCount);
+}
+
 void MainFormView::SetMousePointer(MousePointer pointer)
 {
     m_controls.InnerPict->SetMousePointer(pointer);

@@ -13,6 +13,7 @@ public:
     void Refresh() override;
     void SetForeColor(Rgb colour) override;
     void Line(float x1, float y1, float x2, float y2) override;
+    void LineChain(const int16_t* x, const int16_t* y, int vertexCount) override;
     void SetMousePointer(MousePointer pointer) override;
     CanvasGeometry InnerPictGeometry() const override;
     void SetStatusText(const QString& text) override;
