@@ -21,7 +21,7 @@ ImagemapDocument LargestMap()
         const float x = static_cast<float>(i % 200) * 30.f;
         const float y = static_cast<float>(i / 200) * 30.f;
         AddTestBox(doc, x, y, 25.f, 20.f, i % 2 ? kCircleShape : kRectangleShape,
-                   QStringLiteral("https://example.org/page%1.html").arg(i), QStringLiteral("Area %1").arg(i));
+            QStringLiteral("https://example.org/page%1.html").arg(i), QStringLiteral("Area %1").arg(i));
     }
     for (int i = 0; i < kMaxAreasPerKind; ++i) {
         const auto x = static_cast<int16_t>(i % 200 * 30);
@@ -30,7 +30,7 @@ ImagemapDocument LargestMap()
         for (int k = 0; k < 7; ++k)
             corners.emplace_back(static_cast<int16_t>(x + k * 3), static_cast<int16_t>(y + (k % 3) * 7));
         AddTestPolygon(doc, corners, true, QStringLiteral("https://example.org/poly%1.html").arg(i),
-                       QStringLiteral("Polygon %1").arg(i)); // 7 corners + the closing copy = 8 vertices
+            QStringLiteral("Polygon %1").arg(i)); // 7 corners + the closing copy = 8 vertices
     }
     return doc;
 }
@@ -68,10 +68,10 @@ int main(int argc, char* argv[])
         host.Dialog()->Text(); // everything in the text box
     });
     std::printf("map: %d boxes, %d polygons of 8 vertices, %lld characters of HTML\n", doc.boxCount, doc.polyCount,
-                static_cast<long long>(html.size()));
+        static_cast<long long>(html.size()));
     std::printf("generate the HTML:           median %8.2f ms (target < 100 ms)\n", generate);
     std::printf("append and show the window:  median %8.2f ms (target < 100 ms)\n", show);
-    std::printf("the whole text in the window: median %7.2f ms (it follows in slices while the window is usable)\n",
-                complete);
+    std::printf(
+        "the whole text in the window: median %7.2f ms (it follows in slices while the window is usable)\n", complete);
     return 0;
 }

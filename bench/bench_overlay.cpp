@@ -39,7 +39,8 @@ private:
 
 constexpr int kImageWidth = 6000;
 constexpr int kImageHeight = 4000;
-const int kRuns = qEnvironmentVariableIntValue("KORVEL_BENCH_RUNS") > 0 ? qEnvironmentVariableIntValue("KORVEL_BENCH_RUNS") : 101;
+const int kRuns
+    = qEnvironmentVariableIntValue("KORVEL_BENCH_RUNS") > 0 ? qEnvironmentVariableIntValue("KORVEL_BENCH_RUNS") : 101;
 
 ImagemapDocument BusyMap()
 {
@@ -53,13 +54,13 @@ ImagemapDocument BusyMap()
             const double angle = 2 * M_PI * k / 49;
             const double radius = 20 + random.bounded(30);
             corners.emplace_back(static_cast<int16_t>(cx + radius * std::cos(angle)),
-                                 static_cast<int16_t>(cy + radius * std::sin(angle)));
+                static_cast<int16_t>(cy + radius * std::sin(angle)));
         }
         AddTestPolygon(doc, corners);
     }
     for (int i = 0; i < 2000; ++i)
         AddTestBox(doc, random.bounded(kImageWidth - 100), random.bounded(kImageHeight - 100), 20 + random.bounded(80),
-                   20 + random.bounded(80), i % 2 ? kCircleShape : kRectangleShape);
+            20 + random.bounded(80), i % 2 ? kCircleShape : kRectangleShape);
     SelectTestPolygon(doc, 1000);
     return doc;
 }
@@ -98,8 +99,8 @@ int main(int argc, char* argv[])
     }
     std::sort(redraw.begin(), redraw.end());
     std::sort(total.begin(), total.end());
-    std::printf("map: %d polygons of 50 vertices, %d boxes on a %d x %d picture, viewport 1280 x 800\n",
-                doc.polyCount, doc.boxCount, kImageWidth, kImageHeight);
+    std::printf("map: %d polygons of 50 vertices, %d boxes on a %d x %d picture, viewport 1280 x 800\n", doc.polyCount,
+        doc.boxCount, kImageWidth, kImageHeight);
     std::printf("overlay lines per redraw: %zu\n", canvas->Overlay().LineCount());
     std::printf("RedrawOverlay alone:            median %6.3f ms\n", redraw[redraw.size() / 2]);
     std::printf("RedrawOverlay and its repaint:  median %6.3f ms (target < 2 ms)\n", total[total.size() / 2]);

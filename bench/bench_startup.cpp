@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
         watched, [&] { return image.isEmpty() || form.Controls().InnerPict->HasPicture(); },
         [&] {
             std::printf("first painted window%s%s: %.1f ms after start\n", image.isEmpty() ? "" : " with ",
-                        qPrintable(image), sinceStart.nsecsElapsed() / 1e6);
+                qPrintable(image), sinceStart.nsecsElapsed() / 1e6);
             QApplication::quit();
         });
     form.show();

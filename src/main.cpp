@@ -26,8 +26,8 @@ StartRequest ReadCommandLine(int argc, char* argv[])
                        "image, give each a URL and an alt text, and generate the <map> element."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("IMAGE"), QStringLiteral("The image to start a new imagemap on."),
-                                 QStringLiteral("[IMAGE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("IMAGE"), QStringLiteral("The image to start a new imagemap on."), QStringLiteral("[IMAGE]"));
     StartRequest request;
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "korvel: %s\nTry 'korvel --help'.\n", qPrintable(parser.errorText()));

@@ -163,11 +163,11 @@ void CanvasTest::pointerShapes()
 void CanvasTest::joinedLinesFormRuns()
 {
     OverlayLines lines;
-    const int16_t xs[] = {0, 10, 10, 0};
-    const int16_t ys[] = {0, 0, 10, 10};
+    const int16_t xs[] = { 0, 10, 10, 0 };
+    const int16_t ys[] = { 0, 0, 10, 10 };
     lines.AppendChain(xs, ys, 4, NormalColour);
-    lines.Append(0, 10, 0, 0, NormalColour);     // joins: same colour, starts where the last ended
-    lines.Append(0, 0, 5, 5, SelectedColour);    // another colour starts a run
+    lines.Append(0, 10, 0, 0, NormalColour); // joins: same colour, starts where the last ended
+    lines.Append(0, 0, 5, 5, SelectedColour); // another colour starts a run
     lines.Append(20, 20, 30, 30, SelectedColour); // so does a gap
     QCOMPARE(lines.LineCount(), size_t(6));
     QCOMPARE(lines.Runs().size(), size_t(3));

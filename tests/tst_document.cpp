@@ -38,8 +38,8 @@ ImagemapDocument SoundDocument()
     AddTestBox(doc, 40, 10, 20, 20, kCircleShape);
     AddTestBox(doc, 70, 10, 20, 20);
     SelectTestBox(doc, 2);
-    AddTestPolygon(doc, {{0, 0}, {10, 0}, {5, 8}});
-    AddTestPolygon(doc, {{50, 50}, {60, 50}}, false);
+    AddTestPolygon(doc, { { 0, 0 }, { 10, 0 }, { 5, 8 } });
+    AddTestPolygon(doc, { { 50, 50 }, { 60, 50 } }, false);
     doc.buildingPoly = 2;
     return doc;
 }
@@ -127,15 +127,15 @@ void DocumentTest::growAreaArraysKeepsTheSpareElement()
     GrowAreaArrays(doc, true);
     QCOMPARE(doc.boxUrl.size(), size_t(5));
     QCOMPARE(doc.polygons.size(), size_t(0)); // the other kind is not touched
-    doc.boxUrl = {"clip", "a", "b", "c", "old spare"};
+    doc.boxUrl = { "clip", "a", "b", "c", "old spare" };
 
     doc.boxCount = 2; // the last area leaves; its text stays in the new spare element
     GrowAreaArrays(doc, true);
-    QCOMPARE(doc.boxUrl, std::vector<QString>({"clip", "a", "b", "c"}));
+    QCOMPARE(doc.boxUrl, std::vector<QString>({ "clip", "a", "b", "c" }));
 
     doc.boxCount = 3;
     GrowAreaArrays(doc, true);
-    QCOMPARE(doc.boxUrl, std::vector<QString>({"clip", "a", "b", "c", ""}));
+    QCOMPARE(doc.boxUrl, std::vector<QString>({ "clip", "a", "b", "c", "" }));
 
     doc.polyCount = 1;
     GrowAreaArrays(doc, false);
@@ -148,7 +148,7 @@ void DocumentTest::growAreaArraysKeepsTheSpareElement()
 void DocumentTest::loadedElementCopiesElementZero()
 {
     ImagemapDocument doc;
-    doc.Shape[0] = BoxArea{5, 6, 7, 8, kCircleShape, NormalColour, false, 2};
+    doc.Shape[0] = BoxArea { 5, 6, 7, 8, kCircleShape, NormalColour, false, 2 };
     const int16_t index = LoadShape(doc);
     QCOMPARE(index, int16_t(1));
     BoxArea expected = doc.Shape[0];
@@ -204,8 +204,7 @@ void DocumentTest::invariantsCatchCorruption_data()
     QTest::newRow("both kinds selected") << Corruption([](auto& d) { d.selPoly = 1; }) << "both";
     QTest::newRow("selection past the end") << Corruption([](auto& d) { d.selPoly = 3; }) << "selPoly 3";
     QTest::newRow("lists too short") << Corruption([](auto& d) { d.boxAlt.pop_back(); }) << "box texts";
-    QTest::newRow("polygon lists too long") << Corruption([](auto& d) { d.polyUrl.emplace_back(); })
-                                            << "polygon lists";
+    QTest::newRow("polygon lists too long") << Corruption([](auto& d) { d.polyUrl.emplace_back(); }) << "polygon lists";
     QTest::newRow("vertex arrays") << Corruption([](auto& d) { d.polygons[1].vertexCount = 9; }) << "vertex arrays";
     QTest::newRow("empty polygon") << Corruption([](auto& d) { d.polygons[2] = PolygonArea(); }) << "no vertices";
     QTest::newRow("building nothing") << Corruption([](auto& d) { d.buildingPoly = 7; }) << "buildingPoly 7";

@@ -48,11 +48,11 @@ void HtmlGeneratorTest::workedExample()
     ImagemapDocument doc;
     AddTestBox(doc, 10, 20, 100, 50, kRectangleShape, "a.html", "A");
     AddTestBox(doc, 160, 110, 80, 80, kCircleShape, "b.html", "B");
-    AddTestPolygon(doc, {{5, 5}, {60, 5}, {30, 50}}, true, "c.html", "C");
+    AddTestPolygon(doc, { { 5, 5 }, { 60, 5 }, { 30, 50 } }, true, "c.html", "C");
     QCOMPARE(GenerateImagemapHtml(doc, "m"),
-             Lines({"<map name=\"m\">", "<area href=\"a.html\" alt=\"A\" coords=\"10,20,110,70\">",
-                    "<area href=\"b.html\" alt=\"B\" coords=\"200,150,40\" shape=\"circle\">",
-                    "<area href=\"c.html\" alt=\"C\" coords=\"5,5,60,5,30,50,5,5\" shape=\"poly\">", "</map>"}));
+        Lines({ "<map name=\"m\">", "<area href=\"a.html\" alt=\"A\" coords=\"10,20,110,70\">",
+            "<area href=\"b.html\" alt=\"B\" coords=\"200,150,40\" shape=\"circle\">",
+            "<area href=\"c.html\" alt=\"C\" coords=\"5,5,60,5,30,50,5,5\" shape=\"poly\">", "</map>" }));
 }
 
 void HtmlGeneratorTest::emptyMap()
@@ -127,10 +127,18 @@ void HtmlGeneratorTest::textsAreWrittenAsTyped_data()
     QTest::addColumn<QString>("mapName");
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("alt");
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("quotes and markup") << "a\"b" << "x.html?a=1&b=\"2\"" << "<b> & </b>";
-    QTest::newRow("non-ASCII") << "Karte" << "https://example.org/straße" << "Käse — 北京";
-    QTest::newRow("spaces kept") << " m " << "  " << " alt ";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("quotes and markup") << "a\"b"
+                                       << "x.html?a=1&b=\"2\""
+                                       << "<b> & </b>";
+    QTest::newRow("non-ASCII") << "Karte"
+                               << "https://example.org/straße"
+                               << "Käse — 北京";
+    QTest::newRow("spaces kept") << " m "
+                                 << "  "
+                                 << " alt ";
 }
 
 void HtmlGeneratorTest::textsAreWrittenAsTyped()
@@ -139,25 +147,25 @@ void HtmlGeneratorTest::textsAreWrittenAsTyped()
     QFETCH(QString, url);
     QFETCH(QString, alt);
     ImagemapDocument doc;
-    AddTestPolygon(doc, {{1, 2}}, false, url, alt);
+    AddTestPolygon(doc, { { 1, 2 } }, false, url, alt);
     QCOMPARE(GenerateImagemapHtml(doc, mapName),
-             Lines({"<map name=\"" + mapName + "\">",
-                    "<area href=\"" + url + "\" alt=\"" + alt + "\" coords=\"1,2\" shape=\"poly\">", "</map>"}));
+        Lines({ "<map name=\"" + mapName + "\">",
+            "<area href=\"" + url + "\" alt=\"" + alt + "\" coords=\"1,2\" shape=\"poly\">", "</map>" }));
 }
 
 void HtmlGeneratorTest::boxesComeBeforePolygonsInIndexOrder()
 {
     ImagemapDocument doc;
-    AddTestPolygon(doc, {{0, 0}, {9, 0}, {9, 9}}, true, "p1");
+    AddTestPolygon(doc, { { 0, 0 }, { 9, 0 }, { 9, 9 } }, true, "p1");
     AddTestBox(doc, 1, 1, 2, 2, kCircleShape, "b1");
-    AddTestPolygon(doc, {{5, 5}}, false, "p2");
+    AddTestPolygon(doc, { { 5, 5 } }, false, "p2");
     AddTestBox(doc, 3, 3, 4, 4, kRectangleShape, "b2");
     const QString html = GenerateImagemapHtml(doc, "m");
     QStringList order;
     for (const QString& line : html.split("\r\n"))
         if (line.startsWith("<area"))
             order << line.section('"', 1, 1);
-    QCOMPARE(order, QStringList({"b1", "b2", "p1", "p2"}));
+    QCOMPARE(order, QStringList({ "b1", "b2", "p1", "p2" }));
 }
 
 void HtmlGeneratorTest::unknownShapeKindIsSkipped()
@@ -185,11 +193,11 @@ void HtmlGeneratorTest::polygonsWriteEveryStoredVertex()
     QFETCH(bool, closed);
     QFETCH(QString, coords);
     ImagemapDocument doc;
-    AddTestPolygon(doc, {{10, 10}, {50, 10}, {30, 40}}, closed);
+    AddTestPolygon(doc, { { 10, 10 }, { 50, 10 }, { 30, 40 } }, closed);
     QCOMPARE(OnlyCoords(doc), coords);
 
     ImagemapDocument extremes;
-    AddTestPolygon(extremes, {{-32768, 32767}, {7, 8}}, false);
+    AddTestPolygon(extremes, { { -32768, 32767 }, { 7, 8 } }, false);
     QCOMPARE(OnlyCoords(extremes), QStringLiteral("-32768,32767,7,8"));
 }
 

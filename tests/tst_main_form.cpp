@@ -92,32 +92,45 @@ void MainFormTest::controlsAsDesigned_data()
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("enabled");
-    auto row = [](const char* name, ControlOf control, QRect geometry, const char* tooltip, const char* text,
-                  bool enabled) {
-        QTest::newRow(name) << control << geometry << QString(tooltip) << QString(text) << enabled;
-    };
-    row("newButton", [](auto& c) { return c.newButton; }, {8, 0, 33, 33}, "New Imagemap", "", true);
-    row("rectButton", [](auto& c) { return c.rectButton; }, {152, 0, 33, 33}, "Rectangle Tool", "", false);
-    row("circleButton", [](auto& c) { return c.circleButton; }, {184, 0, 33, 33}, "Circle Tool", "", false);
-    row("polyButton", [](auto& c) { return c.polyButton; }, {216, 0, 33, 33}, "Polygon Tool", "", false);
-    row("generateButton", [](auto& c) { return c.generateButton; }, {264, 0, 33, 33}, "Generate Imagemap", "",
+    auto row
+        = [](const char* name, ControlOf control, QRect geometry, const char* tooltip, const char* text, bool enabled) {
+              QTest::newRow(name) << control << geometry << QString(tooltip) << QString(text) << enabled;
+          };
+    row(
+        "newButton", [](auto& c) { return c.newButton; }, { 8, 0, 33, 33 }, "New Imagemap", "", true);
+    row(
+        "rectButton", [](auto& c) { return c.rectButton; }, { 152, 0, 33, 33 }, "Rectangle Tool", "", false);
+    row(
+        "circleButton", [](auto& c) { return c.circleButton; }, { 184, 0, 33, 33 }, "Circle Tool", "", false);
+    row(
+        "polyButton", [](auto& c) { return c.polyButton; }, { 216, 0, 33, 33 }, "Polygon Tool", "", false);
+    row(
+        "generateButton", [](auto& c) { return c.generateButton; }, { 264, 0, 33, 33 }, "Generate Imagemap", "", false);
+    row(
+        "helpaboutButton", [](auto& c) { return c.helpaboutButton; }, { 424, 0, 33, 33 }, "Help", "", true);
+    row(
+        "MapNameText", [](auto& c) { return c.MapNameText; }, { 208, 56, 113, 19 }, "The name of the imagemap", "",
         false);
-    row("helpaboutButton", [](auto& c) { return c.helpaboutButton; }, {424, 0, 33, 33}, "Help", "", true);
-    row("MapNameText", [](auto& c) { return c.MapNameText; }, {208, 56, 113, 19}, "The name of the imagemap", "",
-        false);
-    row("HrefText", [](auto& c) { return c.HrefText; }, {208, 80, 249, 19},
+    row(
+        "HrefText", [](auto& c) { return c.HrefText; }, { 208, 80, 249, 19 },
         "The url which the selected object is pointed to", "", false);
-    row("AltText", [](auto& c) { return c.AltText; }, {208, 104, 249, 19}, "The alt text of the selected object", "",
+    row(
+        "AltText", [](auto& c) { return c.AltText; }, { 208, 104, 249, 19 }, "The alt text of the selected object", "",
         false);
-    row("MapNameLabel", [](auto& c) { return c.MapNameLabel; }, {8, 56, 161, 17}, "", "The name of the imagemap:",
-        true);
-    row("HrefLabel", [](auto& c) { return c.HrefLabel; }, {8, 80, 185, 17}, "", "The URL of the selected shape:",
-        true);
-    row("AltLabel", [](auto& c) { return c.AltLabel; }, {8, 104, 201, 17}, "", "The alt text of the selected shape:",
-        true);
+    row(
+        "MapNameLabel", [](auto& c) { return c.MapNameLabel; }, { 8, 56, 161, 17 }, "",
+        "The name of the imagemap:", true);
+    row(
+        "HrefLabel", [](auto& c) { return c.HrefLabel; }, { 8, 80, 185, 17 }, "",
+        "The URL of the selected shape:", true);
+    row(
+        "AltLabel", [](auto& c) { return c.AltLabel; }, { 8, 104, 201, 17 }, "",
+        "The alt text of the selected shape:", true);
     // With no picture the viewport fills the window between the panel and the status bar.
-    row("OuterPict", [](auto& c) { return c.OuterPict; }, {0, 144, 465, 473 - 144 - kStatusBarHeight}, "", "", true);
-    row("InnerPict", [](auto& c) { return c.InnerPict; }, {0, 0, 0, 0}, "", "", false);
+    row(
+        "OuterPict", [](auto& c) { return c.OuterPict; }, { 0, 144, 465, 473 - 144 - kStatusBarHeight }, "", "", true);
+    row(
+        "InnerPict", [](auto& c) { return c.InnerPict; }, { 0, 0, 0, 0 }, "", "", false);
 }
 
 void MainFormTest::controlsAsDesigned()
@@ -148,9 +161,8 @@ void MainFormTest::tabOrder()
 {
     MainForm form;
     const MainFormControls& c = form.Controls();
-    const QList<QWidget*> expected = {c.newButton, c.rectButton,   c.circleButton, c.polyButton,
-                                      c.generateButton, c.MapNameText, c.HrefText, c.AltText,
-                                      c.VBar->Bar(), c.HBar->Bar(), c.InnerPict,  c.helpaboutButton};
+    const QList<QWidget*> expected = { c.newButton, c.rectButton, c.circleButton, c.polyButton, c.generateButton,
+        c.MapNameText, c.HrefText, c.AltText, c.VBar->Bar(), c.HBar->Bar(), c.InnerPict, c.helpaboutButton };
     QWidget* widget = c.newButton;
     for (QWidget* next : expected) {
         QCOMPARE(widget, next);
@@ -220,7 +232,7 @@ void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap()
     QVERIFY(form.OpenImage(MakePicture("keep.png", 200, 150)));
     ImagemapDocument& doc = form.Document();
     AddTestBox(doc, 10, 10, 20, 20, kRectangleShape, "a.html");
-    AddTestPolygon(doc, {{50, 50}, {90, 50}, {70, 90}});
+    AddTestPolygon(doc, { { 50, 50 }, { 90, 50 }, { 70, 90 } });
     SelectTestPolygon(doc, 1);
     const ImagemapDocument before = doc;
 
@@ -256,11 +268,11 @@ void MainFormTest::newImagemapStartsAnEmptyMap()
     ImagemapDocument& doc = form.Document();
     for (int i = 0; i < 3; ++i)
         AddTestBox(doc, 10.f * i, 10, 5, 5, kRectangleShape, QString("box%1").arg(i + 1));
-    AddTestPolygon(doc, {{1, 1}, {9, 1}, {5, 9}}, true, "poly1");
-    AddTestPolygon(doc, {{1, 1}, {9, 1}}, false, "poly2");
+    AddTestPolygon(doc, { { 1, 1 }, { 9, 1 }, { 5, 9 } }, true, "poly1");
+    AddTestPolygon(doc, { { 1, 1 }, { 9, 1 } }, false, "poly2");
     doc.buildingPoly = 2;
     SelectTestBox(doc, 2);
-    doc.Shape[0] = BoxArea{1, 2, 3, 4, kCircleShape, NormalColour, false, 1};
+    doc.Shape[0] = BoxArea { 1, 2, 3, 4, kCircleShape, NormalColour, false, 1 };
     doc.boxUrl[0] = "clipped.html";
     doc.clipKind = AreaKind::Box;
     doc.toolMode = ToolMode::Poly;
@@ -276,7 +288,7 @@ void MainFormTest::newImagemapStartsAnEmptyMap()
     QCOMPARE(doc.Shape.size(), size_t(1));
     QCOMPARE(doc.boxUrl.size(), size_t(2));
     QCOMPARE(doc.boxUrl[0], QStringLiteral("clipped.html")); // the clipboard survives
-    QCOMPARE(doc.boxUrl[1], QStringLiteral("box1"));         // so does the spare element
+    QCOMPARE(doc.boxUrl[1], QStringLiteral("box1")); // so does the spare element
     QCOMPARE(doc.Shape[0].Shape, kCircleShape);
     QCOMPARE(doc.clipKind, AreaKind::Box);
     QCOMPARE(doc.toolMode, ToolMode::Poly);
@@ -284,9 +296,9 @@ void MainFormTest::newImagemapStartsAnEmptyMap()
     QCOMPARE(form.Controls().MapNameText->text(), QStringLiteral("kept"));
     QCOMPARE(form.Controls().HrefText->text(), QStringLiteral("panel text"));
     QCOMPARE(form.Controls().InnerPict->size(), QSize(320, 240));
-    for (QWidget* control : std::initializer_list<QWidget*>{form.Controls().rectButton, form.Controls().circleButton,
-                                                            form.Controls().polyButton, form.Controls().generateButton,
-                                                            form.Controls().InnerPict, form.Controls().MapNameText})
+    for (QWidget* control : std::initializer_list<QWidget*> { form.Controls().rectButton, form.Controls().circleButton,
+             form.Controls().polyButton, form.Controls().generateButton, form.Controls().InnerPict,
+             form.Controls().MapNameText })
         QVERIFY(control->isEnabled());
 }
 
@@ -294,7 +306,7 @@ void MainFormTest::droppedPictureOpens()
 {
     MainForm form;
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(MakePicture("dropped.jpg", 64, 48))});
+    mime.setUrls({ QUrl::fromLocalFile(MakePicture("dropped.jpg", 64, 48)) });
     QDragEnterEvent enter(QPoint(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(&form, &enter);
     QVERIFY(enter.isAccepted());
@@ -373,12 +385,11 @@ void MainFormTest::focusWatch_data()
 {
     QTest::addColumn<QList<int>>("focus"); // 0 start, 1 and 2 other widgets, -1 another program
     QTest::addColumn<QList<bool>>("repaints");
-    QTest::newRow("leaving once repaints once") << QList<int>{0, 1, 2} << QList<bool>{false, true, false};
-    QTest::newRow("back and away again") << QList<int>{0, 1, 0, 2} << QList<bool>{false, true, false, true};
-    QTest::newRow("nothing before the focus was on the start")
-        << QList<int>{1, 2} << QList<bool>{false, false};
-    QTest::newRow("another program does nothing") << QList<int>{0, -1, 1, -1}
-                                                  << QList<bool>{false, false, true, false};
+    QTest::newRow("leaving once repaints once") << QList<int> { 0, 1, 2 } << QList<bool> { false, true, false };
+    QTest::newRow("back and away again") << QList<int> { 0, 1, 0, 2 } << QList<bool> { false, true, false, true };
+    QTest::newRow("nothing before the focus was on the start") << QList<int> { 1, 2 } << QList<bool> { false, false };
+    QTest::newRow("another program does nothing")
+        << QList<int> { 0, -1, 1, -1 } << QList<bool> { false, false, true, false };
 }
 
 void MainFormTest::focusWatch()
@@ -419,7 +430,7 @@ void MainFormTest::keyPreviewSeesKeysFirst()
     QList<QPair<int, int>> seen;
     QString textWhenSeen;
     new KeyPreview(&window, [&](int16_t code, int16_t shift) {
-        seen.append({code, shift});
+        seen.append({ code, shift });
         textWhenSeen = edit->text();
     });
     window.show();
@@ -431,7 +442,8 @@ void MainFormTest::keyPreviewSeesKeysFirst()
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClick(edit, Qt::Key_Left, Qt::AltModifier);
     // Modifier keys arrive as keys of their own, Shift 16, Ctrl 17, Alt 18.
-    QCOMPARE(seen, (QList<QPair<int, int>>{{65, 0}, {16, 1}, {17, 3}, {68, 3}, {46, 0}, {18, 4}, {37, 4}}));
+    QCOMPARE(
+        seen, (QList<QPair<int, int>> { { 65, 0 }, { 16, 1 }, { 17, 3 }, { 68, 3 }, { 46, 0 }, { 18, 4 }, { 37, 4 } }));
     QCOMPARE(edit->text(), QStringLiteral("a")); // the focused control still got the keys
     QCOMPARE(textWhenSeen, QStringLiteral("a"));
 }

@@ -2,8 +2,8 @@
 
 #include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -219,7 +219,7 @@ void CanvasWidget::PaintOverlay(QPainter& painter, const QRect& exposed) const
     const QRectF area = QRectF(exposed).adjusted(-1, -1, 1, 1);
     const std::vector<QPointF>& points = m_overlay.Points();
     bool penSet = false;
-    Rgb penColour{};
+    Rgb penColour {};
     for (const OverlayLines::Run& run : m_overlay.Runs()) {
         if (run.right < area.left() || run.left > area.right() || run.bottom < area.top() || run.top > area.bottom())
             continue;
@@ -236,21 +236,21 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
     emit MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()), static_cast<float>(p.x()),
-                   static_cast<float>(p.y()));
+        static_cast<float>(p.y()));
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
     emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), static_cast<float>(p.x()),
-                   static_cast<float>(p.y()));
+        static_cast<float>(p.y()));
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF p = event->position();
     emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), static_cast<float>(p.x()),
-                 static_cast<float>(p.y()));
+        static_cast<float>(p.y()));
     if (rect().contains(p.toPoint()))
         emit Click();
 }

@@ -19,7 +19,7 @@ void DrawPolygon(const PolygonArea& polygon, bool selected, EditorView& view)
         const int16_t y = polygon.vertexY[static_cast<size_t>(j)];
         view.SetForeColor(SelectedColour);
         DrawHandleBox(view, SaturatingSubtract(x, kHandleTolerance), SaturatingSubtract(y, kHandleTolerance),
-                      SaturatingAdd(x, kHandleTolerance), SaturatingAdd(y, kHandleTolerance));
+            SaturatingAdd(x, kHandleTolerance), SaturatingAdd(y, kHandleTolerance));
         view.Line(x, y, polygon.vertexX[static_cast<size_t>(j) + 1], polygon.vertexY[static_cast<size_t>(j) + 1]);
     }
     view.SetForeColor(NormalColour);
@@ -29,10 +29,10 @@ void DrawBoxHandles(const BoxArea& box, EditorView& view)
 {
     const float t = kHandleTolerance;
     const float corners[4][2] = {
-        {box.Left, box.Top},
-        {box.Left + box.Width, box.Top},
-        {box.Left, box.Top + box.Height},
-        {box.Left + box.Width, box.Top + box.Height},
+        { box.Left, box.Top },
+        { box.Left + box.Width, box.Top },
+        { box.Left, box.Top + box.Height },
+        { box.Left + box.Width, box.Top + box.Height },
     };
     view.SetForeColor(SelectedColour);
     for (const auto& corner : corners)

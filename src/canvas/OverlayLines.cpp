@@ -16,7 +16,7 @@ OverlayLines::Run& OverlayLines::RunFrom(float x, float y, Rgb colour)
         if (last.colour == colour && end.x() == x && end.y() == y)
             return last;
     }
-    m_runs.push_back({colour, static_cast<uint32_t>(m_points.size()), 0, x, y, x, y});
+    m_runs.push_back({ colour, static_cast<uint32_t>(m_points.size()), 0, x, y, x, y });
     Run& run = m_runs.back();
     AddPoint(run, x, y);
     return run;

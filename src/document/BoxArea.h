@@ -13,7 +13,7 @@ constexpr int16_t kCircleShape = 3;
 struct BoxArea {
     float Left = 0;
     float Top = 0;
-    float Width = 0;  // never negative
+    float Width = 0; // never negative
     float Height = 0; // never negative
     int16_t Shape = kRectangleShape;
     Rgb BorderColor = DefaultWindowTextColour;
@@ -24,9 +24,8 @@ struct BoxArea {
 
     friend bool operator==(const BoxArea& a, const BoxArea& b)
     {
-        return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height
-            && a.Shape == b.Shape && a.BorderColor == b.BorderColor && a.Visible == b.Visible
-            && a.BorderWidth == b.BorderWidth;
+        return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height && a.Shape == b.Shape
+            && a.BorderColor == b.BorderColor && a.Visible == b.Visible && a.BorderWidth == b.BorderWidth;
     }
     friend bool operator!=(const BoxArea& a, const BoxArea& b) { return !(a == b); }
 };

@@ -12,8 +12,8 @@ struct Rgb {
 };
 
 // Outline of every unselected box, and the pen colour restored after drawing a selection.
-constexpr Rgb NormalColour{115, 115, 115};
+constexpr Rgb NormalColour { 115, 115, 115 };
 // Outline of the selected box, edges of the selected polygon and every selection handle.
-constexpr Rgb SelectedColour{255, 0, 255};
+constexpr Rgb SelectedColour { 255, 0, 255 };
 // The usual window-text colour; the main window replaces it by the theme's at start.
-constexpr Rgb DefaultWindowTextColour{0, 0, 0};
+constexpr Rgb DefaultWindowTextColour { 0, 0, 0 };

@@ -9,8 +9,7 @@ bool InRange(int value, int low, int high)
 
 // The lists of a kind exist only after its first GrowAreaArrays; from then on they
 // reach exactly count + 1.
-template <typename T>
-bool ListSized(const std::vector<T>& list, int16_t count)
+template <typename T> bool ListSized(const std::vector<T>& list, int16_t count)
 {
     return list.empty() ? count == 0 : list.size() == static_cast<size_t>(count) + 2;
 }
@@ -65,7 +64,9 @@ void CheckPolygons(const ImagemapDocument& doc, QStringList& out)
         if (polygon.vertexCount < 1)
             out << QStringLiteral("polygon %1 has no vertices").arg(i);
         else if (polygon.vertexX.size() != expected || polygon.vertexY.size() != expected)
-            out << QStringLiteral("polygon %1 has vertex arrays that do not span 0..%2").arg(i).arg(polygon.vertexCount);
+            out << QStringLiteral("polygon %1 has vertex arrays that do not span 0..%2")
+                       .arg(i)
+                       .arg(polygon.vertexCount);
     }
 }
 

@@ -9,12 +9,12 @@
 // Pointer shapes over the canvas.
 enum class MousePointer : int16_t {
     Arrow = 1,
-    Cross = 2,     // a drawing tool is armed
-    SizeNESW = 6,  // top-right and bottom-left corners
-    SizeNS = 7,    // top and bottom sides
-    SizeNWSE = 8,  // top-left and bottom-right corners
-    SizeWE = 9,    // left and right sides
-    SizeAll = 15,  // moving, or over a polygon vertex
+    Cross = 2, // a drawing tool is armed
+    SizeNESW = 6, // top-right and bottom-left corners
+    SizeNS = 7, // top and bottom sides
+    SizeNWSE = 8, // top-left and bottom-right corners
+    SizeWE = 9, // left and right sides
+    SizeAll = 15, // moving, or over a polygon vertex
 };
 
 // The canvas's position inside its viewport (0 or negative when scrolled) and its size,

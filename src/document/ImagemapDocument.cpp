@@ -6,10 +6,9 @@ namespace {
 
 auto Fields(const ImagemapDocument& d)
 {
-    return std::tie(d.toolMode, d.boxCount, d.drawingBox, d.boxUrl, d.polyUrl, d.boxAlt, d.polyAlt,
-                    d.pressX, d.pressY, d.polygons, d.polyCount, d.buildingPoly, d.mouseX, d.mouseY,
-                    d.selBox, d.selPoly, d.buttonDown, d.hoverCorner, d.hoverSide, d.imagePath,
-                    d.clipKind, d.Shape);
+    return std::tie(d.toolMode, d.boxCount, d.drawingBox, d.boxUrl, d.polyUrl, d.boxAlt, d.polyAlt, d.pressX, d.pressY,
+        d.polygons, d.polyCount, d.buildingPoly, d.mouseX, d.mouseY, d.selBox, d.selPoly, d.buttonDown, d.hoverCorner,
+        d.hoverSide, d.imagePath, d.clipKind, d.Shape);
 }
 
 size_t ListSizeFor(int16_t count)
@@ -78,8 +77,8 @@ int16_t AddPolygonRecord(ImagemapDocument& doc)
 
 QString AreaLimitMessage(AreaKind kind)
 {
-    const QString what = kind == AreaKind::Polygon ? QStringLiteral("polygons")
-                                                   : QStringLiteral("rectangles and circles");
+    const QString what
+        = kind == AreaKind::Polygon ? QStringLiteral("polygons") : QStringLiteral("rectangles and circles");
     return QStringLiteral("This map already holds %1 %2, the most it can hold.").arg(kMaxAreasPerKind).arg(what);
 }
 

@@ -27,18 +27,18 @@ struct ImagemapDocument {
     std::vector<QString> polyUrl;
     std::vector<QString> boxAlt;
     std::vector<QString> polyAlt;
-    float pressX = 0;  // reference point of a move or rubber band
+    float pressX = 0; // reference point of a move or rubber band
     int16_t pressY = 0;
     std::vector<PolygonArea> polygons;
     int16_t polyCount = 0;
     int16_t buildingPoly = 0; // polygon whose vertices are being clicked, 0 when none
-    float mouseX = 0;         // last pointer position over the canvas
+    float mouseX = 0; // last pointer position over the canvas
     int16_t mouseY = 0;
-    int16_t selBox = 0;  // at most one of selBox and selPoly is non-zero
+    int16_t selBox = 0; // at most one of selBox and selPoly is non-zero
     int16_t selPoly = 0;
     bool buttonDown = false;
     int16_t hoverCorner = 0; // corner of the selected box or vertex of the selected polygon under the pointer
-    int16_t hoverSide = 0;   // side of the selected box under the pointer
+    int16_t hoverSide = 0; // side of the selected box under the pointer
     QString imagePath;
     AreaKind clipKind = AreaKind::None;
 
@@ -46,7 +46,7 @@ struct ImagemapDocument {
     // never shown, is both the clipboard slot for boxes and the pattern that new
     // elements copy. Elements are loaded at the top and unloaded from the top, and
     // each new one lies in front of the older ones, so index order is z-order.
-    std::vector<BoxArea> Shape{BoxArea{}};
+    std::vector<BoxArea> Shape { BoxArea {} };
 
     friend bool operator==(const ImagemapDocument& a, const ImagemapDocument& b);
     friend bool operator!=(const ImagemapDocument& a, const ImagemapDocument& b) { return !(a == b); }

@@ -4,13 +4,13 @@
 
 // What the next mouse event on the canvas does.
 enum class ToolMode {
-    Arrow,        // select and hover
-    Rect,         // the next press starts a rectangle
-    Circle,       // the next press starts a circle
-    Poly,         // clicks place polygon vertices
-    Move,         // dragging moves the selected area
+    Arrow, // select and hover
+    Rect, // the next press starts a rectangle
+    Circle, // the next press starts a circle
+    Poly, // clicks place polygon vertices
+    Move, // dragging moves the selected area
     ResizeCorner, // a drag moves the hovered corner or vertex
-    ResizeSide,   // a drag moves the hovered side
+    ResizeSide, // a drag moves the hovered side
 };
 
 // The mode's name as users and logs see it: "arrow", "rect", "circle", "poly",

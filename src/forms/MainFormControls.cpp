@@ -66,9 +66,8 @@ void BuildStatusBar(QWidget* form, MainFormControls& c)
 
 void SetTabOrder(const MainFormControls& c)
 {
-    QWidget* order[] = {c.newButton,   c.rectButton,   c.circleButton,  c.polyButton,
-                        c.generateButton, c.MapNameText, c.HrefText,  c.AltText,
-                        c.VBar->Bar(), c.HBar->Bar(),  c.InnerPict,     c.helpaboutButton};
+    QWidget* order[] = { c.newButton, c.rectButton, c.circleButton, c.polyButton, c.generateButton, c.MapNameText,
+        c.HrefText, c.AltText, c.VBar->Bar(), c.HBar->Bar(), c.InnerPict, c.helpaboutButton };
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -83,11 +82,12 @@ MainFormControls BuildMainFormControls(QWidget* form, const ImagemapDocument& do
     c.circleButton = PictureButton(form, QStringLiteral("circle"), QStringLiteral("Circle Tool"), 184);
     c.polyButton = PictureButton(form, QStringLiteral("poly"), QStringLiteral("Polygon Tool"), 216);
     c.generateButton = PictureButton(form, QStringLiteral("generate"), QStringLiteral("Generate Imagemap"), 264);
-    for (QToolButton* tool : {c.rectButton, c.circleButton, c.polyButton, c.generateButton})
+    for (QToolButton* tool : { c.rectButton, c.circleButton, c.polyButton, c.generateButton })
         tool->setEnabled(false);
 
     c.MapNameText = TextBox(form, QRect(208, 56, 113, 19), QStringLiteral("The name of the imagemap"));
-    c.HrefText = TextBox(form, QRect(208, 80, 249, 19), QStringLiteral("The url which the selected object is pointed to"));
+    c.HrefText
+        = TextBox(form, QRect(208, 80, 249, 19), QStringLiteral("The url which the selected object is pointed to"));
     c.AltText = TextBox(form, QRect(208, 104, 249, 19), QStringLiteral("The alt text of the selected object"));
     c.MapNameLabel = Label(form, QRect(8, 56, 161, 17), QStringLiteral("The name of the imagemap:"));
     c.HrefLabel = Label(form, QRect(8, 80, 185, 17), QStringLiteral("The URL of the selected shape:"));

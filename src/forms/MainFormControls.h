@@ -32,7 +32,7 @@ struct MainFormControls {
     ScrollBarControl* VBar = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* PositionPanel = nullptr; // first panel: the pointer position
-    QLabel* NoticePanel = nullptr;   // second panel: notices such as a partly missing picture
+    QLabel* NoticePanel = nullptr; // second panel: notices such as a partly missing picture
 };
 
 // Builds the controls on form; the canvas shows doc's box areas.

@@ -29,10 +29,10 @@ QIcon IconFromSvg(const QString& path, std::initializer_list<int> sizes)
 
 QIcon ToolPicture(const QString& name)
 {
-    return IconFromSvg(QStringLiteral(":/pictures/%1.svg").arg(name), {32, 48, 64});
+    return IconFromSvg(QStringLiteral(":/pictures/%1.svg").arg(name), { 32, 48, 64 });
 }
 
 QIcon KorvelIcon()
 {
-    return IconFromSvg(QStringLiteral(":/pictures/icon.svg"), {16, 24, 32, 48, 64, 128, 256});
+    return IconFromSvg(QStringLiteral(":/pictures/icon.svg"), { 16, 24, 32, 48, 64, 128, 256 });
 }

@@ -46,7 +46,7 @@ int16_t KeyCodeFromQt(int qtKey)
 int16_t ShiftMaskFromQt(Qt::KeyboardModifiers modifiers)
 {
     return static_cast<int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-                                | (modifiers & Qt::AltModifier ? 4 : 0));
+        | (modifiers & Qt::AltModifier ? 4 : 0));
 }
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler)

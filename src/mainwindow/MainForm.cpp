@@ -34,8 +34,8 @@ const QString kImageFilter = QStringLiteral(
 
 Rgb FromQColor(const QColor& colour)
 {
-    return Rgb{static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
-               static_cast<uint8_t>(colour.blue())};
+    return Rgb { static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
+        static_cast<uint8_t>(colour.blue()) };
 }
 
 // The single local file among dropped URLs, or an empty string.
@@ -90,15 +90,15 @@ void MainForm::ConnectControls()
     // The bars' value is the canvas offset itself. Change moves the canvas; Scroll, while
     // the thumb is dragged, also draws the overlay again.
     connect(c.HBar, &ScrollBarControl::Change, this,
-            [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), false); });
+        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), false); });
     connect(c.HBar, &ScrollBarControl::Scroll, this,
-            [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), true); });
+        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), true); });
     connect(c.VBar, &ScrollBarControl::Change, this,
-            [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, false); });
+        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, false); });
     connect(c.VBar, &ScrollBarControl::Scroll, this,
-            [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, true); });
-    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
-                                [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, true); });
+    m_focusConnection
+        = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
 void MainForm::Form_Load()
@@ -208,10 +208,10 @@ bool MainForm::OpenImage(const QString& path)
 
 void MainForm::EnableEditing()
 {
-    for (QWidget* control : {static_cast<QWidget*>(m_controls.rectButton), static_cast<QWidget*>(m_controls.circleButton),
-                             static_cast<QWidget*>(m_controls.polyButton),
-                             static_cast<QWidget*>(m_controls.generateButton),
-                             static_cast<QWidget*>(m_controls.InnerPict), static_cast<QWidget*>(m_controls.MapNameText)})
+    for (QWidget* control :
+        { static_cast<QWidget*>(m_controls.rectButton), static_cast<QWidget*>(m_controls.circleButton),
+            static_cast<QWidget*>(m_controls.polyButton), static_cast<QWidget*>(m_controls.generateButton),
+            static_cast<QWidget*>(m_controls.InnerPict), static_cast<QWidget*>(m_controls.MapNameText) })
         control->setEnabled(true);
 }
 
@@ -243,15 +243,15 @@ void MainForm::Form_Resize()
     const LayoutResult layout = ComputeFormLayout(in);
     if (!layout.applies)
         return;
-    c.OuterPict->setGeometry(layout.outerPict.left, layout.outerPict.top, layout.outerPict.width,
-                             layout.outerPict.height);
+    c.OuterPict->setGeometry(
+        layout.outerPict.left, layout.outerPict.top, layout.outerPict.width, layout.outerPict.height);
     c.HBar->Bar()->setGeometry(layout.hBar.left, layout.hBar.top, layout.hBar.width, layout.hBar.height);
     c.HBar->Bar()->setVisible(layout.hBarVisible);
     c.VBar->Bar()->setGeometry(layout.vBar.left, layout.vBar.top, layout.vBar.width, layout.vBar.height);
     c.VBar->Bar()->setVisible(layout.vBarVisible);
     if (layout.updateScrollRanges) {
-        const ScrollRanges ranges = ComputeScrollRanges(c.OuterPict->ScaleWidth(), c.OuterPict->ScaleHeight(),
-                                                        c.InnerPict->width(), c.InnerPict->height());
+        const ScrollRanges ranges = ComputeScrollRanges(
+            c.OuterPict->ScaleWidth(), c.OuterPict->ScaleHeight(), c.InnerPict->width(), c.InnerPict->height());
         c.VBar->setScrollRange(ranges.vBar);
         c.HBar->setScrollRange(ranges.hBar);
     }

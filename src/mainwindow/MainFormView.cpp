@@ -41,8 +41,8 @@ void MainFormView::SetMousePointer(MousePointer pointer)
 CanvasGeometry MainFormView::InnerPictGeometry() const
 {
     const QRect g = m_controls.InnerPict->geometry();
-    return {static_cast<float>(g.left()), static_cast<float>(g.top()), static_cast<float>(g.width()),
-            static_cast<float>(g.height())};
+    return { static_cast<float>(g.left()), static_cast<float>(g.top()), static_cast<float>(g.width()),
+        static_cast<float>(g.height()) };
 }
 
 void MainFormView::SetStatusText(const QString& text)

@@ -57,8 +57,7 @@ long long RoundedSingle(float value)
 
 void WriteAreaStart(HtmlWriter& out, const QString& url, const QString& alt)
 {
-    out << QLatin1String("<area href=\"") << url << QLatin1String("\" alt=\"") << alt
-        << QLatin1String("\" coords=\"");
+    out << QLatin1String("<area href=\"") << url << QLatin1String("\" alt=\"") << alt << QLatin1String("\" coords=\"");
 }
 
 void WriteBox(HtmlWriter& out, const BoxArea& box, const QString& url, const QString& alt)
@@ -76,7 +75,8 @@ void WriteBox(HtmlWriter& out, const BoxArea& box, const QString& url, const QSt
         const float bottom = box.Top + box.Height;
         WriteAreaStart(out, url, alt);
         // Rectangles are not rounded: a fractional position is written with its fraction.
-        out << box.Left << comma << box.Top << comma << right << comma << bottom << QLatin1String("\">") << kLineBreak; // rectangle is HTML's default shape
+        out << box.Left << comma << box.Top << comma << right << comma << bottom << QLatin1String("\">")
+            << kLineBreak; // rectangle is HTML's default shape
     }
     // Any other shape kind has no HTML form and is left out.
 }

@@ -1,7 +1,7 @@
 #include "support/DocumentBuilders.h"
 
 int16_t AddTestBox(ImagemapDocument& doc, float left, float top, float width, float height, int16_t shape,
-                   const QString& url, const QString& alt)
+    const QString& url, const QString& alt)
 {
     const int16_t index = AddBoxElement(doc);
     if (index == 0)
@@ -20,7 +20,7 @@ int16_t AddTestBox(ImagemapDocument& doc, float left, float top, float width, fl
 }
 
 int16_t AddTestPolygon(ImagemapDocument& doc, const std::vector<std::pair<int16_t, int16_t>>& vertices, bool closed,
-                       const QString& url, const QString& alt)
+    const QString& url, const QString& alt)
 {
     const int16_t index = AddPolygonRecord(doc);
     if (index == 0)

@@ -21,7 +21,7 @@ public:
 
     void Refresh() override;
     void SetForeColor(Rgb colour) override { foreColor = colour; }
-    void Line(float x1, float y1, float x2, float y2) override { segments.push_back({x1, y1, x2, y2, foreColor}); }
+    void Line(float x1, float y1, float x2, float y2) override { segments.push_back({ x1, y1, x2, y2, foreColor }); }
     void SetMousePointer(MousePointer pointer) override { mousePointer = pointer; }
     CanvasGeometry InnerPictGeometry() const override { return canvas; }
     void SetStatusText(const QString& text) override { statusText = text; }
@@ -40,6 +40,6 @@ public:
     int outputShows = 0;
 
     // What the editing code reads.
-    CanvasGeometry canvas{0, 0, 640, 480};
+    CanvasGeometry canvas { 0, 0, 640, 480 };
     QString mapName;
 };
