@@ -67,16 +67,11 @@ void DocumentTest::roundHalfEven_data()
     QTest::addColumn<int>("rounded");
     QTest::newRow("22.5") << 22.5 << 22;
     QTest::newRow("23.5") << 23.5 << 24;
-    QTest::newRow("12.5") << 12.5 << 12;
-    QTest::newRow("0.5") << 0.5 << 0;
     QTest::newRow("-0.5") << -0.5 << 0;
     QTest::newRow("-1.5") << -1.5 << -2;
     QTest::newRow("-2.5") << -2.5 << -2;
-    QTest::newRow("2.4999") << 2.4999 << 2;
     QTest::newRow("2.5001") << 2.5001 << 3;
-    QTest::newRow("top of range") << 32767.4 << 32767;
     QTest::newRow("past the top saturates") << 32767.5 << 32767;
-    QTest::newRow("far past the top") << 1e9 << 32767;
     QTest::newRow("bottom of range") << -32768.5 << -32768;
     QTest::newRow("past the bottom saturates") << -40000.0 << -32768;
 }
@@ -103,13 +98,10 @@ void DocumentTest::formatSingle_data()
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("whole") << 120.f << "120";
-    QTest::newRow("zero") << 0.f << "0";
     QTest::newRow("minus zero") << -0.f << "0";
-    QTest::newRow("negative") << -3.f << "-3";
     QTest::newRow("half") << -3.5f << "-3.5";
     QTest::newRow("shortest, not exact") << 0.1f << "0.1";
     QTest::newRow("no exponent") << 1e7f << "10000000";
-    QTest::newRow("small") << 0.0001f << "0.0001";
     QTest::newRow("single precision") << 16777217.f << "16777216";
 }
 
@@ -193,7 +185,6 @@ void DocumentTest::invariantsCatchCorruption_data()
     QTest::addColumn<Corruption>("corrupt");
     QTest::addColumn<QString>("expected");
     QTest::newRow("count without element") << Corruption([](auto& d) { d.boxCount = 4; }) << "Shape has 4 elements";
-    QTest::newRow("element without count") << Corruption([](auto& d) { LoadShape(d); }) << "Shape has 5 elements";
     QTest::newRow("hidden box") << Corruption([](auto& d) { d.Shape[1].Visible = false; }) << "box 1 is hidden";
     QTest::newRow("visible clipboard") << Corruption([](auto& d) { d.Shape[0].Visible = true; }) << "Shape(0)";
     QTest::newRow("negative size") << Corruption([](auto& d) { d.Shape[3].Height = -1; }) << "negative size";
