@@ -1,7 +1,7 @@
 #pragma once
 
 #include "filedialog/FileDialogRequest.h"
-#include "filedialog/SpecialDirectory.h"
+#include "filedialog/ShellFolders.h"
 
 #include <QString>
 

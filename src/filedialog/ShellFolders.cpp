@@ -1,4 +1,4 @@
-#include "filedialog/SpecialDirectory.h"
+#include "filedialog/ShellFolders.h"
 
 #include <QDir>
 #include <QStandardPaths>
