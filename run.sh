@@ -5,4 +5,4 @@ KORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$KORVEL_ROOT/scripts/setup.sh"
 korvel_install_packages
 korvel_build "$KORVEL_ROOT/build"
-exec "$KORVEL_ROOT/build/src/korvel" "$@"
+exec "$KORVEL_ROOT/build/korvel" "$@"

@@ -1,7 +1,7 @@
 // Generating the HTML of the largest map Korvel holds, and showing it in the output window.
-#include "output/GenerateDialog.h"
+#include "outputwindow/GenerateDialog.h"
 #include "output/HtmlGenerator.h"
-#include "output/OutputWindowHost.h"
+#include "outputwindow/OutputWindowHost.h"
 #include "support/DocumentBuilders.h"
 
 #include <QApplication>

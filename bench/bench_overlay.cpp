@@ -1,6 +1,6 @@
 // One overlay redraw and the repaint it causes, on a large, busy map.
 #include "canvas/CanvasWidget.h"
-#include "canvas/Overlay.h"
+#include "editing/Overlay.h"
 #include "support/DocumentBuilders.h"
 
 #include <QApplication>

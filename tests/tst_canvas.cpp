@@ -1,5 +1,5 @@
 #include "canvas/CanvasWidget.h"
-#include "canvas/Overlay.h"
+#include "editing/Overlay.h"
 #include "support/DocumentBuilders.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "filedialog/QtFileDialogPlatform.h"
+#include "filechooser/QtFileDialogPlatform.h"
 #include "filedialog/cFileDlg.h"
 #include "support/ScriptedFileDialog.h"
 

@@ -1,4 +1,4 @@
-#include "help/HelpAboutDialog.h"
+#include "helpwindow/HelpAboutDialog.h"
 #include "help/HelpText.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "output/GenerateCommand.h"
+#include "editing/GenerateCommand.h"
 #include "output/HtmlGenerator.h"
 #include "support/DocumentBuilders.h"
 #include "support/RecordingView.h"

@@ -1,6 +1,6 @@
 #include "forms/ScrollBarControl.h"
-#include "forms/ScrollBarMapping.h"
-#include "forms/WindowLayout.h"
+#include "layout/ScrollBarMapping.h"
+#include "layout/WindowLayout.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>

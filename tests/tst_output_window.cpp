@@ -1,5 +1,5 @@
-#include "output/GenerateDialog.h"
-#include "output/OutputWindowHost.h"
+#include "outputwindow/GenerateDialog.h"
+#include "outputwindow/OutputWindowHost.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

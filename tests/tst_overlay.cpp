@@ -1,4 +1,4 @@
-#include "canvas/Overlay.h"
+#include "editing/Overlay.h"
 #include "support/DocumentBuilders.h"
 #include "support/RecordingView.h"
 

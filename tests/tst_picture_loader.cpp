@@ -1,4 +1,4 @@
-#include "mainwindow/PictureLoader.h"
+#include "picture/PictureLoader.h"
 
 #include <QImageReader>
 #include <QImageWriter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/EditorView.h"
+#include "editing/EditorView.h"
 
 #include <QStringList>
 

@@ -1,0 +1,303 @@
+#include "mainwindow/MainForm.h"
+
+#include "canvas/CanvasWidget.h"
+#include "editing/Overlay.h"
+#include "filechooser/QtFileDialogPlatform.h"
+#include "filedialog/cFileDlg.h"
+#include "forms/FormLook.h"
+#include "forms/ScrollBarControl.h"
+#include "forms/ViewportFrame.h"
+#include "layout/WindowLayout.h"
+#include "helpwindow/HelpAboutDialog.h"
+#include "mainwindow/KeyPreview.h"
+#include "editing/ToolCommands.h"
+#include "picture/PictureLoader.h"
+#include "editing/GenerateCommand.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+
+const QColor kFormBackground(224, 224, 224);
+
+const QString kImageFilter = QStringLiteral(
+    "All formats|*.jpg;*.gif;*.bmp|JPEG files|*.jpg|GIF files|*.gif|Bitmap files|*.bmp|Show all files|*.*");
+
+Rgb FromQColor(const QColor& colour)
+{
+    return Rgb { static_cast<uint8_t>(colour.red()), static_cast<uint8_t>(colour.green()),
+        static_cast<uint8_t>(colour.blue()) };
+}
+
+// The single local file among dropped URLs, or an empty string.
+QString DroppedFile(const QMimeData* mime)
+{
+    if (!mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().front().isLocalFile())
+        return QString();
+    return mime->urls().front().toLocalFile();
+}
+
+} // namespace
+
+MainForm::MainForm(FileDialogPlatform* dialogs)
+    : m_controls(BuildMainFormControls(this, m_doc))
+    , m_view(m_controls, m_output)
+    , m_dialogs(dialogs)
+{
+    if (!m_dialogs) {
+        m_ownDialogs = std::make_unique<QtFileDialogPlatform>();
+        m_dialogs = m_ownDialogs.get();
+    }
+    setWindowTitle(QStringLiteral("Korvel v1.0"));
+    ApplyFormLook(this, kFormBackground);
+    setAcceptDrops(true);
+    resize(465, 473);
+    new KeyPreview(this, [this](int16_t keyCode, int16_t shift) { Form_KeyDown(keyCode, shift); });
+    ConnectControls();
+    Form_Load();
+    LayOut();
+}
+
+MainForm::~MainForm()
+{
+    // Destroying the controls moves the focus; the watch must not see that half-gone window.
+    disconnect(m_focusConnection);
+}
+
+HelpAboutDialog* MainForm::HelpDialog() const
+{
+    return m_help.data();
+}
+
+void MainForm::ConnectControls()
+{
+    const MainFormControls& c = m_controls;
+    connect(c.newButton, &QToolButton::clicked, this, &MainForm::newButton_Click);
+    connect(c.rectButton, &QToolButton::clicked, this, &MainForm::rectButton_Click);
+    connect(c.circleButton, &QToolButton::clicked, this, &MainForm::circleButton_Click);
+    connect(c.polyButton, &QToolButton::clicked, this, &MainForm::polyButton_Click);
+    connect(c.generateButton, &QToolButton::clicked, this, &MainForm::generateButton_Click);
+    connect(c.helpaboutButton, &QToolButton::clicked, this, &MainForm::helpaboutButton_Click);
+    // The bars' value is the canvas offset itself. Change moves the canvas; Scroll, while
+    // the thumb is dragged, also draws the overlay again.
+    connect(c.HBar, &ScrollBarControl::Change, this,
+        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), false); });
+    connect(c.HBar, &ScrollBarControl::Scroll, this,
+        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), true); });
+    connect(c.VBar, &ScrollBarControl::Change, this,
+        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, false); });
+    connect(c.VBar, &ScrollBarControl::Scroll, this,
+        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, true); });
+    m_focusConnection
+        = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+}
+
+void MainForm::Form_Load()
+{
+    m_doc.buttonDown = false;
+    m_controls.InnerPict->raise();
+    m_doc.toolMode = ToolMode::Arrow;
+    m_doc.boxCount = m_doc.drawingBox = m_doc.polyCount = m_doc.buildingPoly = 0;
+    m_doc.selBox = m_doc.selPoly = 0;
+    // New boxes and the canvas's first lines take the theme's text colour.
+    const Rgb windowText = FromQColor(palette().color(QPalette::WindowText));
+    m_doc.Shape[0].BorderColor = windowText;
+    m_controls.InnerPict->SetForeColor(windowText);
+    // The New Imagemap button has the focus when the window first shows, so the watch
+    // starts from it.
+    m_focusWatch = FocusWatch(m_controls.newButton);
+    m_controls.newButton->setFocus();
+}
+
+void MainForm::OnFocusChanged(QWidget* now)
+{
+    if (m_focusWatch.FocusChanged(now)) {
+        RedrawOverlay();
+        emit FocusRedrawn();
+    }
+}
+
+void MainForm::RedrawOverlay()
+{
+    ::RedrawOverlay(m_doc, m_view);
+    AfterDocumentChange();
+}
+
+void MainForm::AfterDocumentChange()
+{
+    m_controls.InnerPict->DocumentChanged();
+}
+
+void MainForm::rectButton_Click()
+{
+    ::rectButton_Click(m_doc, m_view);
+}
+
+void MainForm::circleButton_Click()
+{
+    ::circleButton_Click(m_doc, m_view);
+}
+
+void MainForm::polyButton_Click()
+{
+    ::polyButton_Click(m_doc, m_view);
+}
+
+void MainForm::generateButton_Click()
+{
+    ::generateButton_Click(m_doc, m_view);
+}
+
+void MainForm::helpaboutButton_Click()
+{
+    if (!m_help)
+        m_help = new HelpAboutDialog;
+    m_help->ShowAndRaise();
+}
+
+void MainForm::Form_KeyDown(int16_t KeyCode, int16_t Shift)
+{
+    // The keyboard commands are not built yet; the window already sees every key first.
+    Q_UNUSED(KeyCode);
+    Q_UNUSED(Shift);
+}
+
+void MainForm::newButton_Click()
+{
+    cFileDlg dialog(*m_dialogs);
+    dialog.OwnerHwnd = this;
+    dialog.Filter = kImageFilter;
+    dialog.DlgTitle = QStringLiteral("Open an Image File");
+    QString fileTitle;
+    if (!dialog.VBGetOpenFileName(m_doc.imagePath, fileTitle))
+        return;
+    OpenImage(m_doc.imagePath);
+}
+
+bool MainForm::OpenImage(const QString& path)
+{
+    // The picture is read before the map is touched, so a file that cannot be used
+    // costs the user nothing.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const LoadedPicture picture = LoadPicture(path);
+    QApplication::restoreOverrideCursor();
+    if (picture.image.isNull()) {
+        QMessageBox::warning(this, QStringLiteral("Korvel"), picture.error);
+        return false;
+    }
+    m_doc.imagePath = path;
+    StartNewMap(m_doc);
+    m_controls.InnerPict->SetPicture(picture.image);
+    m_controls.InnerPict->move(0, 0);
+    m_controls.HBar->setValue(0);
+    m_controls.VBar->setValue(0);
+    EnableEditing();
+    m_view.ShowNotice(picture.warning);
+    Form_Resize();
+    return true;
+}
+
+void MainForm::EnableEditing()
+{
+    for (QWidget* control :
+        { static_cast<QWidget*>(m_controls.rectButton), static_cast<QWidget*>(m_controls.circleButton),
+            static_cast<QWidget*>(m_controls.polyButton), static_cast<QWidget*>(m_controls.generateButton),
+            static_cast<QWidget*>(m_controls.InnerPict), static_cast<QWidget*>(m_controls.MapNameText) })
+        control->setEnabled(true);
+}
+
+void MainForm::ScrollCanvas(int16_t left, int16_t top, bool redraw)
+{
+    m_controls.InnerPict->move(left, top);
+    if (redraw)
+        RedrawOverlay();
+}
+
+void MainForm::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const MainFormControls& c = m_controls;
+    LayoutInput in;
+    in.formScaleWidth = width();
+    in.formScaleHeight = height();
+    in.outerLeft = c.OuterPict->x();
+    in.outerTop = c.OuterPict->y();
+    in.outerWidth = c.OuterPict->width();
+    in.outerHeight = c.OuterPict->height();
+    in.outerScaleWidth = c.OuterPict->ScaleWidth();
+    in.outerScaleHeight = c.OuterPict->ScaleHeight();
+    in.innerWidth = c.InnerPict->width();
+    in.innerHeight = c.InnerPict->height();
+    in.statusBarHeight = c.StatusBar->height();
+    in.barThickness = kScrollBarThickness;
+    const LayoutResult layout = ComputeFormLayout(in);
+    if (!layout.applies)
+        return;
+    c.OuterPict->setGeometry(
+        layout.outerPict.left, layout.outerPict.top, layout.outerPict.width, layout.outerPict.height);
+    c.HBar->Bar()->setGeometry(layout.hBar.left, layout.hBar.top, layout.hBar.width, layout.hBar.height);
+    c.HBar->Bar()->setVisible(layout.hBarVisible);
+    c.VBar->Bar()->setGeometry(layout.vBar.left, layout.vBar.top, layout.vBar.width, layout.vBar.height);
+    c.VBar->Bar()->setVisible(layout.vBarVisible);
+    if (layout.updateScrollRanges) {
+        const ScrollRanges ranges = ComputeScrollRanges(
+            c.OuterPict->ScaleWidth(), c.OuterPict->ScaleHeight(), c.InnerPict->width(), c.InnerPict->height());
+        c.VBar->setScrollRange(ranges.vBar);
+        c.HBar->setScrollRange(ranges.hBar);
+    }
+    RedrawOverlay();
+}
+
+void MainForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void MainForm::LayOut()
+{
+    // The status bar keeps itself along the bottom edge.
+    m_controls.StatusBar->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);
+    Form_Resize();
+}
+
+void MainForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Restoring a minimised window may keep its size, so no resize event comes.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        Form_Resize();
+}
+
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: the two other windows go with the main window.
+    delete m_help.data();
+    m_output.Unload();
+    event->accept();
+}
+
+void MainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainForm::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenImage(path);
+}

@@ -1,0 +1,69 @@
+#include "outputwindow/ChunkedTextAppender.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// Enough to fill the window at once; inserting a line costs a few microseconds.
+constexpr qsizetype kFirstSliceLines = 500;
+// About ten milliseconds of work per turn of the event loop.
+constexpr qsizetype kSliceLines = 4000;
+
+} // namespace
+
+ChunkedTextAppender::ChunkedTextAppender(QPlainTextEdit* editor)
+    : QObject(editor)
+    , m_editor(editor)
+{
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, [this] { InsertLines(kSliceLines); });
+}
+
+void ChunkedTextAppender::Append(const QString& text)
+{
+    const bool wasPending = IsPending();
+    m_pending += text;
+    if (wasPending)
+        return;
+    InsertLines(kFirstSliceLines);
+}
+
+void ChunkedTextAppender::Flush()
+{
+    InsertLines(-1);
+}
+
+void ChunkedTextAppender::InsertLines(qsizetype lineCount)
+{
+    if (!IsPending())
+        return;
+    qsizetype end = m_pending.size();
+    if (lineCount >= 0) {
+        qsizetype position = m_offset;
+        for (qsizetype line = 0; line < lineCount && position < m_pending.size(); ++line) {
+            const qsizetype next = m_pending.indexOf(QLatin1Char('\n'), position);
+            position = next < 0 ? m_pending.size() : next + 1;
+        }
+        end = position;
+    }
+
+    QTextDocument* document = m_editor->document();
+    // An appended map is not an edit to undo keystroke by keystroke, and the undo record
+    // of a large map would cost as much as the text itself.
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringView(m_pending).mid(m_offset, end - m_offset).toString());
+    document->setUndoRedoEnabled(true);
+
+    m_offset = end;
+    if (m_offset < m_pending.size()) {
+        m_timer.start();
+        return;
+    }
+    m_timer.stop();
+    m_pending.clear();
+    m_offset = 0;
+}

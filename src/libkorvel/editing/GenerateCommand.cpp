@@ -1,0 +1,12 @@
+#include "editing/GenerateCommand.h"
+
+#include "output/HtmlGenerator.h"
+
+void generateButton_Click(ImagemapDocument& doc, EditorView& view)
+{
+    // Only the tool changes: the selection and any polygon or box still being drawn
+    // stay as they are, and nothing is redrawn.
+    doc.toolMode = ToolMode::Arrow;
+    view.SetMousePointer(MousePointer::Arrow);
+    view.AppendOutputAndShow(GenerateImagemapHtml(doc, view.MapNameText()));
+}
