@@ -1,13 +1,13 @@
 #include "document/DocumentInvariants.h"
-#include "document/ImagemapDocument.h"
 #include "document/Numbers.h"
+#include "editing/Editor.h"
 #include "support/DocumentBuilders.h"
 
 #include <QtTest>
 
 #include <functional>
 
-using Corruption = std::function<void(ImagemapDocument&)>;
+using Corruption = std::function<void(Editor&)>;
 Q_DECLARE_METATYPE(Corruption)
 
 class DocumentTest : public QObject {
@@ -22,43 +22,39 @@ private slots:
     void growAreaArraysKeepsTheSpareElement();
     void loadedElementCopiesElementZero();
     void countsStopAtTheLimit();
-    void invariantsHoldForASoundDocument();
+    void invariantsHoldForASoundEditor();
     void invariantsCatchCorruption_data();
     void invariantsCatchCorruption();
-    void documentsCompareByValue();
 };
 
 namespace {
 
 // Three boxes, the second selected, and two polygons, one still open.
-ImagemapDocument SoundDocument()
+Editor SoundEditor()
 {
-    ImagemapDocument doc;
-    AddTestBox(doc, 10, 10, 20, 20);
-    AddTestBox(doc, 40, 10, 20, 20, kCircleShape);
-    AddTestBox(doc, 70, 10, 20, 20);
-    SelectTestBox(doc, 2);
-    AddTestPolygon(doc, { { 0, 0 }, { 10, 0 }, { 5, 8 } });
-    AddTestPolygon(doc, { { 50, 50 }, { 60, 50 } }, false);
-    doc.buildingPoly = 2;
-    return doc;
+    Editor editor;
+    AddTestBox(editor.map, 10, 10, 20, 20);
+    AddTestBox(editor.map, 40, 10, 20, 20, kCircleShape);
+    AddTestBox(editor.map, 70, 10, 20, 20);
+    SelectTestBox(editor, 2);
+    AddTestPolygon(editor.map, { { 0, 0 }, { 10, 0 }, { 5, 8 } });
+    AddTestPolygon(editor.map, { { 50, 50 }, { 60, 50 } }, false);
+    editor.state.buildingPoly = 2;
+    return editor;
 }
 
 } // namespace
 
 void DocumentTest::startsEmpty()
 {
-    const ImagemapDocument doc;
-    QCOMPARE(doc.toolMode, ToolMode::Arrow);
-    QCOMPARE(ToolModeName(doc.toolMode), QStringLiteral("arrow"));
-    QCOMPARE(doc.boxCount, int16_t(0));
-    QCOMPARE(doc.polyCount, int16_t(0));
-    QCOMPARE(doc.selBox + doc.selPoly, 0);
-    QCOMPARE(doc.clipKind, AreaKind::None);
-    QCOMPARE(doc.Shape.size(), size_t(1)); // the clipboard slot exists from the start
-    QVERIFY(!doc.Shape[0].Visible);
-    QVERIFY(doc.boxUrl.empty() && doc.polygons.empty()); // lists come with the first GrowAreaArrays
-    QVERIFY(DocumentInvariantViolations(doc).isEmpty());
+    const Editor editor;
+    QCOMPARE(ToolModeName(editor.state.toolMode), QStringLiteral("arrow"));
+    QCOMPARE(editor.map.boxCount + editor.map.polyCount, 0);
+    QCOMPARE(editor.state.selBox + editor.state.selPoly, 0);
+    QCOMPARE(editor.state.clipKind, AreaKind::None);
+    QCOMPARE(editor.map.boxes.size(), size_t(1)); // the clipboard slot exists from the start
+    QVERIFY(editor.map.polygons.empty()); // lists come with the first GrowAreaArrays
+    QCOMPARE(EditorInvariantViolations(editor), QStringList());
 }
 
 void DocumentTest::roundHalfEven_data()
@@ -114,117 +110,100 @@ void DocumentTest::formatSingle()
 
 void DocumentTest::growAreaArraysKeepsTheSpareElement()
 {
-    ImagemapDocument doc;
-    doc.boxCount = 3;
-    GrowAreaArrays(doc, true);
-    QCOMPARE(doc.boxUrl.size(), size_t(5));
-    QCOMPARE(doc.polygons.size(), size_t(0)); // the other kind is not touched
-    doc.boxUrl = { "clip", "a", "b", "c", "old spare" };
+    ImagemapDocument map;
+    for (const char* url : { "a", "b", "c" })
+        AddTestBox(map, 0, 0, 1, 1, kRectangleShape, url);
+    QCOMPARE(map.boxes.size(), size_t(5)); // slot 0, three boxes, the spare
+    QVERIFY(map.polygons.empty()); // the other kind is not touched
+    map.boxes[4].url = "old spare";
 
-    doc.boxCount = 2; // the last area leaves; its text stays in the new spare element
-    GrowAreaArrays(doc, true);
-    QCOMPARE(doc.boxUrl, std::vector<QString>({ "clip", "a", "b", "c" }));
+    UnloadShape(map, 3); // the last box leaves; its text stays in the new spare element
+    map.boxCount = 2;
+    GrowAreaArrays(map, true);
+    QCOMPARE(map.boxes.size(), size_t(4));
+    QCOMPARE(map.boxes[3].url, QStringLiteral("c"));
+    QVERIFY(!map.boxes[3].Visible);
 
-    doc.boxCount = 3;
-    GrowAreaArrays(doc, true);
-    QCOMPARE(doc.boxUrl, std::vector<QString>({ "clip", "a", "b", "c", "" }));
-
-    doc.polyCount = 1;
-    GrowAreaArrays(doc, false);
-    QCOMPARE(doc.polygons.size(), size_t(3));
-    QCOMPARE(doc.polyUrl.size(), size_t(3));
-    QCOMPARE(doc.polygons[2].vertexCount, int16_t(0));
-    QVERIFY(doc.polygons[2].vertexX.empty());
+    map.boxCount = 3; // a new box at 3 finds that text; the new spare is empty
+    GrowAreaArrays(map, true);
+    QCOMPARE(map.boxes[3].url, QStringLiteral("c"));
+    QCOMPARE(map.boxes[4].url, QString());
 }
 
 void DocumentTest::loadedElementCopiesElementZero()
 {
-    ImagemapDocument doc;
-    doc.Shape[0] = BoxArea { 5, 6, 7, 8, kCircleShape, NormalColour, false, 2 };
-    const int16_t index = LoadShape(doc);
-    QCOMPARE(index, int16_t(1));
-    BoxArea expected = doc.Shape[0];
-    QCOMPARE(doc.Shape[1], expected);
-    QVERIFY(!doc.Shape[1].Visible);
-    UnloadShape(doc);
-    UnloadShape(doc); // element 0 is never unloaded
-    QCOMPARE(doc.Shape.size(), size_t(1));
+    ImagemapDocument map;
+    static_cast<ShapeControl&>(map.boxes[0]) = ShapeControl { 5, 6, 7, 8, kCircleShape, NormalColour, false, 2 };
+    map.boxes[0].url = "clipboard text";
+    map.boxCount = 1;
+    LoadShape(map, 1);
+    QCOMPARE(static_cast<const ShapeControl&>(map.boxes[1]), static_cast<const ShapeControl&>(map.boxes[0]));
+    QVERIFY(!map.boxes[1].Visible);
+    QCOMPARE(map.boxes[1].url, QString()); // texts are not part of the outline
 }
 
 void DocumentTest::countsStopAtTheLimit()
 {
-    ImagemapDocument doc;
-    for (int i = 0; i < kMaxAreasPerKind; ++i)
-        QVERIFY(AddBoxElement(doc) != 0);
-    for (int i = 0; i < kMaxAreasPerKind; ++i)
-        QVERIFY(AddPolygonRecord(doc) != 0);
-    QCOMPARE(doc.boxCount, kMaxAreasPerKind);
-    QCOMPARE(doc.boxUrl.size(), size_t(32768)); // 0..32767: the whole 16-bit index range
+    ImagemapDocument map;
+    for (int i = 0; i < kMaxAreasPerKind; ++i) {
+        QVERIFY(AddBoxElement(map) != 0);
+        QVERIFY(AddPolygonRecord(map) != 0);
+    }
+    QCOMPARE(map.boxCount, kMaxAreasPerKind);
+    QCOMPARE(map.boxes.size(), size_t(32768)); // 0..32767: the whole 16-bit index range
 
-    const ImagemapDocument full = doc;
-    QCOMPARE(AddBoxElement(doc), int16_t(0));
-    QCOMPARE(AddPolygonRecord(doc), int16_t(0));
-    QVERIFY(doc == full);
+    const ImagemapDocument full = map;
+    QCOMPARE(AddBoxElement(map), int16_t(0));
+    QCOMPARE(AddPolygonRecord(map), int16_t(0));
+    QVERIFY(map == full);
     QVERIFY(AreaLimitMessage(AreaKind::Box).contains("32766 rectangles and circles"));
     QVERIFY(AreaLimitMessage(AreaKind::Polygon).contains("32766 polygons"));
 }
 
-void DocumentTest::invariantsHoldForASoundDocument()
+void DocumentTest::invariantsHoldForASoundEditor()
 {
-    ImagemapDocument doc = SoundDocument();
-    QCOMPARE(DocumentInvariantViolations(doc), QStringList());
+    Editor editor = SoundEditor();
+    QCOMPARE(EditorInvariantViolations(editor), QStringList());
     // A box being stretched keeps element 0's colour until its release selects it.
-    AddTestBox(doc, 1, 1, 0, 0);
-    doc.Shape[4].BorderColor = DefaultWindowTextColour;
-    doc.drawingBox = 4;
-    QCOMPARE(DocumentInvariantViolations(doc), QStringList());
+    AddTestBox(editor.map, 1, 1, 0, 0);
+    editor.map.boxes[4].BorderColor = DefaultWindowTextColour;
+    editor.state.drawingBox = 4;
+    QCOMPARE(EditorInvariantViolations(editor), QStringList());
 }
 
 void DocumentTest::invariantsCatchCorruption_data()
 {
     QTest::addColumn<Corruption>("corrupt");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("count without element") << Corruption([](auto& d) { d.boxCount = 4; }) << "Shape has 4 elements";
-    QTest::newRow("hidden box") << Corruption([](auto& d) { d.Shape[1].Visible = false; }) << "box 1 is hidden";
-    QTest::newRow("visible clipboard") << Corruption([](auto& d) { d.Shape[0].Visible = true; }) << "Shape(0)";
-    QTest::newRow("negative size") << Corruption([](auto& d) { d.Shape[3].Height = -1; }) << "negative size";
-    QTest::newRow("two magenta boxes") << Corruption([](auto& d) { d.Shape[1].BorderColor = SelectedColour; })
+    QTest::newRow("count past the list") << Corruption([](Editor& e) { e.map.boxCount = 4; }) << "box list has 5";
+    QTest::newRow("hidden box") << Corruption([](Editor& e) { e.map.boxes[1].Visible = false; }) << "box 1 is hidden";
+    QTest::newRow("outline on the spare")
+        << Corruption([](Editor& e) { e.map.boxes[4].Visible = true; }) << "element 4 has an outline";
+    QTest::newRow("visible clipboard") << Corruption([](Editor& e) { e.map.boxes[0].Visible = true; }) << "element 0";
+    QTest::newRow("negative size") << Corruption([](Editor& e) { e.map.boxes[3].Height = -1; }) << "negative size";
+    QTest::newRow("two magenta boxes") << Corruption([](Editor& e) { e.map.boxes[1].BorderColor = SelectedColour; })
                                        << "box 1 has the wrong border colour";
-    QTest::newRow("grey selection") << Corruption([](auto& d) { d.Shape[2].BorderColor = NormalColour; })
+    QTest::newRow("grey selection") << Corruption([](Editor& e) { e.map.boxes[2].BorderColor = NormalColour; })
                                     << "box 2 has the wrong border colour";
-    QTest::newRow("both kinds selected") << Corruption([](auto& d) { d.selPoly = 1; }) << "both";
-    QTest::newRow("selection past the end") << Corruption([](auto& d) { d.selPoly = 3; }) << "selPoly 3";
-    QTest::newRow("lists too short") << Corruption([](auto& d) { d.boxAlt.pop_back(); }) << "box texts";
-    QTest::newRow("polygon lists too long") << Corruption([](auto& d) { d.polyUrl.emplace_back(); }) << "polygon lists";
-    QTest::newRow("vertex arrays") << Corruption([](auto& d) { d.polygons[1].vertexCount = 9; }) << "vertex arrays";
-    QTest::newRow("empty polygon") << Corruption([](auto& d) { d.polygons[2] = PolygonArea(); }) << "no vertices";
-    QTest::newRow("building nothing") << Corruption([](auto& d) { d.buildingPoly = 7; }) << "buildingPoly 7";
-    QTest::newRow("drawing nothing") << Corruption([](auto& d) { d.drawingBox = -1; }) << "drawingBox -1";
+    QTest::newRow("both kinds selected") << Corruption([](Editor& e) { e.state.selPoly = 1; }) << "both";
+    QTest::newRow("selection past the end") << Corruption([](Editor& e) { e.state.selPoly = 3; }) << "selPoly 3";
+    QTest::newRow("polygon list too long")
+        << Corruption([](Editor& e) { e.map.polygons.emplace_back(); }) << "polygon list has 5";
+    QTest::newRow("vertex arrays") << Corruption([](Editor& e) { e.map.polygons[1].vertexCount = 9; })
+                                   << "vertex arrays";
+    QTest::newRow("empty polygon") << Corruption([](Editor& e) { e.map.polygons[2] = PolygonArea(); }) << "no vertices";
+    QTest::newRow("building nothing") << Corruption([](Editor& e) { e.state.buildingPoly = 7; }) << "buildingPoly 7";
+    QTest::newRow("drawing nothing") << Corruption([](Editor& e) { e.state.drawingBox = -1; }) << "drawingBox -1";
 }
 
 void DocumentTest::invariantsCatchCorruption()
 {
     QFETCH(Corruption, corrupt);
     QFETCH(QString, expected);
-    ImagemapDocument doc = SoundDocument();
-    corrupt(doc);
-    const QStringList violations = DocumentInvariantViolations(doc);
+    Editor editor = SoundEditor();
+    corrupt(editor);
+    const QStringList violations = EditorInvariantViolations(editor);
     QVERIFY2(violations.join('\n').contains(expected), qPrintable(violations.join('\n')));
-}
-
-void DocumentTest::documentsCompareByValue()
-{
-    const ImagemapDocument doc = SoundDocument();
-    ImagemapDocument copy = doc;
-    QVERIFY(copy == doc);
-    copy.Shape[3].Left += 1;
-    QVERIFY(copy != doc);
-    copy = doc;
-    copy.polygons[1].vertexY[2] = 1;
-    QVERIFY(copy != doc);
-    copy = doc;
-    copy.polyAlt[3] = "spare text counts too";
-    QVERIFY(copy != doc);
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

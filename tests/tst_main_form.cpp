@@ -23,19 +23,13 @@
 
 #include <functional>
 
-using ControlOf = std::function<QWidget*(const MainFormControls&)>;
 using FormAction = std::function<void(MainForm&)>;
-Q_DECLARE_METATYPE(ControlOf)
 Q_DECLARE_METATYPE(FormAction)
 
 class MainFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void windowAsDesigned();
-    void controlsAsDesigned_data();
-    void controlsAsDesigned();
-    void tabOrder();
     void toolButtonsArmATool_data();
     void toolButtonsArmATool();
     void newImagemapAsksForAPicture();
@@ -71,106 +65,6 @@ QString MainFormTest::MakePicture(const QString& name, int width, int height)
     return path;
 }
 
-void MainFormTest::windowAsDesigned()
-{
-    MainForm form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Korvel v1.0"));
-    QCOMPARE(form.size(), QSize(465, 473));
-    QVERIFY(!form.windowIcon().isNull());
-    QCOMPARE(form.palette().color(QPalette::Window), QColor(224, 224, 224));
-    const ImagemapDocument& doc = form.Document();
-    QCOMPARE(doc.toolMode, ToolMode::Arrow);
-    QCOMPARE(doc.boxCount + doc.polyCount + doc.selBox + doc.selPoly, 0);
-    QVERIFY(!form.Controls().InnerPict->HasPicture());
-}
-
-void MainFormTest::controlsAsDesigned_data()
-{
-    QTest::addColumn<ControlOf>("control");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("enabled");
-    auto row
-        = [](const char* name, ControlOf control, QRect geometry, const char* tooltip, const char* text, bool enabled) {
-              QTest::newRow(name) << control << geometry << QString(tooltip) << QString(text) << enabled;
-          };
-    row(
-        "newButton", [](auto& c) { return c.newButton; }, { 8, 0, 33, 33 }, "New Imagemap", "", true);
-    row(
-        "rectButton", [](auto& c) { return c.rectButton; }, { 152, 0, 33, 33 }, "Rectangle Tool", "", false);
-    row(
-        "circleButton", [](auto& c) { return c.circleButton; }, { 184, 0, 33, 33 }, "Circle Tool", "", false);
-    row(
-        "polyButton", [](auto& c) { return c.polyButton; }, { 216, 0, 33, 33 }, "Polygon Tool", "", false);
-    row(
-        "generateButton", [](auto& c) { return c.generateButton; }, { 264, 0, 33, 33 }, "Generate Imagemap", "", false);
-    row(
-        "helpaboutButton", [](auto& c) { return c.helpaboutButton; }, { 424, 0, 33, 33 }, "Help", "", true);
-    row(
-        "MapNameText", [](auto& c) { return c.MapNameText; }, { 208, 56, 113, 19 }, "The name of the imagemap", "",
-        false);
-    row(
-        "HrefText", [](auto& c) { return c.HrefText; }, { 208, 80, 249, 19 },
-        "The url which the selected object is pointed to", "", false);
-    row(
-        "AltText", [](auto& c) { return c.AltText; }, { 208, 104, 249, 19 }, "The alt text of the selected object", "",
-        false);
-    row(
-        "MapNameLabel", [](auto& c) { return c.MapNameLabel; }, { 8, 56, 161, 17 }, "",
-        "The name of the imagemap:", true);
-    row(
-        "HrefLabel", [](auto& c) { return c.HrefLabel; }, { 8, 80, 185, 17 }, "",
-        "The URL of the selected shape:", true);
-    row(
-        "AltLabel", [](auto& c) { return c.AltLabel; }, { 8, 104, 201, 17 }, "",
-        "The alt text of the selected shape:", true);
-    // With no picture the viewport fills the window between the panel and the status bar.
-    row(
-        "OuterPict", [](auto& c) { return c.OuterPict; }, { 0, 144, 465, 473 - 144 - kStatusBarHeight }, "", "", true);
-    row(
-        "InnerPict", [](auto& c) { return c.InnerPict; }, { 0, 0, 0, 0 }, "", "", false);
-}
-
-void MainFormTest::controlsAsDesigned()
-{
-    QFETCH(ControlOf, control);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, tooltip);
-    QFETCH(QString, text);
-    QFETCH(bool, enabled);
-    MainForm form;
-    QWidget* widget = control(form.Controls());
-    QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->toolTip(), tooltip);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        QCOMPARE(label->text(), text);
-        QVERIFY(label->font().bold());
-        // The caption fits its design width, whatever face stands in for the original.
-        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(text) <= geometry.width());
-    }
-    if (auto* button = qobject_cast<QToolButton*>(widget))
-        QVERIFY(!button->icon().isNull());
-    QCOMPARE(widget->isEnabled(), enabled);
-    QVERIFY(!form.Controls().HBar->Bar()->isVisibleTo(&form));
-    QVERIFY(!form.Controls().VBar->Bar()->isVisibleTo(&form));
-}
-
-void MainFormTest::tabOrder()
-{
-    MainForm form;
-    const MainFormControls& c = form.Controls();
-    const QList<QWidget*> expected = { c.newButton, c.rectButton, c.circleButton, c.polyButton, c.generateButton,
-        c.MapNameText, c.HrefText, c.AltText, c.VBar->Bar(), c.HBar->Bar(), c.InnerPict, c.helpaboutButton };
-    QWidget* widget = c.newButton;
-    for (QWidget* next : expected) {
-        QCOMPARE(widget, next);
-        widget = widget->nextInFocusChain();
-        while (widget->focusPolicy() == Qt::NoFocus)
-            widget = widget->nextInFocusChain();
-    }
-}
-
 void MainFormTest::toolButtonsArmATool_data()
 {
     QTest::addColumn<FormAction>("press");
@@ -186,20 +80,27 @@ void MainFormTest::toolButtonsArmATool()
     QFETCH(ToolMode, mode);
     MainForm form;
     QVERIFY(form.OpenImage(MakePicture("tools.png", 100, 100)));
-    AddTestBox(form.Document(), 10, 10, 20, 20);
-    SelectTestBox(form.Document(), 1);
+    form.Session().Apply([](Editor& e) {
+        AddTestBox(e.map, 10, 10, 20, 20);
+        SelectTestBox(e, 1);
+    });
     press(form);
-    QCOMPARE(form.Document().toolMode, mode);
+    QCOMPARE(form.editor().state.toolMode, mode);
     QCOMPARE(form.Controls().InnerPict->CurrentMousePointer(), MousePointer::Cross);
-    QCOMPARE(form.Document().selBox, int16_t(1)); // the selection stays, magenta
-    QCOMPARE(form.Document().Shape[1].BorderColor, SelectedColour);
+    QCOMPARE(form.editor().state.selBox, int16_t(1)); // the selection stays, magenta
+    QCOMPARE(form.editor().map.box(1).BorderColor, SelectedColour);
+    // The armed tool's button shows as pressed, and only that one.
+    const MainFormControls& c = form.Controls();
+    QCOMPARE(int(c.rectButton->isChecked()) + int(c.circleButton->isChecked()) + int(c.polyButton->isChecked()), 1);
+    form.generateButton_Click(); // back to the arrow: no tool shows as pressed
+    QVERIFY(!c.rectButton->isChecked() && !c.circleButton->isChecked() && !c.polyButton->isChecked());
 }
 
 void MainFormTest::newImagemapAsksForAPicture()
 {
     ScriptedFileDialog dialogs;
     MainForm form(&dialogs);
-    form.Document().imagePath = "/pictures/previous.jpg";
+    form.Session().Apply([](Editor& e) { e.state.imagePath = "/pictures/previous.jpg"; });
     dialogs.Cancel();
     form.Controls().newButton->click();
     QCOMPARE(dialogs.requests.size(), size_t(1));
@@ -210,7 +111,7 @@ void MainFormTest::newImagemapAsksForAPicture()
     QCOMPARE(request.fileName, QStringLiteral("/pictures/previous.jpg"));
     QCOMPARE(request.filters.size(), 5);
     // A cancel leaves one NUL in the path, so the next dialog starts without a name.
-    QCOMPARE(form.Document().imagePath, QString(QChar(0)));
+    QCOMPARE(form.editor().state.imagePath, QString(QChar(0)));
 }
 
 void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap_data()
@@ -229,11 +130,12 @@ void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap()
     ScriptedFileDialog dialogs;
     MainForm form(&dialogs);
     QVERIFY(form.OpenImage(MakePicture("keep.png", 200, 150)));
-    ImagemapDocument& doc = form.Document();
-    AddTestBox(doc, 10, 10, 20, 20, kRectangleShape, "a.html");
-    AddTestPolygon(doc, { { 50, 50 }, { 90, 50 }, { 70, 90 } });
-    SelectTestPolygon(doc, 1);
-    const ImagemapDocument before = doc;
+    form.Session().Apply([](Editor& e) {
+        AddTestBox(e.map, 10, 10, 20, 20, kRectangleShape, "a.html");
+        AddTestPolygon(e.map, { { 50, 50 }, { 90, 50 }, { 70, 90 } });
+        SelectTestPolygon(e, 1);
+    });
+    const Editor before = form.editor();
 
     QString path;
     if (choice.isEmpty()) {
@@ -253,8 +155,8 @@ void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap()
     QCOMPARE(answer.seen, message);
     if (message)
         QVERIFY2(answer.text.contains(choice), qPrintable(answer.text));
-    ImagemapDocument after = doc;
-    after.imagePath = before.imagePath; // the dialog's own memory of the last choice
+    Editor after = form.editor();
+    after.state.imagePath = before.state.imagePath; // the dialog's own memory of the last choice
     QVERIFY(after == before);
     QCOMPARE(form.Controls().InnerPict->size(), QSize(200, 150));
 }
@@ -264,34 +166,36 @@ void MainFormTest::newImagemapStartsAnEmptyMap()
     ScriptedFileDialog dialogs;
     MainForm form(&dialogs);
     QVERIFY(form.OpenImage(MakePicture("first.png", 200, 150)));
-    ImagemapDocument& doc = form.Document();
-    for (int i = 0; i < 3; ++i)
-        AddTestBox(doc, 10.f * i, 10, 5, 5, kRectangleShape, QString("box%1").arg(i + 1));
-    AddTestPolygon(doc, { { 1, 1 }, { 9, 1 }, { 5, 9 } }, true, "poly1");
-    AddTestPolygon(doc, { { 1, 1 }, { 9, 1 } }, false, "poly2");
-    doc.buildingPoly = 2;
-    SelectTestBox(doc, 2);
-    doc.Shape[0] = BoxArea { 1, 2, 3, 4, kCircleShape, NormalColour, false, 1 };
-    doc.boxUrl[0] = "clipped.html";
-    doc.clipKind = AreaKind::Box;
-    doc.toolMode = ToolMode::Poly;
+    form.Session().Apply([](Editor& e) {
+        for (int i = 0; i < 3; ++i)
+            AddTestBox(e.map, 10.f * i, 10, 5, 5, kRectangleShape, QString("box%1").arg(i + 1));
+        AddTestPolygon(e.map, { { 1, 1 }, { 9, 1 }, { 5, 9 } }, true, "poly1");
+        AddTestPolygon(e.map, { { 1, 1 }, { 9, 1 } }, false, "poly2");
+        e.state.buildingPoly = 2;
+        SelectTestBox(e, 2);
+        static_cast<ShapeControl&>(e.map.boxes[0]) = ShapeControl { 1, 2, 3, 4, kCircleShape, NormalColour, false, 1 };
+        e.map.boxes[0].url = "clipped.html";
+        e.state.clipKind = AreaKind::Box;
+        e.state.toolMode = ToolMode::Poly;
+    });
     form.Controls().MapNameText->setText("kept");
     form.Controls().HrefText->setText("panel text");
 
     dialogs.ChooseFile(MakePicture("second.bmp", 320, 240));
     form.Controls().newButton->click();
 
-    QCOMPARE(doc.boxCount, int16_t(0));
-    QCOMPARE(doc.polyCount, int16_t(0));
-    QCOMPARE(doc.selBox + doc.selPoly + doc.drawingBox + doc.buildingPoly, 0);
-    QCOMPARE(doc.Shape.size(), size_t(1));
-    QCOMPARE(doc.boxUrl.size(), size_t(2));
-    QCOMPARE(doc.boxUrl[0], QStringLiteral("clipped.html")); // the clipboard survives
-    QCOMPARE(doc.boxUrl[1], QStringLiteral("box1")); // so does the spare element
-    QCOMPARE(doc.Shape[0].Shape, kCircleShape);
-    QCOMPARE(doc.clipKind, AreaKind::Box);
-    QCOMPARE(doc.toolMode, ToolMode::Poly);
-    QCOMPARE(doc.imagePath, dialogs.answer.chosenPath);
+    const Editor& e = form.editor();
+    QCOMPARE(e.map.boxCount + e.map.polyCount, 0);
+    QCOMPARE(e.state.selBox + e.state.selPoly + e.state.drawingBox + e.state.buildingPoly, 0);
+    QCOMPARE(e.map.boxes.size(), size_t(2));
+    QCOMPARE(e.map.boxes[0].url, QStringLiteral("clipped.html")); // the clipboard survives
+    QCOMPARE(e.map.boxes[0].Shape, kCircleShape);
+    QCOMPARE(e.map.boxes[1].url, QStringLiteral("box1")); // so does the spare element
+    QVERIFY(!e.map.boxes[1].Visible);
+    QCOMPARE(e.state.clipKind, AreaKind::Box);
+    QCOMPARE(e.state.toolMode, ToolMode::Poly);
+    QCOMPARE(e.state.imagePath, dialogs.answer.chosenPath);
+    QCOMPARE(EditorInvariantViolations(e), QStringList());
     QCOMPARE(form.Controls().MapNameText->text(), QStringLiteral("kept"));
     QCOMPARE(form.Controls().HrefText->text(), QStringLiteral("panel text"));
     QCOMPARE(form.Controls().InnerPict->size(), QSize(320, 240));
@@ -343,11 +247,13 @@ void MainFormTest::generateAppendsAcrossClose()
 {
     MainForm form;
     QVERIFY(form.OpenImage(MakePicture("generate.png", 100, 100)));
-    AddTestBox(form.Document(), 10, 20, 100, 50, kRectangleShape, "a.html", "A");
+    form.Session().Apply([](Editor& e) {
+        AddTestBox(e.map, 10, 20, 100, 50, kRectangleShape, "a.html", "A");
+        e.state.toolMode = ToolMode::Circle;
+    });
     form.Controls().MapNameText->setText("m");
-    form.Document().toolMode = ToolMode::Circle;
     form.Controls().generateButton->click();
-    QCOMPARE(form.Document().toolMode, ToolMode::Arrow);
+    QCOMPARE(form.editor().state.toolMode, ToolMode::Arrow);
     GenerateDialog* output = form.Output().Dialog();
     QVERIFY(output && output->isVisible());
     output->CloseButton()->click();

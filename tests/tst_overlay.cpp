@@ -8,7 +8,7 @@
 
 using Segment = RecordingView::Segment;
 using Segments = std::vector<Segment>;
-using Builder = std::function<void(ImagemapDocument&)>;
+using Builder = std::function<void(Editor&)>;
 Q_DECLARE_METATYPE(Builder)
 Q_DECLARE_METATYPE(Segments)
 
@@ -65,49 +65,49 @@ void OverlayTest::drawsFromTheDocument_data()
     QTest::addColumn<Rgb>("penAfter");
 
     QTest::newRow("selected rectangle: four handles on its corners")
-        << Builder([](auto& d) { AddTestBox(d, 10, 20, 100, 50), SelectTestBox(d, 1); }) << true
+        << Builder([](auto& d) { AddTestBox(d.map, 10, 20, 100, 50), SelectTestBox(d, 1); }) << true
         << Join({ Handle(10, 20), Handle(110, 20), Handle(10, 70), Handle(110, 70) }) << NormalColour;
     QTest::newRow("selected circle: handles on its box, not on the circle")
-        << Builder([](auto& d) { AddTestBox(d, 0, 0, 40, 20, kCircleShape), SelectTestBox(d, 1); }) << true
+        << Builder([](auto& d) { AddTestBox(d.map, 0, 0, 40, 20, kCircleShape), SelectTestBox(d, 1); }) << true
         << Join({ Handle(0, 0), Handle(40, 0), Handle(0, 20), Handle(40, 20) }) << NormalColour;
     QTest::newRow("selected box of zero size: the handles coincide")
-        << Builder([](auto& d) { AddTestBox(d, 5.5f, 6, 0, 0), SelectTestBox(d, 1); }) << true
+        << Builder([](auto& d) { AddTestBox(d.map, 5.5f, 6, 0, 0), SelectTestBox(d, 1); }) << true
         << Join({ Handle(5.5f, 6), Handle(5.5f, 6), Handle(5.5f, 6), Handle(5.5f, 6) }) << NormalColour;
     QTest::newRow("selected triangle: three edges, three handles, none on the closing copy")
         << Builder([](auto& d) {
-               AddTestPolygon(d, { { 10, 10 }, { 50, 10 }, { 30, 40 } }), SelectTestPolygon(d, 1);
+               AddTestPolygon(d.map, { { 10, 10 }, { 50, 10 }, { 30, 40 } }), SelectTestPolygon(d, 1);
            })
         << true
         << Join({ Handle(10, 10), { { 10, 10, 50, 10, M } }, Handle(50, 10), { { 50, 10, 30, 40, M } }, Handle(30, 40),
                { { 30, 40, 10, 10, M } } })
         << NormalColour;
     QTest::newRow("open polygon of two vertices: one edge in the pen colour") << Builder([](auto& d) {
-        AddTestPolygon(d, { { 1, 2 }, { 3, 4 } }, false);
+        AddTestPolygon(d.map, { { 1, 2 }, { 3, 4 } }, false);
     }) << true << Segments { { 1, 2, 3, 4, Pen } } << Pen;
     QTest::newRow("polygon of one vertex: nothing") << Builder([](auto& d) {
-        AddTestPolygon(d, { { 1, 2 } }, false);
+        AddTestPolygon(d.map, { { 1, 2 } }, false);
     }) << true << Segments {} << Pen;
     QTest::newRow("two polygons, the second selected") << Builder([](auto& d) {
-        AddTestPolygon(d, { { 0, 0 }, { 9, 0 } }, false);
-        AddTestPolygon(d, { { 20, 20 }, { 30, 20 } }, false);
+        AddTestPolygon(d.map, { { 0, 0 }, { 9, 0 } }, false);
+        AddTestPolygon(d.map, { { 20, 20 }, { 30, 20 } }, false);
         SelectTestPolygon(d, 2);
     }) << true << Join({ { { 0, 0, 9, 0, Pen } }, Handle(20, 20), { { 20, 20, 30, 20, M } } })
                                                        << NormalColour;
     QTest::newRow("selected polygon before an unselected one: the later one turns grey") << Builder([](auto& d) {
-        AddTestPolygon(d, { { 0, 0 }, { 9, 0 } }, false);
-        AddTestPolygon(d, { { 20, 20 }, { 30, 20 } }, false);
+        AddTestPolygon(d.map, { { 0, 0 }, { 9, 0 } }, false);
+        AddTestPolygon(d.map, { { 20, 20 }, { 30, 20 } }, false);
         SelectTestPolygon(d, 1);
     }) << true << Join({ Handle(0, 0), { { 0, 0, 9, 0, M } }, { { 20, 20, 30, 20, NormalColour } } })
                                                                                          << NormalColour;
     QTest::newRow("polygons and a selected box: edges first, then the box's handles") << Builder([](auto& d) {
-        AddTestPolygon(d, { { 0, 0 }, { 9, 0 } }, false);
-        AddTestBox(d, 1, 1, 2, 2);
+        AddTestPolygon(d.map, { { 0, 0 }, { 9, 0 } }, false);
+        AddTestBox(d.map, 1, 1, 2, 2);
         SelectTestBox(d, 1);
     }) << true << Join({ { { 0, 0, 9, 0, Pen } }, Handle(1, 1), Handle(3, 1), Handle(1, 3), Handle(3, 3) })
                                                                                       << NormalColour;
     QTest::newRow("handles at the edge of the 16-bit range stop there")
         << Builder([](auto& d) {
-               AddTestPolygon(d, { { 32766, -32767 }, { 0, 0 } }, false), SelectTestPolygon(d, 1);
+               AddTestPolygon(d.map, { { 32766, -32767 }, { 0, 0 } }, false), SelectTestPolygon(d, 1);
            })
         << true
         << Segments { { 32763, -32768, 32767, -32768, M }, { 32767, -32768, 32767, -32764, M },
@@ -121,9 +121,9 @@ void OverlayTest::drawsFromTheDocument()
     QFETCH(bool, refreshes);
     QFETCH(Segments, expected);
     QFETCH(Rgb, penAfter);
-    ImagemapDocument doc;
+    Editor doc;
     build(doc);
-    const ImagemapDocument before = doc;
+    const Editor before = doc;
     RecordingView view;
     view.foreColor = Pen;
     view.segments.push_back({ 0, 0, 1, 1, Pen }); // left over from an earlier redraw
@@ -136,8 +136,8 @@ void OverlayTest::drawsFromTheDocument()
 
 void OverlayTest::nothingToDrawKeepsEarlierLines()
 {
-    ImagemapDocument doc;
-    AddTestBox(doc, 1, 1, 5, 5); // an unselected box is drawn by the canvas, not the overlay
+    Editor doc;
+    AddTestBox(doc.map, 1, 1, 5, 5); // an unselected box is drawn by the canvas, not the overlay
     RecordingView view;
     view.segments.push_back({ 0, 0, 1, 1, Pen });
     RedrawOverlay(doc, view);

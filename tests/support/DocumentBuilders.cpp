@@ -1,12 +1,12 @@
 #include "support/DocumentBuilders.h"
 
-int16_t AddTestBox(ImagemapDocument& doc, float left, float top, float width, float height, int16_t shape,
+int16_t AddTestBox(ImagemapDocument& map, float left, float top, float width, float height, int16_t shape,
     const QString& url, const QString& alt)
 {
-    const int16_t index = AddBoxElement(doc);
+    const int16_t index = AddBoxElement(map);
     if (index == 0)
         return 0;
-    BoxArea& box = doc.Shape[static_cast<size_t>(index)];
+    BoxArea& box = map.box(index);
     box.Left = left;
     box.Top = top;
     box.Width = width;
@@ -14,19 +14,19 @@ int16_t AddTestBox(ImagemapDocument& doc, float left, float top, float width, fl
     box.Shape = shape;
     box.BorderColor = NormalColour;
     box.Visible = true;
-    doc.boxUrl[static_cast<size_t>(index)] = url;
-    doc.boxAlt[static_cast<size_t>(index)] = alt;
+    box.url = url;
+    box.alt = alt;
     return index;
 }
 
-int16_t AddTestPolygon(ImagemapDocument& doc, const std::vector<std::pair<int16_t, int16_t>>& vertices, bool closed,
-    const QString& url, const QString& alt)
+int16_t AddTestPolygon(
+    ImagemapDocument& map, const Vertices& vertices, bool closed, const QString& url, const QString& alt)
 {
-    const int16_t index = AddPolygonRecord(doc);
+    const int16_t index = AddPolygonRecord(map);
     if (index == 0)
         return 0;
-    PolygonArea& polygon = doc.polygons[static_cast<size_t>(index)];
-    std::vector<std::pair<int16_t, int16_t>> stored = vertices;
+    PolygonArea& polygon = map.polygon(index);
+    Vertices stored = vertices;
     if (closed && !vertices.empty())
         stored.push_back(vertices.front());
     polygon.vertexCount = static_cast<int16_t>(stored.size());
@@ -35,24 +35,29 @@ int16_t AddTestPolygon(ImagemapDocument& doc, const std::vector<std::pair<int16_
         polygon.vertexX[k + 1] = stored[k].first;
         polygon.vertexY[k + 1] = stored[k].second;
     }
-    doc.polyUrl[static_cast<size_t>(index)] = url;
-    doc.polyAlt[static_cast<size_t>(index)] = alt;
+    polygon.url = url;
+    polygon.alt = alt;
     return index;
 }
 
-void SelectTestBox(ImagemapDocument& doc, int16_t index)
+Vertices StoredVertices(const PolygonArea& polygon)
 {
-    for (size_t i = 1; i < doc.Shape.size(); ++i)
-        doc.Shape[i].BorderColor = NormalColour;
-    doc.Shape[static_cast<size_t>(index)].BorderColor = SelectedColour;
-    doc.selBox = index;
-    doc.selPoly = 0;
+    Vertices out;
+    for (size_t k = 1; k <= static_cast<size_t>(polygon.vertexCount) && k < polygon.vertexX.size(); ++k)
+        out.emplace_back(polygon.vertexX[k], polygon.vertexY[k]);
+    return out;
 }
 
-void SelectTestPolygon(ImagemapDocument& doc, int16_t index)
+void SelectTestBox(Editor& editor, int16_t index)
 {
-    for (size_t i = 1; i < doc.Shape.size(); ++i)
-        doc.Shape[i].BorderColor = NormalColour;
-    doc.selBox = 0;
-    doc.selPoly = index;
+    for (int16_t i = 1; i <= editor.map.boxCount; ++i)
+        editor.map.box(i).BorderColor = i == index ? SelectedColour : NormalColour;
+    editor.state.selBox = index;
+    editor.state.selPoly = 0;
+}
+
+void SelectTestPolygon(Editor& editor, int16_t index)
+{
+    SelectTestBox(editor, 0);
+    editor.state.selPoly = index;
 }

@@ -6,6 +6,14 @@ void RecordingView::Refresh()
     segments.clear();
 }
 
+void RecordingView::MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height)
+{
+    polyShape[0] = left;
+    polyShape[1] = top;
+    polyShape[2] = width;
+    polyShape[3] = height;
+}
+
 void RecordingView::AppendOutputAndShow(const QString& text)
 {
     output += text;

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-// An EditorView that remembers what the editing code asked of the screen, and keeps
-// the canvas's transient lines the way the real canvas does: Refresh wipes them.
+// An EditorView that remembers what the editing code asked of the screen, and keeps the
+// canvas's transient lines the way the real canvas does: Refresh wipes them.
 class RecordingView : public EditorView {
 public:
     struct Segment {
@@ -24,16 +24,29 @@ public:
     void Line(float x1, float y1, float x2, float y2) override { segments.push_back({ x1, y1, x2, y2, foreColor }); }
     void SetMousePointer(MousePointer pointer) override { mousePointer = pointer; }
     CanvasGeometry InnerPictGeometry() const override { return canvas; }
+    void MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height) override;
+    void SetPolyShapeVisible(bool visible) override { polyShapeVisible = visible; }
+    void SetPropertyBoxesEnabled(bool enabled) override { panelEnabled = enabled; }
+    void ShowHrefText(const QString& text) override { hrefText = text; }
+    void ShowAltText(const QString& text) override { altText = text; }
     void SetStatusText(const QString& text) override { statusText = text; }
     void ShowNotice(const QString& text) override { notices << text; }
+    FocusedControl KeyboardFocus() const override { return focus; }
     QString MapNameText() const override { return mapName; }
     void AppendOutputAndShow(const QString& text) override;
+    void Present(const Editor&) override { ++presentCount; }
 
     // What is on screen and what happened.
     int refreshCount = 0;
+    int presentCount = 0;
     std::vector<Segment> segments;
     Rgb foreColor = DefaultWindowTextColour;
     MousePointer mousePointer = MousePointer::Arrow;
+    int16_t polyShape[4] = { 0, 0, 0, 0 }; // left, top, width, height
+    bool polyShapeVisible = false;
+    bool panelEnabled = false;
+    QString hrefText;
+    QString altText;
     QString statusText;
     QStringList notices;
     QString output;
@@ -41,5 +54,6 @@ public:
 
     // What the editing code reads.
     CanvasGeometry canvas { 0, 0, 640, 480 };
+    FocusedControl focus = FocusedControl::Other;
     QString mapName;
 };

@@ -1,7 +1,6 @@
 #include "mainwindow/MainForm.h"
 
 #include "canvas/CanvasWidget.h"
-#include "editing/Overlay.h"
 #include "filechooser/QtFileDialogPlatform.h"
 #include "filedialog/cFileDlg.h"
 #include "forms/FormLook.h"
@@ -10,9 +9,7 @@
 #include "layout/WindowLayout.h"
 #include "helpwindow/HelpAboutDialog.h"
 #include "mainwindow/KeyPreview.h"
-#include "editing/ToolCommands.h"
 #include "picture/PictureLoader.h"
-#include "editing/GenerateCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,8 +46,9 @@ QString DroppedFile(const QMimeData* mime)
 } // namespace
 
 MainForm::MainForm(FileDialogPlatform* dialogs)
-    : m_controls(BuildMainFormControls(this, m_doc))
+    : m_controls(BuildMainFormControls(this))
     , m_view(m_controls, m_output)
+    , m_session(m_view)
     , m_dialogs(dialogs)
 {
     if (!m_dialogs) {
@@ -103,15 +101,15 @@ void MainForm::ConnectControls()
 
 void MainForm::Form_Load()
 {
-    m_doc.buttonDown = false;
     m_controls.InnerPict->raise();
-    m_doc.toolMode = ToolMode::Arrow;
-    m_doc.boxCount = m_doc.drawingBox = m_doc.polyCount = m_doc.buildingPoly = 0;
-    m_doc.selBox = m_doc.selPoly = 0;
     // New boxes and the canvas's first lines take the theme's text colour.
     const Rgb windowText = FromQColor(palette().color(QPalette::WindowText));
-    m_doc.Shape[0].BorderColor = windowText;
-    m_controls.InnerPict->SetForeColor(windowText);
+    m_session.Apply([windowText](Editor& editor) {
+        editor.state = EditorState {};
+        editor.map.boxCount = editor.map.polyCount = 0;
+        editor.map.boxes.front().BorderColor = windowText;
+    });
+    m_controls.InnerPict->Display().SetForeColor(windowText);
     // The New Imagemap button has the focus when the window first shows, so the watch
     // starts from it.
     m_focusWatch = FocusWatch(m_controls.newButton);
@@ -128,33 +126,27 @@ void MainForm::OnFocusChanged(QWidget* now)
 
 void MainForm::RedrawOverlay()
 {
-    ::RedrawOverlay(m_doc, m_view);
-    AfterDocumentChange();
-}
-
-void MainForm::AfterDocumentChange()
-{
-    m_controls.InnerPict->DocumentChanged();
+    m_session.Redraw();
 }
 
 void MainForm::rectButton_Click()
 {
-    ::rectButton_Click(m_doc, m_view);
+    m_session.ChooseTool(ToolMode::Rect);
 }
 
 void MainForm::circleButton_Click()
 {
-    ::circleButton_Click(m_doc, m_view);
+    m_session.ChooseTool(ToolMode::Circle);
 }
 
 void MainForm::polyButton_Click()
 {
-    ::polyButton_Click(m_doc, m_view);
+    m_session.ChooseTool(ToolMode::Poly);
 }
 
 void MainForm::generateButton_Click()
 {
-    ::generateButton_Click(m_doc, m_view);
+    m_session.Generate();
 }
 
 void MainForm::helpaboutButton_Click()
@@ -178,9 +170,11 @@ void MainForm::newButton_Click()
     dialog.Filter = kImageFilter;
     dialog.DlgTitle = QStringLiteral("Open an Image File");
     QString fileTitle;
-    if (!dialog.VBGetOpenFileName(m_doc.imagePath, fileTitle))
-        return;
-    OpenImage(m_doc.imagePath);
+    QString imagePath = editor().state.imagePath;
+    const bool chosen = dialog.VBGetOpenFileName(imagePath, fileTitle);
+    m_session.Apply([&imagePath](Editor& editor) { editor.state.imagePath = imagePath; });
+    if (chosen)
+        OpenImage(imagePath);
 }
 
 bool MainForm::OpenImage(const QString& path)
@@ -194,8 +188,8 @@ bool MainForm::OpenImage(const QString& path)
         QMessageBox::warning(this, QStringLiteral("Korvel"), picture.error);
         return false;
     }
-    m_doc.imagePath = path;
-    StartNewMap(m_doc);
+    m_session.Apply([&path](Editor& editor) { editor.state.imagePath = path; });
+    m_session.StartNewMap();
     m_controls.InnerPict->SetPicture(picture.image);
     m_controls.InnerPict->move(0, 0);
     m_controls.HBar->setValue(0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ImagemapDocument.h"
+#include "editing/EditorSession.h"
 #include "mainwindow/MainFormControls.h"
 #include "editing/FocusWatch.h"
 #include "mainwindow/MainFormView.h"
@@ -28,10 +28,9 @@ public:
     // map and the picture on screen then stay as they were.
     bool OpenImage(const QString& path);
 
-    const ImagemapDocument& Document() const { return m_doc; }
-    ImagemapDocument& Document() { return m_doc; }
+    const Editor& editor() const { return m_session.editor(); }
+    EditorSession& Session() { return m_session; }
     const MainFormControls& Controls() const { return m_controls; }
-    EditorView& View() { return m_view; }
     HelpAboutDialog* HelpDialog() const;
     OutputWindowHost& Output() { return m_output; }
     const FocusWatch& Watch() const { return m_focusWatch; }
@@ -67,12 +66,11 @@ private:
     void OnFocusChanged(QWidget* now);
     void EnableEditing();
     void ScrollCanvas(int16_t left, int16_t top, bool redraw);
-    void AfterDocumentChange();
 
-    ImagemapDocument m_doc;
     MainFormControls m_controls;
     OutputWindowHost m_output;
     MainFormView m_view;
+    EditorSession m_session;
     FocusWatch m_focusWatch;
     QPointer<HelpAboutDialog> m_help;
     std::unique_ptr<FileDialogPlatform> m_ownDialogs;

@@ -74,7 +74,7 @@ void SetTabOrder(const MainFormControls& c)
 
 } // namespace
 
-MainFormControls BuildMainFormControls(QWidget* form, const ImagemapDocument& doc)
+MainFormControls BuildMainFormControls(QWidget* form)
 {
     MainFormControls c;
     c.newButton = PictureButton(form, QStringLiteral("new"), QStringLiteral("New Imagemap"), 8);
@@ -84,6 +84,9 @@ MainFormControls BuildMainFormControls(QWidget* form, const ImagemapDocument& do
     c.generateButton = PictureButton(form, QStringLiteral("generate"), QStringLiteral("Generate Imagemap"), 264);
     for (QToolButton* tool : { c.rectButton, c.circleButton, c.polyButton, c.generateButton })
         tool->setEnabled(false);
+    // A drawing tool's button shows as pressed while the tool is armed.
+    for (QToolButton* tool : { c.rectButton, c.circleButton, c.polyButton })
+        tool->setCheckable(true);
 
     c.MapNameText = TextBox(form, QRect(208, 56, 113, 19), QStringLiteral("The name of the imagemap"));
     c.HrefText
@@ -98,7 +101,7 @@ MainFormControls BuildMainFormControls(QWidget* form, const ImagemapDocument& do
     c.OuterPict->setGeometry(0, 144, 449, 297);
     c.HBar = ScrollBar(form, Qt::Horizontal, QRect(0, 440, 449, kScrollBarThickness));
     c.OuterPict->SetScrollBars(c.HBar->Bar(), c.VBar->Bar());
-    c.InnerPict = new CanvasWidget(doc, c.OuterPict->ClientArea());
+    c.InnerPict = new CanvasWidget(c.OuterPict->ClientArea());
     c.InnerPict->move(0, 0);
     c.InnerPict->setFocusPolicy(Qt::StrongFocus);
     c.InnerPict->setEnabled(false);

@@ -9,7 +9,6 @@ class QToolButton;
 class QWidget;
 class ScrollBarControl;
 class ViewportFrame;
-struct ImagemapDocument;
 
 // The main window's controls, placed at their design positions in device-independent
 // pixels, with their captions, tooltips, fonts, tab order and initial states.
@@ -35,8 +34,8 @@ struct MainFormControls {
     QLabel* NoticePanel = nullptr; // second panel: notices such as a partly missing picture
 };
 
-// Builds the controls on form; the canvas shows doc's box areas.
-MainFormControls BuildMainFormControls(QWidget* form, const ImagemapDocument& doc);
+// Builds the controls on form.
+MainFormControls BuildMainFormControls(QWidget* form);
 
 // The scroll bars' thickness and the status bar's height at design size.
 constexpr int kScrollBarThickness = 17;

@@ -16,10 +16,17 @@ public:
     void LineChain(const int16_t* x, const int16_t* y, int vertexCount) override;
     void SetMousePointer(MousePointer pointer) override;
     CanvasGeometry InnerPictGeometry() const override;
+    void MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height) override;
+    void SetPolyShapeVisible(bool visible) override;
+    void SetPropertyBoxesEnabled(bool enabled) override;
+    void ShowHrefText(const QString& text) override;
+    void ShowAltText(const QString& text) override;
     void SetStatusText(const QString& text) override;
     void ShowNotice(const QString& text) override;
+    FocusedControl KeyboardFocus() const override;
     QString MapNameText() const override;
     void AppendOutputAndShow(const QString& text) override;
+    void Present(const Editor& editor) override;
 
 private:
     const MainFormControls& m_controls;

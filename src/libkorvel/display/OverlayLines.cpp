@@ -32,15 +32,12 @@ void OverlayLines::AddPoint(Run& run, float x, float y)
     run.bottom = std::max(run.bottom, y);
 }
 
-void OverlayLines::Append(float x1, float y1, float x2, float y2, Rgb colour, bool trackNewBounds)
+void OverlayLines::Append(float x1, float y1, float x2, float y2, Rgb colour)
 {
-    Run& run = RunFrom(x1, y1, colour);
-    AddPoint(run, x2, y2);
-    if (trackNewBounds)
-        GrowNewBounds(run);
+    AddPoint(RunFrom(x1, y1, colour), x2, y2);
 }
 
-void OverlayLines::AppendChain(const int16_t* x, const int16_t* y, int vertexCount, Rgb colour, bool trackNewBounds)
+void OverlayLines::AppendChain(const int16_t* x, const int16_t* y, int vertexCount, Rgb colour)
 {
     if (vertexCount < 2)
         return;
@@ -48,20 +45,24 @@ void OverlayLines::AppendChain(const int16_t* x, const int16_t* y, int vertexCou
     m_points.reserve(m_points.size() + static_cast<size_t>(vertexCount));
     for (int k = 1; k < vertexCount; ++k)
         AddPoint(run, x[k], y[k]);
-    if (trackNewBounds)
-        GrowNewBounds(run);
 }
 
-void OverlayLines::GrowNewBounds(const Run& run)
+QRectF OverlayLines::Extent(size_t index) const
 {
-    // A one-pixel line covers the pixel at its end point too.
-    const QRectF extent(QPointF(run.left, run.top), QPointF(run.right + 1, run.bottom + 1));
-    m_newBounds = m_newBounds.isNull() ? extent : m_newBounds.united(extent);
+    // A one-pixel line covers the pixel at its end point too; one more pixel all round
+    // keeps the rounding of fractional ends inside.
+    const Run& run = m_runs[index];
+    return QRectF(QPointF(run.left - 1, run.top - 1), QPointF(run.right + 2, run.bottom + 2));
 }
 
-QRectF OverlayLines::TakeNewBounds()
+bool OverlayLines::SameRun(size_t a, const OverlayLines& other, size_t b) const
 {
-    const QRectF bounds = m_newBounds;
-    m_newBounds = QRectF();
-    return bounds;
+    const Run& mine = m_runs[a];
+    const Run& theirs = other.m_runs[b];
+    if (mine.count != theirs.count || mine.colour != theirs.colour || mine.left != theirs.left
+        || mine.top != theirs.top || mine.right != theirs.right || mine.bottom != theirs.bottom)
+        return false;
+    const QPointF* p = m_points.data() + mine.first;
+    const QPointF* q = other.m_points.data() + theirs.first;
+    return std::equal(p, p + mine.count, q);
 }

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-// Every rule that the editing code keeps between events, checked in one place so that
-// tests and the random-event fuzzer can call it after each step. Returns one line per
-// broken rule; empty when the document is sound.
-QStringList DocumentInvariantViolations(const ImagemapDocument& doc);
+// The rules a map keeps on its own: counts within their limits, lists of the right size,
+// exactly the areas' outlines loaded and shown, vertex arrays spanning their count.
+// Returns one line per broken rule; empty when the map is sound.
+QStringList DocumentInvariantViolations(const ImagemapDocument& map);

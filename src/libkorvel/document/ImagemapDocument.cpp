@@ -1,15 +1,6 @@
 #include "document/ImagemapDocument.h"
 
-#include <tuple>
-
 namespace {
-
-auto Fields(const ImagemapDocument& d)
-{
-    return std::tie(d.toolMode, d.boxCount, d.drawingBox, d.boxUrl, d.polyUrl, d.boxAlt, d.polyAlt, d.pressX, d.pressY,
-        d.polygons, d.polyCount, d.buildingPoly, d.mouseX, d.mouseY, d.selBox, d.selPoly, d.buttonDown, d.hoverCorner,
-        d.hoverSide, d.imagePath, d.clipKind, d.Shape);
-}
 
 size_t ListSizeFor(int16_t count)
 {
@@ -18,35 +9,26 @@ size_t ListSizeFor(int16_t count)
 
 } // namespace
 
-bool operator==(const ImagemapDocument& a, const ImagemapDocument& b)
+void GrowAreaArrays(ImagemapDocument& map, bool isBox)
 {
-    return Fields(a) == Fields(b);
+    if (isBox)
+        map.boxes.resize(ListSizeFor(map.boxCount));
+    else
+        map.polygons.resize(ListSizeFor(map.polyCount));
 }
 
-void GrowAreaArrays(ImagemapDocument& doc, bool isBox)
+void LoadShape(ImagemapDocument& map, int16_t index)
 {
-    if (isBox) {
-        doc.boxUrl.resize(ListSizeFor(doc.boxCount));
-        doc.boxAlt.resize(ListSizeFor(doc.boxCount));
-    } else {
-        doc.polygons.resize(ListSizeFor(doc.polyCount));
-        doc.polyUrl.resize(ListSizeFor(doc.polyCount));
-        doc.polyAlt.resize(ListSizeFor(doc.polyCount));
-    }
-}
-
-int16_t LoadShape(ImagemapDocument& doc)
-{
-    BoxArea element = doc.Shape.front();
+    if (map.boxes.size() <= static_cast<size_t>(index))
+        map.boxes.resize(static_cast<size_t>(index) + 1);
+    ShapeControl& element = map.box(index);
+    element = map.boxes.front();
     element.Visible = false;
-    doc.Shape.push_back(element);
-    return static_cast<int16_t>(doc.Shape.size() - 1);
 }
 
-void UnloadShape(ImagemapDocument& doc)
+void UnloadShape(ImagemapDocument& map, int16_t index)
 {
-    if (doc.Shape.size() > 1)
-        doc.Shape.pop_back();
+    static_cast<ShapeControl&>(map.box(index)) = ShapeControl {};
 }
 
 void ResizeVertexArrays(PolygonArea& polygon, int16_t upperBound)
@@ -56,23 +38,23 @@ void ResizeVertexArrays(PolygonArea& polygon, int16_t upperBound)
     polygon.vertexY.resize(size);
 }
 
-int16_t AddBoxElement(ImagemapDocument& doc)
+int16_t AddBoxElement(ImagemapDocument& map)
 {
-    if (doc.boxCount >= kMaxAreasPerKind)
+    if (map.boxCount >= kMaxAreasPerKind)
         return 0;
-    ++doc.boxCount;
-    LoadShape(doc);
-    GrowAreaArrays(doc, true);
-    return doc.boxCount;
+    ++map.boxCount;
+    LoadShape(map, map.boxCount);
+    GrowAreaArrays(map, true);
+    return map.boxCount;
 }
 
-int16_t AddPolygonRecord(ImagemapDocument& doc)
+int16_t AddPolygonRecord(ImagemapDocument& map)
 {
-    if (doc.polyCount >= kMaxAreasPerKind)
+    if (map.polyCount >= kMaxAreasPerKind)
         return 0;
-    ++doc.polyCount;
-    GrowAreaArrays(doc, false);
-    return doc.polyCount;
+    ++map.polyCount;
+    GrowAreaArrays(map, false);
+    return map.polyCount;
 }
 
 QString AreaLimitMessage(AreaKind kind)

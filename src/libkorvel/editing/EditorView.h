@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+struct Editor;
+
 // Pointer shapes over the canvas.
 enum class MousePointer : int16_t {
     Arrow = 1,
@@ -15,6 +17,15 @@ enum class MousePointer : int16_t {
     SizeNWSE = 8, // top-left and bottom-right corners
     SizeWE = 9, // left and right sides
     SizeAll = 15, // moving, or over a polygon vertex
+};
+
+// The control that has the keyboard focus, as far as the keyboard commands care.
+enum class FocusedControl {
+    None, // another program is active
+    MapNameText,
+    HrefText,
+    AltText,
+    Other,
 };
 
 // The canvas's position inside its viewport (0 or negative when scrolled) and its size,
@@ -32,8 +43,8 @@ class EditorView {
 public:
     virtual ~EditorView() = default;
 
-    // The canvas. Refresh repaints the image and the box areas and wipes every line
-    // drawn since the last Refresh; Line draws above them in the current pen colour.
+    // The canvas. Refresh repaints the picture and the box areas and wipes every line drawn
+    // since the last Refresh; Line draws above them in the current pen colour.
     virtual void Refresh() = 0;
     virtual void SetForeColor(Rgb colour) = 0;
     virtual void Line(float x1, float y1, float x2, float y2) = 0;
@@ -46,12 +57,27 @@ public:
     }
     virtual void SetMousePointer(MousePointer pointer) = 0;
     virtual CanvasGeometry InnerPictGeometry() const = 0;
+    // The polygon-closing marker: a small circle outline on the canvas.
+    virtual void MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height) = 0;
+    virtual void SetPolyShapeVisible(bool visible) = 0;
+
+    // The properties panel: the URL and alt text boxes. Showing a text here only shows it;
+    // the editing code stores it into the selected area itself.
+    virtual void SetPropertyBoxesEnabled(bool enabled) = 0;
+    virtual void ShowHrefText(const QString& text) = 0;
+    virtual void ShowAltText(const QString& text) = 0;
 
     // The status bar: the pointer position, and notices such as a reached limit.
     virtual void SetStatusText(const QString& text) = 0;
     virtual void ShowNotice(const QString& text) = 0;
 
+    virtual FocusedControl KeyboardFocus() const = 0;
+
     // The map name box and the output window.
     virtual QString MapNameText() const = 0;
     virtual void AppendOutputAndShow(const QString& text) = 0;
+
+    // Called after every event the editor handled: make the screen match the editor (box
+    // outlines moved or recoloured, lines drawn or wiped, the armed tool).
+    virtual void Present(const Editor& editor) = 0;
 };

@@ -42,18 +42,20 @@ void DrawBoxHandles(const BoxArea& box, EditorView& view)
 
 } // namespace
 
-void RedrawOverlay(const ImagemapDocument& doc, EditorView& view)
+void RedrawOverlay(const Editor& editor, EditorView& view)
 {
+    const ImagemapDocument& map = editor.map;
+    const EditorState& state = editor.state;
     // With no polygon and no selected box there is nothing to draw, and lines drawn
     // earlier stay on screen.
-    if (doc.polyCount > 0 || doc.selBox > 0)
+    if (map.polyCount > 0 || state.selBox > 0)
         view.Refresh();
     // Unselected polygons take whatever pen colour the canvas has: the window-text
     // colour until the first selection has been drawn, grey from then on.
-    for (int i = 1; i <= doc.polyCount; ++i)
-        DrawPolygon(doc.polygons[static_cast<size_t>(i)], i == doc.selPoly, view);
-    if (doc.selBox > 0)
-        DrawBoxHandles(doc.Shape[static_cast<size_t>(doc.selBox)], view);
+    for (int16_t i = 1; i <= map.polyCount; ++i)
+        DrawPolygon(map.polygon(i), i == state.selPoly, view);
+    if (state.selBox > 0)
+        DrawBoxHandles(map.box(state.selBox), view);
 }
 
 void DrawHandleBox(EditorView& view, float x1, float y1, float x2, float y2)

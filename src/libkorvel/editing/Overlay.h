@@ -1,12 +1,12 @@
 #pragma once
 
+#include "editing/Editor.h"
 #include "editing/EditorView.h"
-#include "document/ImagemapDocument.h"
 
 // Brings the canvas's transient layer up to date: repaints the canvas (when there is
 // anything to draw), then draws every polygon's edges and the handles of the selected
-// area again from the document. Leaves the pen grey after drawing a selection.
-void RedrawOverlay(const ImagemapDocument& doc, EditorView& view);
+// area again from the map. Leaves the pen grey after drawing a selection.
+void RedrawOverlay(const Editor& editor, EditorView& view);
 
 // The outline of the rectangle with corners (x1, y1) and (x2, y2), in the current pen
 // colour, as four lines: top, right, bottom, left.

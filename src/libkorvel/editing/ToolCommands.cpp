@@ -2,39 +2,41 @@
 
 namespace {
 
-void ArmTool(ImagemapDocument& doc, EditorView& view, ToolMode mode)
+void ArmTool(Editor& editor, EditorView& view, ToolMode mode)
 {
-    doc.toolMode = mode;
+    editor.state.toolMode = mode;
     view.SetMousePointer(MousePointer::Cross);
 }
 
 } // namespace
 
-void rectButton_Click(ImagemapDocument& doc, EditorView& view)
+void rectButton_Click(Editor& editor, EditorView& view)
 {
-    ArmTool(doc, view, ToolMode::Rect);
+    ArmTool(editor, view, ToolMode::Rect);
 }
 
-void circleButton_Click(ImagemapDocument& doc, EditorView& view)
+void circleButton_Click(Editor& editor, EditorView& view)
 {
-    ArmTool(doc, view, ToolMode::Circle);
+    ArmTool(editor, view, ToolMode::Circle);
 }
 
-void polyButton_Click(ImagemapDocument& doc, EditorView& view)
+void polyButton_Click(Editor& editor, EditorView& view)
 {
-    ArmTool(doc, view, ToolMode::Poly);
+    ArmTool(editor, view, ToolMode::Poly);
 }
 
-void StartNewMap(ImagemapDocument& doc)
+void StartNewMap(Editor& editor)
 {
-    while (doc.Shape.size() > 1)
-        UnloadShape(doc);
-    doc.boxCount = 0;
-    doc.polyCount = 0;
-    doc.selBox = 0;
-    doc.selPoly = 0;
-    doc.drawingBox = 0;
-    doc.buildingPoly = 0;
-    GrowAreaArrays(doc, true);
-    GrowAreaArrays(doc, false);
+    ImagemapDocument& map = editor.map;
+    EditorState& state = editor.state;
+    for (int16_t i = 1; i <= map.boxCount; ++i)
+        UnloadShape(map, i);
+    map.boxCount = 0;
+    map.polyCount = 0;
+    state.selBox = 0;
+    state.selPoly = 0;
+    state.drawingBox = 0;
+    state.buildingPoly = 0;
+    GrowAreaArrays(map, true);
+    GrowAreaArrays(map, false);
 }

@@ -60,20 +60,20 @@ void WriteAreaStart(HtmlWriter& out, const QString& url, const QString& alt)
     out << QLatin1String("<area href=\"") << url << QLatin1String("\" alt=\"") << alt << QLatin1String("\" coords=\"");
 }
 
-void WriteBox(HtmlWriter& out, const BoxArea& box, const QString& url, const QString& alt)
+void WriteBox(HtmlWriter& out, const BoxArea& box)
 {
     const QLatin1String comma(",");
     if (box.Shape == kCircleShape) {
         const float centreX = box.Left + box.Width / 2;
         const float centreY = box.Top + box.Height / 2;
         const float radius = box.Width / 2; // the height plays no part
-        WriteAreaStart(out, url, alt);
+        WriteAreaStart(out, box.url, box.alt);
         out << RoundedSingle(centreX) << comma << RoundedSingle(centreY) << comma << RoundedSingle(radius)
             << QLatin1String("\" shape=\"circle\">") << kLineBreak;
     } else if (box.Shape == kRectangleShape) {
         const float right = box.Left + box.Width;
         const float bottom = box.Top + box.Height;
-        WriteAreaStart(out, url, alt);
+        WriteAreaStart(out, box.url, box.alt);
         // Rectangles are not rounded: a fractional position is written with its fraction.
         out << box.Left << comma << box.Top << comma << right << comma << bottom << QLatin1String("\">")
             << kLineBreak; // rectangle is HTML's default shape
@@ -81,9 +81,9 @@ void WriteBox(HtmlWriter& out, const BoxArea& box, const QString& url, const QSt
     // Any other shape kind has no HTML form and is left out.
 }
 
-void WritePolygon(HtmlWriter& out, const PolygonArea& polygon, const QString& url, const QString& alt)
+void WritePolygon(HtmlWriter& out, const PolygonArea& polygon)
 {
-    WriteAreaStart(out, url, alt);
+    WriteAreaStart(out, polygon.url, polygon.alt);
     for (int k = 1; k <= polygon.vertexCount; ++k) {
         const auto index = static_cast<size_t>(k);
         out << static_cast<long long>(polygon.vertexX[index]) << QLatin1String(",")
@@ -94,32 +94,28 @@ void WritePolygon(HtmlWriter& out, const PolygonArea& polygon, const QString& ur
     out << QLatin1String("\" shape=\"poly\">") << kLineBreak;
 }
 
-qsizetype ExpectedSize(const ImagemapDocument& doc, const QString& mapName)
+qsizetype ExpectedSize(const ImagemapDocument& map, const QString& mapName)
 {
     qsizetype size = 32 + mapName.size();
-    for (int i = 1; i <= doc.boxCount; ++i)
-        size += 80 + doc.boxUrl[static_cast<size_t>(i)].size() + doc.boxAlt[static_cast<size_t>(i)].size();
-    for (int i = 1; i <= doc.polyCount; ++i) {
-        const auto index = static_cast<size_t>(i);
-        size += 64 + 12 * doc.polygons[index].vertexCount + doc.polyUrl[index].size() + doc.polyAlt[index].size();
+    for (int16_t i = 1; i <= map.boxCount; ++i)
+        size += 80 + map.box(i).url.size() + map.box(i).alt.size();
+    for (int16_t i = 1; i <= map.polyCount; ++i) {
+        const PolygonArea& polygon = map.polygon(i);
+        size += 64 + 12 * polygon.vertexCount + polygon.url.size() + polygon.alt.size();
     }
     return size;
 }
 
 } // namespace
 
-QString GenerateImagemapHtml(const ImagemapDocument& doc, const QString& mapName)
+QString GenerateImagemapHtml(const ImagemapDocument& map, const QString& mapName)
 {
-    HtmlWriter out(ExpectedSize(doc, mapName));
+    HtmlWriter out(ExpectedSize(map, mapName));
     out << QLatin1String("<map name=\"") << mapName << QLatin1String("\">") << kLineBreak;
-    for (int i = 1; i <= doc.boxCount; ++i) {
-        const auto index = static_cast<size_t>(i);
-        WriteBox(out, doc.Shape[index], doc.boxUrl[index], doc.boxAlt[index]);
-    }
-    for (int i = 1; i <= doc.polyCount; ++i) {
-        const auto index = static_cast<size_t>(i);
-        WritePolygon(out, doc.polygons[index], doc.polyUrl[index], doc.polyAlt[index]);
-    }
+    for (int16_t i = 1; i <= map.boxCount; ++i)
+        WriteBox(out, map.box(i));
+    for (int16_t i = 1; i <= map.polyCount; ++i)
+        WritePolygon(out, map.polygon(i));
     out << QLatin1String("</map>");
     return out.Take();
 }

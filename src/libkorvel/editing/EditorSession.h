@@ -1,0 +1,47 @@
+#pragma once
+
+#include "editing/Editor.h"
+#include "editing/EditorView.h"
+
+#include <utility>
+
+// The editor behind the main window: the map and the editor's state, and one entry point
+// per event that the window forwards. Every entry point runs its handler and then presents
+// the result through the view, so no handler can leave a change off the screen.
+class EditorSession {
+public:
+    explicit EditorSession(EditorView& view)
+        : m_view(view)
+    {
+    }
+    EditorSession(const EditorSession&) = delete;
+    EditorSession& operator=(const EditorSession&) = delete;
+
+    const Editor& editor() const { return m_editor; }
+    EditorView& view() const { return m_view; }
+
+    // The tool buttons and Generate.
+    void ChooseTool(ToolMode tool);
+    void Generate();
+    // A new picture has been read: every area goes.
+    void StartNewMap();
+    // The view changed (resized, scrolled, the focus moved): the overlay is drawn again.
+    void Redraw();
+
+    // Runs any other change of the editor, for set-up at start and in tests, then presents it.
+    template <typename Change> void Apply(Change&& change)
+    {
+        std::forward<Change>(change)(m_editor);
+        m_view.Present(m_editor);
+    }
+
+private:
+    template <typename Handler> void Run(Handler&& handler)
+    {
+        std::forward<Handler>(handler)(m_editor, m_view);
+        m_view.Present(m_editor);
+    }
+
+    Editor m_editor;
+    EditorView& m_view;
+};
