@@ -1,5 +1,5 @@
-#include "helpwindow/HelpAboutDialog.h"
 #include "help/HelpText.h"
+#include "helpwindow/HelpAboutDialog.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -9,41 +9,24 @@
 class HelpTest : public QObject {
     Q_OBJECT
 private slots:
-    void textHasSevenParagraphsAndItsJoints()
+    void helpTextAsWritten()
     {
-        const QString text = HelpAboutText();
-        const QStringList paragraphs = text.split("\r\n\r\n");
-        QCOMPARE(paragraphs.size(), 7);
-        for (const QString& paragraph : paragraphs)
-            QVERIFY(!paragraph.isEmpty() && !paragraph.contains('\r') && !paragraph.contains('\n'));
-        QCOMPARE(paragraphs.last(), "All comments and suggestions are very welcome.");
-        QVERIFY(text.contains("on the image.  Give each shape"));
-        QVERIFY(text.contains("will appear. You can now copy"));
-    }
-
-    void windowAndControls()
-    {
+        const QString expected = QStringLiteral(
+            "Korvel generates HTML codes for imagemaps. It is easy to use, but still effective.\r\n\r\n"
+            "To generate an imagemap do the following:\r\n\r\n"
+            "- Press the 'New Imagemap' button.\r\n\r\n"
+            "- Give the new imagemap a name.\r\n\r\n"
+            "- Use the 'Rectangle', 'Circle' and 'Polygon' tools to make shapes on the image.  Give each shape a "
+            "desired URL and Alt text.\r\n\r\n"
+            "- After you have made all your shapes, press the Generate button. A HTML code will appear. You can now "
+            "copy this code and then paste it into your desired web page.\r\n\r\n"
+            "All comments and suggestions are very welcome.");
+        QCOMPARE(HelpAboutText(), expected);
         HelpAboutDialog dialog;
-        QCOMPARE(dialog.windowTitle(), "Help");
-        QCOMPARE(dialog.minimumSize(), QSize(518, 499));
-        QCOMPARE(dialog.maximumSize(), QSize(518, 499));
-        QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(dialog.pos(), QPoint(156, 129));
-        QVERIFY(!dialog.parentWidget());
-        QCOMPARE(dialog.findChild<QPushButton*>("closeButton"), dialog.CloseButton());
-        QCOMPARE(dialog.CloseButton()->geometry(), QRect(424, 464, 84, 23));
-        QCOMPARE(dialog.CloseButton()->text(), "Close");
-        QVERIFY(dialog.CloseButton()->isDefault());
-        QCOMPARE(dialog.findChild<QLabel*>("HelpLabel"), dialog.HelpLabel());
-        QCOMPARE(dialog.HelpLabel()->geometry(), QRect(8, 80, 499, 248));
-        QCOMPARE(dialog.HelpLabel()->text(), HelpAboutText().replace("\r\n", "\n"));
+        QCOMPARE(dialog.HelpLabel()->text(), QString(expected).replace("\r\n", "\n"));
         QVERIFY(dialog.HelpLabel()->wordWrap());
-        QCOMPARE(dialog.findChild<QLabel*>("TitleLabel"), dialog.TitleLabel());
-        QCOMPARE(dialog.TitleLabel()->geometry(), QRect(8, 0, 145, 25));
-        QCOMPARE(dialog.TitleLabel()->text(), "Korvel v1.0");
-        QCOMPARE(dialog.TitleLabel()->font().pointSizeF(), 13.5);
-        QCOMPARE(dialog.CloseButton()->nextInFocusChain(), dialog.HelpLabel()); // tab order
-        QCOMPARE(dialog.HelpLabel()->nextInFocusChain(), dialog.TitleLabel());
+        // The text fits the label: nothing is cut off at the bottom.
+        QVERIFY(dialog.HelpLabel()->heightForWidth(dialog.HelpLabel()->width()) <= dialog.HelpLabel()->height());
     }
 
     void keysOnlyHideButTheFrameDiscards_data()

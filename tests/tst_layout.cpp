@@ -36,13 +36,19 @@ QString Describe(const ScrollRange& r)
     return QStringLiteral("%1..%2 step %3 page %4").arg(r.Min).arg(r.Max).arg(r.SmallChange).arg(r.LargeChange);
 }
 
-// The window as designed: the viewport's 449 x 297 frame holds a 445 x 293 client area, and
-// a 465 x 473 window leaves 465 x 312 for it below the tool strip and above the status bar.
+// The window as designed: a 465 x 473 client area leaves 465 x 312 for the viewport below
+// the tool strip (top 144) and above the 17-pixel status bar, and the viewport's one-pixel
+// border leaves 463 x 310 inside it.
+LayoutInput DesignInput(int formWidth, int formHeight, int imageWidth, int imageHeight, bool minimized = false)
+{
+    return { minimized, formWidth, formHeight, 0, 144, 449, 297, 447, 295, imageWidth, imageHeight, 17 };
+}
+
 void AddLayoutRow(const char* name, int formWidth, int formHeight, int imageWidth, int imageHeight,
     const char* expected, bool minimized = false)
 {
-    const LayoutInput in { minimized, formWidth, formHeight, 0, 144, 449, 297, 445, 293, imageWidth, imageHeight, 17 };
-    QTest::newRow(name) << in << QString::fromLatin1(expected);
+    QTest::newRow(name) << DesignInput(formWidth, formHeight, imageWidth, imageHeight, minimized)
+                        << QString::fromLatin1(expected);
 }
 
 void TurnWheel(QScrollBar* bar, int delta)
@@ -62,23 +68,37 @@ private slots:
     {
         QTest::addColumn<LayoutInput>("input");
         QTest::addColumn<QString>("expected");
-        AddLayoutRow("exact fit", 465, 473, 461, 308, "0,144 465x312 in 461x308 h - v -");
-        AddLayoutRow("fits under hbar", 465, 473, 462, 291, "0,144 465x295 in 461x291 h 0,439 465x17 v - ranges");
+        AddLayoutRow("design size, exact fit", 465, 473, 463, 310, "0,144 465x312 in 463x310 h - v -");
+        AddLayoutRow("fits under hbar", 465, 473, 464, 293, "0,144 465x295 in 463x293 h 0,439 465x17 v - ranges");
         AddLayoutRow(
-            "hbar brings vbar", 465, 473, 462, 292, "0,144 448x295 in 444x291 h 0,439 448x17 v 448,144 17x295 ranges");
-        AddLayoutRow("1 px too tall", 465, 473, 100, 309, "0,144 448x312 in 444x308 h - v 448,144 17x312 ranges");
+            "hbar brings vbar", 465, 473, 464, 294, "0,144 448x295 in 446x293 h 0,439 448x17 v 448,144 17x295 ranges");
+        AddLayoutRow("1 px too tall", 465, 473, 100, 311, "0,144 448x312 in 446x310 h - v 448,144 17x312 ranges");
         AddLayoutRow(
-            "vbar brings hbar", 465, 473, 445, 309, "0,144 448x295 in 444x291 h 0,439 448x17 v 448,144 17x295 ranges");
-        AddLayoutRow("shorter than strip", 465, 150, 100, 100, "0,144 448x0 in 444x0 h - v -");
-        AddLayoutRow("2 px high", 465, 180, 1000, 1000, "0,144 448x2 in 444x0 h 0,146 448x17 v 448,144 17x2 ranges");
-        AddLayoutRow("1 px high", 465, 179, 1000, 1000, "0,144 448x1 in 444x0 h - v -");
-        AddLayoutRow("negative width", 10, 473, 100, 400, "0,144 0x295 in 0x291 h - v -");
+            "vbar brings hbar", 465, 473, 447, 311, "0,144 448x295 in 446x293 h 0,439 448x17 v 448,144 17x295 ranges");
+        AddLayoutRow("shorter than strip", 465, 150, 100, 100, "0,144 448x0 in 446x0 h - v -");
+        AddLayoutRow("2 px high", 465, 180, 1000, 1000, "0,144 448x2 in 446x0 h 0,146 448x17 v 448,144 17x2 ranges");
+        AddLayoutRow("1 px high", 465, 179, 1000, 1000, "0,144 448x1 in 446x0 h - v -");
+        AddLayoutRow("negative width", 10, 473, 100, 400, "0,144 0x295 in 0x293 h - v -");
         AddLayoutRow("minimized", 465, 473, 1000, 1000, "kept 0,0 0x0 in 0x0 h - v -", true);
     }
     void formLayout()
     {
         QFETCH(LayoutInput, input);
         QTEST(Describe(ComputeFormLayout(input)), "expected");
+    }
+
+    // Wherever the picture does not fit on an axis, that axis has a bar: no part of it is
+    // ever out of reach.
+    void noPartOutOfReach()
+    {
+        for (int width = 440; width <= 470; ++width) {
+            for (int height = 285; height <= 315; ++height) {
+                const LayoutResult r = ComputeFormLayout(DesignInput(465, 473, width, height));
+                const QString at = QStringLiteral("%1 x %2: ").arg(width).arg(height) + Describe(r);
+                QVERIFY2(r.hBarVisible || width <= r.viewportScaleWidth, qPrintable(at));
+                QVERIFY2(r.vBarVisible || height <= r.viewportScaleHeight, qPrintable(at));
+            }
+        }
     }
 
     void scrollRange_data()

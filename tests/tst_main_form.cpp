@@ -1,8 +1,8 @@
 #include "canvas/CanvasWidget.h"
+#include "editing/FocusWatch.h"
 #include "forms/ScrollBarControl.h"
 #include "forms/ViewportFrame.h"
 #include "helpwindow/HelpAboutDialog.h"
-#include "editing/FocusWatch.h"
 #include "mainwindow/KeyPreview.h"
 #include "mainwindow/MainForm.h"
 #include "outputwindow/GenerateDialog.h"
@@ -37,6 +37,7 @@ private slots:
     void cancelledOrFailedNewImagemapKeepsTheMap();
     void newImagemapStartsAnEmptyMap();
     void droppedPictureOpens();
+    void designSizeShowsAWholePicture();
     void largePictureScrolls();
     void generateAppendsAcrossClose();
     void secondaryWindowsLiveWithTheMainWindow();
@@ -218,6 +219,21 @@ void MainFormTest::droppedPictureOpens()
     QCOMPARE(form.Controls().InnerPict->size(), QSize(64, 48));
 }
 
+void MainFormTest::designSizeShowsAWholePicture()
+{
+    // 473 - 144 (tool strip and panel) - 17 (status bar) = 312 rows for the viewport, whose
+    // one-pixel border leaves 463 x 310 for the picture.
+    MainForm form;
+    QCOMPARE(form.size(), QSize(465, 473));
+    QVERIFY(form.OpenImage(MakePicture("design.png", 463, 310)));
+    const MainFormControls& c = form.Controls();
+    QCOMPARE(c.OuterPict->geometry(), QRect(0, 144, 465, 312));
+    QCOMPARE(c.StatusBar->geometry(), QRect(0, 456, 465, 17));
+    QVERIFY(!c.HBar->Bar()->isVisibleTo(&form));
+    QVERIFY(!c.VBar->Bar()->isVisibleTo(&form));
+    QCOMPARE(c.InnerPict->mapTo(c.OuterPict, QPoint(0, 0)), QPoint(1, 1));
+}
+
 void MainFormTest::largePictureScrolls()
 {
     MainForm form;
@@ -233,14 +249,16 @@ void MainFormTest::largePictureScrolls()
     QCOMPARE(int(c.HBar->LargeChange()), viewportWidth);
 
     c.HBar->Bar()->setValue(c.HBar->Bar()->maximum()); // the thumb at the right end
-    QCOMPARE(c.InnerPict->x(), viewportWidth - 1000);
+    c.VBar->Bar()->setValue(40);
+    QCOMPARE(c.InnerPict->pos(), QPoint(viewportWidth - 1000, -40));
 
-    // A window larger than the picture needs no bars.
+    // A window larger than the picture needs no bars, and shows the whole picture.
     form.show();
     form.resize(1200, 1100);
     QTRY_COMPARE(form.size(), QSize(1200, 1100));
     QVERIFY(!c.HBar->Bar()->isVisibleTo(&form));
     QVERIFY(!c.VBar->Bar()->isVisibleTo(&form));
+    QCOMPARE(c.InnerPict->pos(), QPoint(0, 0));
 }
 
 void MainFormTest::generateAppendsAcrossClose()

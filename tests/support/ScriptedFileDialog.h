@@ -2,7 +2,7 @@
 
 #include "filedialog/FileDialogPlatform.h"
 
-// Stands in for the file dialog: records what it was asked and answers as scripted.
+// A file dialog for tests: records what it was asked and answers as scripted.
 class ScriptedFileDialog : public FileDialogPlatform {
 public:
     FileDialogResult Run(const FileDialogRequest& request) override

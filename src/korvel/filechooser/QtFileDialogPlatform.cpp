@@ -9,7 +9,7 @@
 
 namespace {
 
-// "*.*" has always meant every file, also those without an extension, which Qt's
+// "Show all files" ("*.*") means every file, also those without an extension, which Qt's
 // "*.*" would hide.
 QString QtPattern(const QString& pattern)
 {

@@ -6,8 +6,8 @@
 #include "forms/FormLook.h"
 #include "forms/ScrollBarControl.h"
 #include "forms/ViewportFrame.h"
-#include "layout/WindowLayout.h"
 #include "helpwindow/HelpAboutDialog.h"
+#include "layout/WindowLayout.h"
 #include "mainwindow/KeyPreview.h"
 #include "picture/PictureLoader.h"
 
@@ -243,6 +243,11 @@ void MainForm::Form_Resize()
     c.HBar->Bar()->setVisible(layout.hBarVisible);
     c.VBar->Bar()->setGeometry(layout.vBar.left, layout.vBar.top, layout.vBar.width, layout.vBar.height);
     c.VBar->Bar()->setVisible(layout.vBarVisible);
+    // An axis without a bar shows the picture from its start, so no part is out of reach.
+    if (!layout.hBarVisible)
+        c.HBar->setValue(0);
+    if (!layout.vBarVisible)
+        c.VBar->setValue(0);
     if (layout.updateScrollRanges) {
         const ScrollRanges ranges = ComputeScrollRanges(
             c.OuterPict->ScaleWidth(), c.OuterPict->ScaleHeight(), c.InnerPict->width(), c.InnerPict->height());

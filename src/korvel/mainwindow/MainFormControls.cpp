@@ -56,7 +56,9 @@ void BuildStatusBar(QWidget* form, MainFormControls& c)
 {
     c.StatusBar = new QStatusBar(form);
     c.StatusBar->setGeometry(0, 456, 465, kStatusBarHeight);
+    c.StatusBar->setFixedHeight(kStatusBarHeight);
     c.StatusBar->setSizeGripEnabled(true);
+    c.StatusBar->setContentsMargins(0, 0, 0, 0);
     c.PositionPanel = new QLabel(c.StatusBar);
     c.PositionPanel->setMinimumWidth(90);
     c.StatusBar->addWidget(c.PositionPanel);

@@ -39,4 +39,4 @@ MainFormControls BuildMainFormControls(QWidget* form);
 
 // The scroll bars' thickness and the status bar's height at design size.
 constexpr int kScrollBarThickness = 17;
-constexpr int kStatusBarHeight = 20;
+constexpr int kStatusBarHeight = 17;

@@ -17,7 +17,7 @@ struct FileDialogFilter {
     }
 };
 
-// The filter text in the form the dialogs have always received it: every "|" and
+// The filter text in the form the dialogs take it: every "|" and
 // every ":" ends a text with a NUL, and two more NULs end the list.
 QString NulSeparatedFilter(const QString& filter);
 

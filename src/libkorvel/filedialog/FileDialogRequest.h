@@ -10,7 +10,7 @@
 class QWidget;
 
 // Option bits of the open and save dialogs. Callers may pass any of them in
-// cFileDlg::Flags, so they keep the values they have always had.
+// cFileDlg::Flags, so their values are fixed.
 namespace FileDialogFlag {
 constexpr uint32_t ReadOnly = 0x1;
 constexpr uint32_t OverwritePrompt = 0x2;

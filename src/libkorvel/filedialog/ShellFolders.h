@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-// Well-known folders, numbered as callers have always numbered them.
+// Well-known folders, by the numbers callers pass to InitDirectorySpecial.
 enum class SpecialDirectory : int32_t {
     Desktop = 0x00,
     Personal = 0x05, // the user's documents

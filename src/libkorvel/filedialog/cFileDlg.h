@@ -14,7 +14,7 @@ class QWidget;
 // The open and save dialogs behind a handful of properties: set the ones that
 // matter, call one of the VBGet... functions with the file-name variable, and read
 // the chosen path back from it. After every call the properties describe how the
-// dialog ended, as they always have, although the program never reads them again.
+// dialog ended, although the program never reads them again.
 class cFileDlg {
 public:
     explicit cFileDlg(FileDialogPlatform& platform);
