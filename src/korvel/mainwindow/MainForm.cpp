@@ -85,6 +85,13 @@ void MainForm::ConnectControls()
     connect(c.polyButton, &QToolButton::clicked, this, &MainForm::polyButton_Click);
     connect(c.generateButton, &QToolButton::clicked, this, &MainForm::generateButton_Click);
     connect(c.helpaboutButton, &QToolButton::clicked, this, &MainForm::helpaboutButton_Click);
+    connect(c.InnerPict, &CanvasWidget::MouseDown, this, [this](float x, float y) { m_session.MouseDown(x, y); });
+    connect(c.InnerPict, &CanvasWidget::MouseMove, this, [this](float x, float y) { m_session.MouseMove(x, y); });
+    connect(c.InnerPict, &CanvasWidget::MouseUp, this, [this](float x, float y) { m_session.MouseUp(x, y); });
+    connect(c.InnerPict, &CanvasWidget::Click, this, [this] { m_session.Click(); });
+    // Only the user's edits are reported: the editing code stores what it shows itself.
+    connect(c.HrefText, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.HrefEdited(text); });
+    connect(c.AltText, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.AltEdited(text); });
     // The bars' value is the canvas offset itself. Change moves the canvas; Scroll, while
     // the thumb is dragged, also draws the overlay again.
     connect(c.HBar, &ScrollBarControl::Change, this,

@@ -1,5 +1,10 @@
 #include "document/ImagemapDocument.h"
 
+#include "document/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 size_t ListSizeFor(int16_t count)
@@ -29,6 +34,39 @@ void LoadShape(ImagemapDocument& map, int16_t index)
 void UnloadShape(ImagemapDocument& map, int16_t index)
 {
     static_cast<ShapeControl&>(map.box(index)) = ShapeControl {};
+}
+
+void MoveShape(ShapeControl& shape, double left, double top, double width, double height)
+{
+    constexpr double kLongestSide = 65535; // from one end of the 16-bit range to the other
+    shape.Left = SaturateCoordinate(left);
+    shape.Top = SaturateCoordinate(top);
+    shape.Width = static_cast<float>(std::isnan(width) ? 0 : std::clamp(width, 0.0, kLongestSide));
+    shape.Height = static_cast<float>(std::isnan(height) ? 0 : std::clamp(height, 0.0, kLongestSide));
+}
+
+namespace {
+
+// The shift along one axis that keeps every vertex 1..count within the 16-bit range.
+double ShiftWithinRange(const std::vector<int16_t>& values, int16_t count, double shift)
+{
+    if (count < 1 || std::isnan(shift))
+        return std::isnan(shift) ? 0 : shift;
+    const auto [low, high] = std::minmax_element(values.begin() + 1, values.begin() + count + 1);
+    return std::clamp(shift, double { kInt16Min } - *low, double { kInt16Max } - *high);
+}
+
+} // namespace
+
+void ShiftPolygon(PolygonArea& polygon, double dx, double dy)
+{
+    const int16_t count = polygon.vertexCount;
+    dx = ShiftWithinRange(polygon.vertexX, count, dx);
+    dy = ShiftWithinRange(polygon.vertexY, count, dy);
+    for (size_t k = 0; k <= static_cast<size_t>(count) && k < polygon.vertexX.size(); ++k) {
+        polygon.vertexX[k] = RoundToInt16(polygon.vertexX[k] + dx);
+        polygon.vertexY[k] = RoundToInt16(polygon.vertexY[k] + dy);
+    }
 }
 
 void ResizeVertexArrays(PolygonArea& polygon, int16_t upperBound)

@@ -37,8 +37,7 @@ struct ImagemapDocument {
 
     friend bool operator==(const ImagemapDocument& a, const ImagemapDocument& b)
     {
-        return a.boxCount == b.boxCount && a.polyCount == b.polyCount && a.boxes == b.boxes
-            && a.polygons == b.polygons;
+        return a.boxCount == b.boxCount && a.polyCount == b.polyCount && a.boxes == b.boxes && a.polygons == b.polygons;
     }
     friend bool operator!=(const ImagemapDocument& a, const ImagemapDocument& b) { return !(a == b); }
 };
@@ -51,6 +50,15 @@ void GrowAreaArrays(ImagemapDocument& map, bool isBox);
 void LoadShape(ImagemapDocument& map, int16_t index);
 // Takes box element index's outline away; its texts stay, for the spare element.
 void UnloadShape(ImagemapDocument& map, int16_t index);
+
+// Places a box's outline, as one step. Left and Top stay within the 16-bit coordinate
+// range and the size between 0 and 65535, whatever the arithmetic that produced them.
+void MoveShape(ShapeControl& shape, double left, double top, double width, double height);
+
+// Moves every vertex of a polygon by (dx, dy), rounded half to even. At the ends of the
+// 16-bit range the polygon stops as a whole, keeping its shape. Element 0 of the arrays
+// holds no vertex but goes along.
+void ShiftPolygon(PolygonArea& polygon, double dx, double dy);
 
 // Resizes both coordinate arrays of a polygon to 0..upperBound, keeping contents.
 void ResizeVertexArrays(PolygonArea& polygon, int16_t upperBound);

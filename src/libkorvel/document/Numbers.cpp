@@ -1,5 +1,6 @@
 #include "document/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -24,6 +25,13 @@ int16_t SaturateToInt16(double value)
 int16_t RoundToInt16(double value)
 {
     return SaturateToInt16(RoundHalfEven(value));
+}
+
+float SaturateCoordinate(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    return static_cast<float>(std::clamp<double>(value, kInt16Min, kInt16Max));
 }
 
 int16_t SaturatingAdd(int16_t a, int16_t b)

@@ -21,6 +21,10 @@ int16_t SaturateToInt16(double value);
 // A float stored into a 16-bit field: rounded half to even, then saturated.
 int16_t RoundToInt16(double value);
 
+// A box coordinate kept within the range that polygon vertices and the pointer have, so
+// that no area can be pushed where the others cannot follow; NaN becomes 0.
+float SaturateCoordinate(double value);
+
 // 16-bit sums and differences that stop at the ends of the range instead of wrapping.
 int16_t SaturatingAdd(int16_t a, int16_t b);
 int16_t SaturatingSubtract(int16_t a, int16_t b);

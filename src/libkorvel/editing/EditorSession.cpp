@@ -1,8 +1,44 @@
 #include "editing/EditorSession.h"
 
+#include "document/Numbers.h"
+#include "editing/DragEngine.h"
 #include "editing/GenerateCommand.h"
+#include "editing/MousePress.h"
 #include "editing/Overlay.h"
+#include "editing/PropertiesPanel.h"
 #include "editing/ToolCommands.h"
+
+void EditorSession::MouseDown(float x, float y)
+{
+    Run([x = SaturateCoordinate(x), y = SaturateCoordinate(y)](
+            Editor& editor, EditorView& view) { InnerPict_MouseDown(editor, view, x, y); });
+}
+
+void EditorSession::MouseMove(float x, float y)
+{
+    Run([x = SaturateCoordinate(x), y = SaturateCoordinate(y)](
+            Editor& editor, EditorView& view) { InnerPict_MouseMove(editor, view, x, y); });
+}
+
+void EditorSession::MouseUp(float, float)
+{
+    Run(InnerPict_MouseUp);
+}
+
+void EditorSession::Click()
+{
+    Run(InnerPict_Click);
+}
+
+void EditorSession::HrefEdited(const QString& text)
+{
+    Run([&text](Editor& editor, EditorView&) { HrefText_Change(editor, text); });
+}
+
+void EditorSession::AltEdited(const QString& text)
+{
+    Run([&text](Editor& editor, EditorView&) { AltText_Change(editor, text); });
+}
 
 void EditorSession::ChooseTool(ToolMode tool)
 {

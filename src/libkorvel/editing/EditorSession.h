@@ -20,6 +20,17 @@ public:
     const Editor& editor() const { return m_editor; }
     EditorView& view() const { return m_view; }
 
+    // The mouse on the canvas, at whole picture pixels; positions beyond the 16-bit
+    // coordinate range are taken at its end. A click follows the release that ends it.
+    void MouseDown(float x, float y);
+    void MouseMove(float x, float y);
+    void MouseUp(float x, float y);
+    void Click();
+
+    // The user edited the URL or alt text box.
+    void HrefEdited(const QString& text);
+    void AltEdited(const QString& text);
+
     // The tool buttons and Generate.
     void ChooseTool(ToolMode tool);
     void Generate();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "editing/Editor.h"
+#include "editing/EditorView.h"
+
+// The pointer moving and the button going up on the canvas. Everything a drag needs lives
+// in the editor's state (toolMode, buttonDown, the hovered handle, the press point), handed
+// from one event to the next; box geometry is read afresh from the selected box each time.
+
+// Records the pointer, then does the one thing the tool and the button call for: hover
+// feedback, a handle drag, a move, a rubber band or the polygon preview.
+void InnerPict_MouseMove(Editor& editor, EditorView& view, float x, float y);
+// Ends a press: a move returns to the arrow tool; a rubber band selects its new box.
+void InnerPict_MouseUp(Editor& editor, EditorView& view);
+
+// The steps of a drag, on the selected area and the pointer (x, y). A step whose condition
+// does not hold leaves the area as it is. DragSide returns whether it moved the box.
+void DragCorner(Editor& editor, float x);
+bool DragSide(Editor& editor, float x);
+void DragVertex(Editor& editor, float x);
+void MoveSelection(Editor& editor, float x, float y);
