@@ -45,7 +45,6 @@ private slots:
     void focusWatch();
     void focusWatchRepaintsWhenFocusLeaves();
     void keyPreviewSeesKeysFirst();
-    void drawsWithRealMouseEvents();
 
 private:
     QString MakePicture(const QString& name, int width, int height);
@@ -363,45 +362,6 @@ void MainFormTest::keyPreviewSeesKeysFirst()
         seen, (QList<QPair<int, int>> { { 65, 0 }, { 16, 1 }, { 17, 3 }, { 68, 3 }, { 46, 0 }, { 18, 4 }, { 37, 4 } }));
     QCOMPARE(edit->text(), QStringLiteral("a")); // the focused control still got the keys
     QCOMPARE(textWhenSeen, QStringLiteral("a"));
-}
-
-void MainFormTest::drawsWithRealMouseEvents()
-{
-    MainForm form;
-    QVERIFY(form.OpenImage(MakePicture("draw.png", 300, 200)));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QWidget* canvas = form.Controls().InnerPict;
-    auto drag = [canvas](QPoint from, QPoint to) {
-        QTest::mouseMove(canvas, from);
-        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
-        QTest::mouseMove(canvas, (from + to) / 2);
-        QTest::mouseMove(canvas, to);
-        QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
-    };
-    auto click = [canvas](QPoint at) {
-        QTest::mouseMove(canvas, at);
-        QTest::mouseClick(canvas, Qt::LeftButton, {}, at);
-    };
-    form.Controls().rectButton->click();
-    drag({ 10, 20 }, { 110, 70 });
-    QTest::keyClicks(form.Controls().HrefText, "a.html");
-    form.Controls().circleButton->click();
-    drag({ 200, 150 }, { 240, 150 });
-    form.Controls().polyButton->click();
-    for (QPoint p : { QPoint(5, 5), QPoint(60, 5), QPoint(30, 50), QPoint(6, 6) })
-        click(p);
-    QCOMPARE(form.editor().state.selPoly, int16_t(1));
-    // Drag the rectangle's bottom-right corner, then move the circle by its middle.
-    click({ 50, 40 });
-    drag({ 110, 70 }, { 120, 90 });
-    drag({ 200, 150 }, { 190, 140 });
-    form.Controls().MapNameText->setText("m");
-    form.Controls().generateButton->click();
-    QCOMPARE(form.Output().Dialog()->Text(),
-        QStringLiteral("<map name=\"m\">\r\n<area href=\"a.html\" alt=\"\" coords=\"10,20,120,90\">\r\n"
-                       "<area href=\"\" alt=\"\" coords=\"190,140,40\" shape=\"circle\">\r\n"
-                       "<area href=\"\" alt=\"\" coords=\"5,5,60,5,30,50,5,5\" shape=\"poly\">\r\n</map>"));
 }
 
 QTEST_MAIN(MainFormTest)

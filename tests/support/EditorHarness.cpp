@@ -46,6 +46,34 @@ QString DescribePolygon(const PolygonArea& polygon, int16_t index, const EditorS
     return text;
 }
 
+bool PlayKey(EditorSession& session, QString name)
+{
+    int16_t shift = 0;
+    const std::pair<const char*, int16_t> modifiers[] = { { "ctrl+", 2 }, { "shift+", 1 }, { "alt+", 4 } };
+    for (bool found = true; found;) {
+        found = false;
+        for (const auto& [prefix, bit] : modifiers) {
+            if (name.startsWith(QLatin1String(prefix))) {
+                shift |= bit;
+                name = name.mid(int(qstrlen(prefix)));
+                found = true;
+            }
+        }
+    }
+    const std::pair<const char*, int16_t> named[]
+        = { { "Backspace", 8 }, { "Left", 37 }, { "Up", 38 }, { "Right", 39 }, { "Down", 40 }, { "Delete", 46 } };
+    int16_t code = 0;
+    for (const auto& [keyName, keyCode] : named)
+        if (name == QLatin1String(keyName))
+            code = keyCode;
+    if (code == 0 && name.size() == 1 && name[0].isLetter())
+        code = static_cast<int16_t>(name[0].toUpper().unicode());
+    if (code == 0)
+        return false;
+    session.KeyDown(code, shift);
+    return true;
+}
+
 } // namespace
 
 bool EditorHarness::BuildStep(const QString& verb, const QStringList& arguments)
@@ -93,6 +121,16 @@ bool EditorHarness::Play(const QString& script)
         const QString argument = words.size() > 1 ? words[1] : QString();
         if (BuildStep(verb, words.mid(1)))
             continue;
+        if (verb == QLatin1String("key") && PlayKey(session, argument))
+            continue;
+        if (verb == QLatin1String("focus")) {
+            view.focus = argument == QLatin1String("map")
+                ? FocusedControl::MapNameText
+                : (argument == QLatin1String("href")
+                        ? FocusedControl::HrefText
+                        : (argument == QLatin1String("alt") ? FocusedControl::AltText : FocusedControl::Other));
+            continue;
+        }
         if (verb == QLatin1String("tool")) {
             session.ChooseTool(argument == QLatin1String("rect")
                     ? ToolMode::Rect

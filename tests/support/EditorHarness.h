@@ -14,6 +14,8 @@
 //   release                 the button goes up; a click follows when over the canvas
 //   click X,Y               press X,Y; release
 //   generate                the Generate button
+//   key [ctrl+][shift+][alt+]NAME   a key: a letter, Delete, Backspace, Left, Right, Up, Down
+//   focus map|href|alt|other        where the keyboard focus is
 // and, to set the scene, areas made and selected directly:
 //   box L,T,W,H | circle L,T,W,H | polygon X,Y X,Y ... | open X,Y X,Y ... | select bN|pN
 class EditorHarness {

@@ -165,9 +165,7 @@ void MainForm::helpaboutButton_Click()
 
 void MainForm::Form_KeyDown(int16_t KeyCode, int16_t Shift)
 {
-    // The keyboard commands are not built yet; the window already sees every key first.
-    Q_UNUSED(KeyCode);
-    Q_UNUSED(Shift);
+    m_session.KeyDown(KeyCode, Shift);
 }
 
 void MainForm::newButton_Click()

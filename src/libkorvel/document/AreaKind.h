@@ -9,3 +9,9 @@ enum class AreaKind : int16_t {
     Box = 1,
     Polygon = 2,
 };
+
+// One area of the map: its kind and its index within that kind (None: no area).
+struct AreaRef {
+    AreaKind kind = AreaKind::None;
+    int16_t index = 0;
+};

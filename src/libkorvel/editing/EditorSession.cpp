@@ -3,6 +3,7 @@
 #include "document/Numbers.h"
 #include "editing/DragEngine.h"
 #include "editing/GenerateCommand.h"
+#include "editing/KeyboardCommands.h"
 #include "editing/MousePress.h"
 #include "editing/Overlay.h"
 #include "editing/PropertiesPanel.h"
@@ -28,6 +29,11 @@ void EditorSession::MouseUp(float, float)
 void EditorSession::Click()
 {
     Run(InnerPict_Click);
+}
+
+void EditorSession::KeyDown(int16_t keyCode, int16_t shift)
+{
+    Run([keyCode, shift](Editor& editor, EditorView& view) { Form_KeyDown(editor, view, keyCode, shift); });
 }
 
 void EditorSession::HrefEdited(const QString& text)

@@ -27,6 +27,9 @@ public:
     void MouseUp(float x, float y);
     void Click();
 
+    // A key pressed anywhere in the main window, before the focused control gets it.
+    void KeyDown(int16_t keyCode, int16_t shift);
+
     // The user edited the URL or alt text box.
     void HrefEdited(const QString& text);
     void AltEdited(const QString& text);

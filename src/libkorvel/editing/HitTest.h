@@ -7,11 +7,6 @@
 // inclusive at both ends; a handle's reach is a square of kHandleTolerance on each side.
 // None of them allocates.
 
-struct AreaRef {
-    AreaKind kind = AreaKind::None;
-    int16_t index = 0;
-};
-
 // The area under the pointer: any box before every polygon; among each kind the one with
 // the highest index (the frontmost, the newest).
 AreaRef FindAreaUnderMouse(const Editor& editor);
