@@ -77,25 +77,23 @@ void CanvasTest::damage_data()
     QTest::addColumn<QRect>("mustCover"); // in canvas units; null: nothing may be repainted
     QTest::addColumn<QRect>("mustAvoid");
 
-    QTest::newRow("redraw of the same lines: nothing") << Scene([](ImagemapDocument& map, CanvasDisplay& d) {
-        DrawPolygons(map, d);
-    }) << QRect() << QRect();
+    QTest::newRow("redraw of the same lines: nothing")
+        << Scene([](ImagemapDocument& map, CanvasDisplay& d) { DrawPolygons(map, d); }) << QRect() << QRect();
     QTest::newRow("a box moved without any redraw: its old and new place")
         << Scene([](ImagemapDocument& map, CanvasDisplay&) { map.box(1).Left = 40; }) << QRect(10, 10, 51, 21)
         << QRect(100, 100, 20, 20);
-    QTest::newRow("a box recoloured: its outline") << Scene([](ImagemapDocument& map, CanvasDisplay&) {
-        map.box(2).BorderColor = SelectedColour;
-    }) << QRect(100, 100, 21, 21) << QRect(10, 10, 20, 20);
+    QTest::newRow("a box recoloured: its outline")
+        << Scene([](ImagemapDocument& map, CanvasDisplay&) { map.box(2).BorderColor = SelectedColour; })
+        << QRect(100, 100, 21, 21) << QRect(10, 10, 20, 20);
     QTest::newRow("the last box unloaded: its outline") << Scene([](ImagemapDocument& map, CanvasDisplay&) {
         UnloadShape(map, 2);
         map.boxCount = 1;
     }) << QRect(100, 100, 21, 21) << QRect(10, 10, 20, 20);
-    QTest::newRow("one vertex moved: its two edges, not the rest")
-        << Scene([](ImagemapDocument& map, CanvasDisplay& d) {
-               map.polygon(1).vertexX[3] = 240;
-               DrawPolygons(map, d);
-           })
-        << QRect(200, 200, 61, 51) << QRect(10, 10, 20, 20);
+    QTest::newRow("one vertex moved: its two edges, not the rest") << Scene(
+        [](ImagemapDocument& map, CanvasDisplay& d) {
+            map.polygon(1).vertexX[3] = 240;
+            DrawPolygons(map, d);
+        }) << QRect(200, 200, 61, 51) << QRect(10, 10, 20, 20);
     QTest::newRow("a refresh with nothing drawn after it: the old lines")
         << Scene([](ImagemapDocument&, CanvasDisplay& d) { d.Refresh(); }) << QRect(200, 200, 61, 51) << QRect();
     QTest::newRow("a line drawn without a refresh: that line")
@@ -120,11 +118,12 @@ void CanvasTest::damage()
     change(map, display);
     const QRectF damage = display.Present(map);
     if (mustCover.isNull()) {
-        QVERIFY2(damage.isNull(), qPrintable(QStringLiteral("repaints %1,%2 %3x%4")
-                                                 .arg(damage.x())
-                                                 .arg(damage.y())
-                                                 .arg(damage.width())
-                                                 .arg(damage.height())));
+        QVERIFY2(damage.isNull(),
+            qPrintable(QStringLiteral("repaints %1,%2 %3x%4")
+                           .arg(damage.x())
+                           .arg(damage.y())
+                           .arg(damage.width())
+                           .arg(damage.height())));
         return;
     }
     QVERIFY(damage.contains(QRectF(mustCover)));
@@ -210,7 +209,6 @@ void CanvasTest::reportsTheMouseInWholePixels()
     QVERIFY(QTest::qWaitForWindowExposed(&canvas));
     QSignalSpy down(&canvas, &CanvasWidget::MouseDown);
     QSignalSpy up(&canvas, &CanvasWidget::MouseUp);
-    QSignalSpy click(&canvas, &CanvasWidget::Click);
     auto send = [&canvas](QEvent::Type type, QPointF at) {
         QMouseEvent event(type, at, canvas.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&canvas, &event);
@@ -220,14 +218,14 @@ void CanvasTest::reportsTheMouseInWholePixels()
     send(QEvent::MouseButtonRelease, QPointF(99.9, 25.5));
     QCOMPARE(down.at(0).at(0).toFloat(), 40.f);
     QCOMPARE(down.at(0).at(1).toFloat(), 25.f);
-    QCOMPARE(click.size(), 1); // 99.9 lies in the last column
+    QCOMPARE(up.at(0).at(2).toBool(), true); // a click: 99.9 lies in the last column
 
     // A release outside the canvas ends the press but is no click.
     send(QEvent::MouseButtonPress, QPointF(40, 25));
     send(QEvent::MouseButtonRelease, QPointF(-0.5, 25));
     QCOMPARE(up.size(), 2);
     QCOMPARE(up.at(1).at(0).toFloat(), -1.f);
-    QCOMPARE(click.size(), 1);
+    QCOMPARE(up.at(1).at(2).toBool(), false);
 }
 
 QTEST_MAIN(CanvasTest)

@@ -138,10 +138,8 @@ bool EditorHarness::Play(const QString& script)
         } else if (verb == QLatin1String("generate")) {
             session.Generate();
         } else if (verb == QLatin1String("release")) {
-            session.MouseUp(m_x, m_y);
             const CanvasGeometry canvas = view.canvas;
-            if (m_x >= 0 && m_y >= 0 && m_x < canvas.Width && m_y < canvas.Height)
-                session.Click();
+            session.MouseUp(m_x, m_y, m_x >= 0 && m_y >= 0 && m_x < canvas.Width && m_y < canvas.Height);
         } else if ((verb == QLatin1String("move") || verb == QLatin1String("press") || verb == QLatin1String("click"))
             && ParsePoint(argument, m_x, m_y)) {
             session.MouseMove(m_x, m_y);

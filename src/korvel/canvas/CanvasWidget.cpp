@@ -157,7 +157,5 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
     const QPointF p = event->position();
     const float x = WholePixel(p.x());
     const float y = WholePixel(p.y());
-    emit MouseUp(x, y);
-    if (x >= 0 && y >= 0 && x < width() && y < height())
-        emit Click();
+    emit MouseUp(x, y, x >= 0 && y >= 0 && x < width() && y < height());
 }

@@ -38,9 +38,8 @@ signals:
     // Positions in whole picture pixels: the pixel under the pointer.
     void MouseDown(float x, float y);
     void MouseMove(float x, float y);
-    void MouseUp(float x, float y);
-    // A press and release that both happened on the canvas.
-    void Click();
+    // clicked: the release ends a click, a press and release both on the canvas.
+    void MouseUp(float x, float y, bool clicked);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

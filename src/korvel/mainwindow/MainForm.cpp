@@ -60,6 +60,7 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
     setAcceptDrops(true);
     resize(465, 473);
     new KeyPreview(this, [this](int16_t keyCode, int16_t shift) { Form_KeyDown(keyCode, shift); });
+    m_session.SetHistory(&m_history);
     ConnectControls();
     Form_Load();
     LayOut();
@@ -87,8 +88,8 @@ void MainForm::ConnectControls()
     connect(c.helpaboutButton, &QToolButton::clicked, this, &MainForm::helpaboutButton_Click);
     connect(c.InnerPict, &CanvasWidget::MouseDown, this, [this](float x, float y) { m_session.MouseDown(x, y); });
     connect(c.InnerPict, &CanvasWidget::MouseMove, this, [this](float x, float y) { m_session.MouseMove(x, y); });
-    connect(c.InnerPict, &CanvasWidget::MouseUp, this, [this](float x, float y) { m_session.MouseUp(x, y); });
-    connect(c.InnerPict, &CanvasWidget::Click, this, [this] { m_session.Click(); });
+    connect(c.InnerPict, &CanvasWidget::MouseUp, this,
+        [this](float x, float y, bool clicked) { m_session.MouseUp(x, y, clicked); });
     // Only the user's edits are reported: the editing code stores what it shows itself.
     connect(c.HrefText, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.HrefEdited(text); });
     connect(c.AltText, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.AltEdited(text); });
@@ -125,6 +126,7 @@ void MainForm::Form_Load()
 
 void MainForm::OnFocusChanged(QWidget* now)
 {
+    m_session.FocusMoved();
     if (m_focusWatch.FocusChanged(now)) {
         RedrawOverlay();
         emit FocusRedrawn();

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "editing/EditorSession.h"
-#include "mainwindow/MainFormControls.h"
 #include "editing/FocusWatch.h"
+#include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormView.h"
 #include "outputwindow/OutputWindowHost.h"
+#include "undo/UndoHistory.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -31,6 +32,7 @@ public:
     const Editor& editor() const { return m_session.editor(); }
     EditorSession& Session() { return m_session; }
     const MainFormControls& Controls() const { return m_controls; }
+    QUndoStack& UndoStack() { return m_history.Stack(); }
     HelpAboutDialog* HelpDialog() const;
     OutputWindowHost& Output() { return m_output; }
     const FocusWatch& Watch() const { return m_focusWatch; }
@@ -71,6 +73,7 @@ private:
     OutputWindowHost m_output;
     MainFormView m_view;
     EditorSession m_session;
+    UndoHistory m_history { m_session };
     FocusWatch m_focusWatch;
     QPointer<HelpAboutDialog> m_help;
     std::unique_ptr<FileDialogPlatform> m_ownDialogs;

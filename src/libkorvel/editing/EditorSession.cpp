@@ -7,10 +7,13 @@
 #include "editing/MousePress.h"
 #include "editing/Overlay.h"
 #include "editing/PropertiesPanel.h"
+#include "editing/StepRestore.h"
 #include "editing/ToolCommands.h"
 
 void EditorSession::MouseDown(float x, float y)
 {
+    EndStep();
+    BeginStep();
     Run([x = SaturateCoordinate(x), y = SaturateCoordinate(y)](
             Editor& editor, EditorView& view) { InnerPict_MouseDown(editor, view, x, y); });
 }
@@ -21,29 +24,83 @@ void EditorSession::MouseMove(float x, float y)
             Editor& editor, EditorView& view) { InnerPict_MouseMove(editor, view, x, y); });
 }
 
-void EditorSession::MouseUp(float, float)
+void EditorSession::MouseUp(float, float, bool clicked)
 {
-    Run(InnerPict_MouseUp);
-}
-
-void EditorSession::Click()
-{
-    Run(InnerPict_Click);
+    Run([clicked](Editor& editor, EditorView& view) {
+        InnerPict_MouseUp(editor, view);
+        if (clicked)
+            InnerPict_Click(editor, view);
+    });
+    EndStep();
 }
 
 void EditorSession::KeyDown(int16_t keyCode, int16_t shift)
 {
+    if (UndoKey(keyCode, shift))
+        return;
+    const bool nudge = keyCode >= KeyCode::Left && keyCode <= KeyCode::Down;
+    BeginStep(nudge ? QStringLiteral("nudge %1").arg(keyCode) : QString());
     Run([keyCode, shift](Editor& editor, EditorView& view) { Form_KeyDown(editor, view, keyCode, shift); });
+    EndStep();
+}
+
+bool EditorSession::UndoKey(int16_t keyCode, int16_t shift)
+{
+    const FocusedControl focus = m_view.KeyboardFocus();
+    const bool typing
+        = focus == FocusedControl::HrefText || focus == FocusedControl::MapNameText || focus == FocusedControl::AltText;
+    // In a text box the box keeps its own undo; in the middle of a drag there is no step yet.
+    if ((shift & ShiftMask::Ctrl) == 0 || typing || m_editor.state.buttonDown || !m_history)
+        return false;
+    if (keyCode == KeyCode::Z && (shift & ShiftMask::Shift) == 0)
+        m_history->Undo();
+    else if (keyCode == KeyCode::Z || keyCode == KeyCode::Y)
+        m_history->Redo();
+    else
+        return false;
+    return true;
 }
 
 void EditorSession::HrefEdited(const QString& text)
 {
+    BeginStep(QStringLiteral("url %1").arg(m_typingRun));
     Run([&text](Editor& editor, EditorView&) { HrefText_Change(editor, text); });
+    EndStep();
 }
 
 void EditorSession::AltEdited(const QString& text)
 {
+    BeginStep(QStringLiteral("alt %1").arg(m_typingRun));
     Run([&text](Editor& editor, EditorView&) { AltText_Change(editor, text); });
+    EndStep();
+}
+
+void EditorSession::BeginStep(const QString& mergeKey)
+{
+    if (!m_history)
+        return;
+    m_stepStart = m_editor;
+    m_stepMergeKey = mergeKey;
+}
+
+void EditorSession::EndStep()
+{
+    if (!m_stepStart)
+        return;
+    EditStep step;
+    step.change = MapChange::Between(m_stepStart->map, m_editor.map);
+    const EditorState& before = m_stepStart->state;
+    step.before = { before.selBox, before.selPoly, before.buildingPoly };
+    step.after = { m_editor.state.selBox, m_editor.state.selPoly, m_editor.state.buildingPoly };
+    step.mergeKey = m_stepMergeKey;
+    m_stepStart.reset();
+    if (!step.change.IsEmpty())
+        m_history->Push(std::move(step));
+}
+
+void EditorSession::ApplyStep(const EditStep& step, bool forward)
+{
+    Run([&step, forward](Editor& editor, EditorView& view) { RestoreStep(editor, view, step, forward); });
 }
 
 void EditorSession::ChooseTool(ToolMode tool)
@@ -65,6 +122,11 @@ void EditorSession::Generate()
 
 void EditorSession::StartNewMap()
 {
+    // A new picture starts a new history: undoing into a map drawn on another picture would
+    // make no sense.
+    EndStep();
+    if (m_history)
+        m_history->Clear();
     Run([](Editor& editor, EditorView&) { ::StartNewMap(editor); });
 }
 

@@ -2,7 +2,9 @@
 
 #include "editing/Editor.h"
 #include "editing/EditorView.h"
+#include "undo/EditStep.h"
 
+#include <optional>
 #include <utility>
 
 // The editor behind the main window: the map and the editor's state, and one entry point
@@ -20,12 +22,20 @@ public:
     const Editor& editor() const { return m_editor; }
     EditorView& view() const { return m_view; }
 
+    // Where each gesture's change to the map goes as one step; none: nothing is recorded.
+    void SetHistory(EditHistory* history) { m_history = history; }
+    // Undo (forward false) or redo a recorded step: the map and the selection that went
+    // with it come back, and the screen follows.
+    void ApplyStep(const EditStep& step, bool forward);
+    // The keyboard focus moved: the typing in a box starts a new step.
+    void FocusMoved() { ++m_typingRun; }
+
     // The mouse on the canvas, at whole picture pixels; positions beyond the 16-bit
     // coordinate range are taken at its end. A click follows the release that ends it.
     void MouseDown(float x, float y);
     void MouseMove(float x, float y);
-    void MouseUp(float x, float y);
-    void Click();
+    // The release; clicked when a click ends with it (a press and release on the canvas).
+    void MouseUp(float x, float y, bool clicked);
 
     // A key pressed anywhere in the main window, before the focused control gets it.
     void KeyDown(int16_t keyCode, int16_t shift);
@@ -55,7 +65,16 @@ private:
         std::forward<Handler>(handler)(m_editor, m_view);
         m_view.Present(m_editor);
     }
+    // A gesture starts: what the map was is kept until it ends.
+    void BeginStep(const QString& mergeKey = QString());
+    // The gesture ends: if it changed the map, the change becomes one step.
+    void EndStep();
+    bool UndoKey(int16_t keyCode, int16_t shift);
 
     Editor m_editor;
     EditorView& m_view;
+    EditHistory* m_history = nullptr;
+    std::optional<Editor> m_stepStart;
+    QString m_stepMergeKey;
+    int m_typingRun = 0;
 };

@@ -15,6 +15,8 @@ constexpr int16_t C = 67;
 constexpr int16_t D = 68;
 constexpr int16_t V = 86;
 constexpr int16_t X = 88;
+constexpr int16_t Y = 89;
+constexpr int16_t Z = 90;
 } // namespace KeyCode
 namespace ShiftMask {
 constexpr int16_t Shift = 1;

@@ -1,0 +1,175 @@
+#include "support/EditorHarness.h"
+#include "undo/UndoHistory.h"
+
+#include <QtTest>
+
+// Undo and redo with the history the main window uses.
+class UndoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void undoAndRedoEachKindOfChange_data();
+    void undoAndRedoEachKindOfChange();
+    void gesturesMergeIntoOneStep_data();
+    void gesturesMergeIntoOneStep();
+    void aNewChangeDropsTheRedoSteps();
+    void textBoxesKeepTheirOwnUndo();
+    void undoAllTheWayBack();
+    void newMapStartsANewHistory();
+};
+
+namespace {
+
+struct UndoableHarness : EditorHarness {
+    UndoableHarness() { session.SetHistory(&history); }
+    UndoHistory history { session };
+};
+
+// The map as undo restores it: the clipboard slots are no part of the user's edits, and the
+// outline colours follow the selection restored with it.
+ImagemapDocument Undoable(ImagemapDocument map)
+{
+    map.boxes[0] = BoxArea {};
+    map.polygons[0] = PolygonArea {};
+    for (int16_t i = 1; i <= map.boxCount; ++i)
+        map.box(i).BorderColor = NormalColour;
+    return map;
+}
+
+SelectionState SelectionOf(const Editor& editor)
+{
+    return { editor.state.selBox, editor.state.selPoly, editor.state.buildingPoly };
+}
+
+const char* kScene = "box 10,10,40,40; circle 100,10,30,30; polygon 10,100 60,100 35,140; box 200,200,20,20";
+
+} // namespace
+
+void UndoTest::undoAndRedoEachKindOfChange_data()
+{
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QString>("change");
+    auto row = [](const char* name, const char* setUp, const char* change) {
+        QTest::newRow(name) << QString(setUp) << QString(change);
+    };
+    row("draw a rectangle", "", "tool rect; press 300,300; move 350,320; release");
+    row("draw a circle", "", "tool circle; press 300,300; move 310,300; release");
+    row("one polygon click", "tool poly; click 300,300; click 350,300", "click 320,350");
+    row("close a polygon", "tool poly; click 300,300; click 350,300; click 320,350", "click 301,301");
+    row("move a box", "", "press 20,20; move 30,50; move 31,52; release");
+    row("move a polygon", "", "press 35,110; move 0,0; release");
+    row("resize by a corner", "press 20,20; release", "move 50,50; press 50,50; move 70,90; release");
+    row("resize by a side", "press 20,20; release", "move 10,30; press 10,30; move 0,30; release");
+    row("drag a vertex", "press 35,110; release", "move 60,100; press 60,100; move 80,90; release");
+    row("delete the first box", "press 20,20; release", "key Delete");
+    row("delete a polygon", "press 35,110; release", "key Delete");
+    row("cut", "press 110,20; release", "key ctrl+X");
+    row("paste", "press 110,20; release; key ctrl+C", "key ctrl+V");
+    row("duplicate a polygon", "press 35,110; release", "key ctrl+D");
+    row("nudge", "press 35,110; release", "key Up");
+}
+
+void UndoTest::undoAndRedoEachKindOfChange()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QString, change);
+    UndoableHarness h;
+    QVERIFY(h.Play(kScene));
+    QVERIFY(h.Play(setUp));
+    const Editor before = h.editor();
+    QVERIFY(h.Play(change));
+    const Editor after = h.editor();
+    QVERIFY(Undoable(after.map) != Undoable(before.map));
+    QVERIFY(h.Play("key ctrl+Z"));
+    QVERIFY(Undoable(h.map()) == Undoable(before.map));
+    QCOMPARE(SelectionOf(h.editor()), SelectionOf(before));
+    QCOMPARE(EditorInvariantViolations(h.editor()), QStringList());
+    QVERIFY(h.Play("key ctrl+shift+Z"));
+    QVERIFY(Undoable(h.map()) == Undoable(after.map));
+    QCOMPARE(SelectionOf(h.editor()), SelectionOf(after));
+    QVERIFY(h.Play("key ctrl+Z; key ctrl+Y"));
+    QVERIFY(Undoable(h.map()) == Undoable(after.map));
+    QCOMPARE(EditorInvariantViolations(h.editor()), QStringList());
+}
+
+void UndoTest::gesturesMergeIntoOneStep_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("a drag from press to release") << "press 20,20; move 30,30; move 40,40; move 45,45; release" << 1;
+    QTest::newRow("a run of nudges with one key") << "press 20,20; release; key Left; key Left; key Left" << 1;
+    QTest::newRow("another key starts another step") << "press 20,20; release; key Left; key Up; key Left" << 3;
+    QTest::newRow("nudges of another area") << "press 20,20; release; key Left; press 210,210; release; key Left" << 2;
+    QTest::newRow("selecting is no step") << "press 20,20; release; press 210,210; release" << 0;
+    QTest::newRow("hovering and clicking empty canvas record nothing") << "move 20,20; press 500,500; release" << 0;
+}
+
+void UndoTest::gesturesMergeIntoOneStep()
+{
+    QFETCH(QString, gesture);
+    QFETCH(int, steps);
+    UndoableHarness h;
+    QVERIFY(h.Play(kScene));
+    QVERIFY(h.Play(gesture));
+    QCOMPARE(h.history.Stack().count(), steps);
+}
+
+void UndoTest::aNewChangeDropsTheRedoSteps()
+{
+    UndoableHarness h;
+    QVERIFY(h.Play(kScene));
+    QVERIFY(h.Play("press 20,20; release; key Delete; key ctrl+Z"));
+    QVERIFY(h.history.Stack().canRedo());
+    QVERIFY(h.Play("key Right"));
+    QVERIFY(!h.history.Stack().canRedo());
+    QCOMPARE(h.map().box(1).Left, 11.f);
+}
+
+void UndoTest::textBoxesKeepTheirOwnUndo()
+{
+    UndoableHarness h;
+    QVERIFY(h.Play(kScene));
+    QVERIFY(h.Play("press 20,20; release"));
+    h.session.FocusMoved();
+    for (const char* text : { "a", "ab", "abc" })
+        h.session.HrefEdited(text); // one step: the typing in one box
+    QCOMPARE(h.history.Stack().count(), 1);
+    QVERIFY(h.Play("focus href; key ctrl+Z")); // the box's own undo, not ours
+    QCOMPARE(h.map().box(1).url, QStringLiteral("abc"));
+    h.session.FocusMoved(); // typing after the focus came back is another step
+    h.session.HrefEdited("abcd");
+    QCOMPARE(h.history.Stack().count(), 2);
+    QVERIFY(h.Play("focus other; key ctrl+Z"));
+    QCOMPARE(h.map().box(1).url, QStringLiteral("abc"));
+    QCOMPARE(h.view.hrefText, QStringLiteral("abc"));
+    QVERIFY(h.Play("key ctrl+Z"));
+    QCOMPARE(h.map().box(1).url, QString());
+}
+
+void UndoTest::undoAllTheWayBack()
+{
+    UndoableHarness h;
+    QVERIFY(h.Play(kScene));
+    const Editor start = h.editor();
+    QVERIFY(h.Play("press 20,20; move 25,25; release; key ctrl+C; key Delete; key ctrl+V; key ctrl+V; key ctrl+D; "
+                   "tool poly; click 300,300; click 320,300; click 310,330; click 300,300; key Down; key Down; "
+                   "press 110,20; release; key ctrl+X; tool rect; press 0,0; move 5,5; release"));
+    const QString end = Describe(h.editor());
+    while (h.history.Stack().canUndo())
+        QVERIFY(h.Play("key ctrl+Z"));
+    QVERIFY(Undoable(h.map()) == Undoable(start.map));
+    while (h.history.Stack().canRedo())
+        QVERIFY(h.Play("key ctrl+Y"));
+    QCOMPARE(Describe(h.editor()), end);
+}
+
+void UndoTest::newMapStartsANewHistory()
+{
+    UndoableHarness h;
+    QVERIFY(h.Play(kScene));
+    QVERIFY(h.Play("press 20,20; release; key Delete"));
+    h.session.StartNewMap();
+    QCOMPARE(h.history.Stack().count(), 0);
+}
+
+QTEST_GUILESS_MAIN(UndoTest)
+#include "tst_undo.moc"
