@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-// Larger files are refused before they are read: a page with the largest map Korvel holds
-// is about 5 MB.
+// Larger files are refused before they are read: the largest map Korvel holds, with long
+// links and texts, makes a page of about 10 MB.
 constexpr int64_t kMaxMapFileBytes = 64 * 1024 * 1024;
 
 // The maps of an HTML file, or why there are none.
