@@ -213,9 +213,10 @@ void MapFileTest::readsPages_data()
         << "<map name=\"byId\">|<area href=\"in\" alt=\"\" coords=\"1,2,3,4\">|</map>";
     QTest::newRow("windows-1252 bytes") << QByteArray("<map name=m><area alt='caf\xe9 \x80' coords=0,0,1,1></map>")
                                         << "<map name=\"m\">|<area href=\"\" alt=\"café €\" coords=\"0,0,1,1\">|</map>";
-    QTest::newRow("UTF-16 with a byte order mark") << QByteArray("\xFF\xFE")
-            + QByteArray(reinterpret_cast<const char*>(u"<map name=\u00e9><area coords=1,1,2,2></map>"),
-                2 * 41) << "<map name=\"é\">|<area href=\"\" alt=\"\" coords=\"1,1,2,2\">|</map>";
+    QStringEncoder littleEndian(QStringConverter::Utf16LE);
+    QTest::newRow("UTF-16 with a byte order mark")
+        << QByteArray("\xFF\xFE") + QByteArray(littleEndian.encode(u"<map name=\u00e9><area coords=1,1,2,2></map>"))
+        << "<map name=\"é\">|<area href=\"\" alt=\"\" coords=\"1,1,2,2\">|</map>";
 }
 
 void MapFileTest::readsPages()
