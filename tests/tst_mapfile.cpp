@@ -2,6 +2,7 @@
 #include "mapfile/AtomicFileWriting.h"
 #include "mapfile/MapFileReading.h"
 #include "mapfile/MapFileSaving.h"
+#include "mapfile/MapPageWriter.h"
 #include "mapfile/OpenedMap.h"
 #include "output/HtmlGenerator.h"
 #include "support/DocumentBuilders.h"

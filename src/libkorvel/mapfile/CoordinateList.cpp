@@ -121,7 +121,8 @@ private:
         return { NumberStatus::Number, value == 0 ? 0.0 : value }; // -0 reads as 0
     }
 
-    // Out of range either way: past the largest double, or nearer to 0 than the smallest.
+    // Out of range: past the largest double, or, with a negative exponent, nearer to 0 than
+    // the smallest one.
     ParsedNumber LargeOrTiny() const
     {
         const size_t exponentAt = m_decimal.find('e');

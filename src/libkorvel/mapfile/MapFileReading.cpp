@@ -40,7 +40,7 @@ QString ReadAll(const QFileInfo& info, QByteArray& bytes)
 {
     QFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
-        return CannotOpen(info, file.errorString() + u'.');
+        return CannotOpen(info, QStringLiteral("the file could not be opened (%1).").arg(file.errorString()));
     bytes = file.read(kMaxMapFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return CannotOpen(info, QStringLiteral("the file could not be read from the disk."));

@@ -107,6 +107,8 @@ void WritePolygon(QString& out, const PolygonArea& polygon)
 
 void WriteImage(QString& out, const QString& mapName, const PagePicture& picture)
 {
+    if (picture.source.isEmpty())
+        return;
     out += QLatin1String("<img");
     AppendAttribute(out, QLatin1String("src"), picture.source);
     AppendAttribute(out, QLatin1String("alt"), mapName);

@@ -12,10 +12,9 @@ struct PagePicture {
     QSize size;
 };
 
-// A whole HTML5 page: the picture with usemap="#mapName", then the map with one <area> per
-// box in index order, then one per polygon. Coordinates are those Generate writes; every
-// text is escaped, so that any name, URL or alt text reads back as it was. A box whose
-// geometry its coords do not give back exactly (a circle that is not a square at whole
-// pixels, say) carries it in data-korvel-box="left,top,width,height", which browsers ignore.
-// Boxes of a shape kind that has no HTML form are left out, as Generate leaves them out.
+// A whole HTML5 page: the picture with usemap="#mapName" (none when its source is empty), then the map with one <area>
+// per box in index order, then one per polygon. Coordinates are those Generate writes; every text is escaped, so that
+// any name, URL or alt text reads back as it was. A box whose geometry its coords do not give back exactly (a circle
+// that is not a square at whole pixels, say) carries it in data-korvel-box="left,top,width,height", which browsers
+// ignore. Boxes of a shape kind that has no HTML form are left out, as Generate leaves them out.
 QString MapPageHtml(const ImagemapDocument& map, const QString& mapName, const PagePicture& picture);

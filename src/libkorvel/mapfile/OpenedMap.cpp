@@ -11,8 +11,10 @@ QString AreaLabel(size_t number, const FoundArea& area)
     const bool useHref = !area.href.isEmpty() || area.alt.isEmpty();
     QString text = useHref ? area.href : area.alt;
     constexpr qsizetype kLongest = 60;
-    if (text.size() > kLongest)
-        text = text.left(kLongest - 1) + QChar(0x2026);
+    if (text.size() > kLongest) {
+        const qsizetype kept = text[kLongest - 2].isHighSurrogate() ? kLongest - 2 : kLongest - 1;
+        text = text.left(kept) + QChar(0x2026); // never half a character
+    }
     if (text.isEmpty() && useHref)
         return QStringLiteral("area %1 (no href)").arg(number);
     return QStringLiteral("area %1 (%2 “%3”)")

@@ -33,6 +33,8 @@ QUrl UrlFromAttribute(const QString& value)
 
 QString PictureSourceFor(const QString& htmlFilePath, const QString& picturePath)
 {
+    if (picturePath.isEmpty())
+        return {};
     const QDir pageFolder = QFileInfo(htmlFilePath).absoluteDir();
     const QString relative = pageFolder.relativeFilePath(QFileInfo(picturePath).absoluteFilePath());
     if (QDir::isAbsolutePath(relative))

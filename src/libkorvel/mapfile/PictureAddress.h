@@ -4,7 +4,7 @@
 
 // The src of a page's <img> for a picture file: the picture's path relative to the page's
 // folder, percent-encoded where a URL needs it, with forward slashes. A picture that no
-// relative path reaches (another drive) gets a file: URL.
+// relative path reaches (another drive) gets a file: URL. Empty when there is no picture.
 QString PictureSourceFor(const QString& htmlFilePath, const QString& picturePath);
 
 // The file an <img src> names, resolved as a browser resolves it: against the page's
