@@ -212,6 +212,15 @@ void MapFileTest::readsPages_data()
         << QByteArray("<area href=outside coords=1,1,2,2><map id=byId><div><p><area href=in coords=1,2,3,4></p></div>"
                       "</map><template><map name=t><area></map></template><svg><map name=s></map></svg>")
         << "<map name=\"byId\">|<area href=\"in\" alt=\"\" coords=\"1,2,3,4\">|</map>";
+    QTest::newRow("a whole web page: markup in scripts, comments and styles is text")
+        << QByteArray("<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n<html lang=en><head>"
+                      "<meta charset=utf-8><style>map{display:none}</style><script>var s = '<map name=fake>"
+                      "<area coords=9,9,9,9></map>';</script></head><body><!-- <map name=old></map> -->"
+                      "<table><tr><td><img src=nav.gif usemap=\"#nav\" border=0><map name=\"nav\">\n"
+                      "  <area shape=\"rect\" coords=\"0, 0, 80, 20\" href=\"/home\" title=Home alt=\"Home\">\n"
+                      "  <area nohref shape=\"circle\" coords=\"100,10,10\">\n</map></td></tr></table><p>Done")
+        << "<map name=\"nav\">|<area href=\"/home\" alt=\"Home\" coords=\"0,0,80,20\">|"
+           "<area href=\"\" alt=\"\" coords=\"100,10,10\" shape=\"circle\">|</map>";
     QTest::newRow("windows-1252 bytes") << QByteArray("<map name=m><area alt='caf\xe9 \x80' coords=0,0,1,1></map>")
                                         << "<map name=\"m\">|<area href=\"\" alt=\"café €\" coords=\"0,0,1,1\">|</map>";
     QStringEncoder littleEndian(QStringConverter::Utf16LE);
