@@ -4,6 +4,7 @@
 KORVEL_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev
+  libgumbo-dev # an HTML5 parser that reads pages as browsers do, for opening saved maps
   qt6-image-formats-plugins # WebP, TIFF and friends beyond the built-in formats
   fonts-dejavu-core         # a sans-serif face for the windows, also on a bare machine
 )
