@@ -1,8 +1,8 @@
 #include "mainwindow/MainForm.h"
+#include "picture/PictureLoader.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -58,11 +58,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    AllowLargePictures();
     MainForm form;
     form.show();
-    if (!request.image.isEmpty()) {
-        // The window shows first; a large picture then fills it a moment later.
-        QTimer::singleShot(0, &form, [&form, image = request.image] { form.OpenImage(image); });
-    }
+    // Read on a worker thread: the window paints at once, and the picture fills it when read.
+    if (!request.image.isEmpty())
+        form.OpenImage(request.image);
     return QApplication::exec();
 }

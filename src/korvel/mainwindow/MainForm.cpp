@@ -9,7 +9,7 @@
 #include "layout/WindowLayout.h"
 #include "helpwindow/HelpAboutDialog.h"
 #include "mainwindow/KeyPreview.h"
-#include "picture/PictureLoader.h"
+#include "mainwindow/ReadingIndicator.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -60,6 +60,10 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
     setAcceptDrops(true);
     resize(465, 473);
     new KeyPreview(this, [this](int16_t keyCode, int16_t shift) { Form_KeyDown(keyCode, shift); });
+    new ReadingIndicator(m_pictureReader, this, m_controls.NoticePanel,
+        { m_controls.rectButton, m_controls.circleButton, m_controls.polyButton, m_controls.generateButton,
+            m_controls.InnerPict });
+    connect(&m_pictureReader, &BackgroundPictureReader::Finished, this, &MainForm::ShowPicture);
     ConnectControls();
     Form_Load();
     LayOut();
@@ -177,16 +181,19 @@ void MainForm::newButton_Click()
         OpenImage(imagePath);
 }
 
-bool MainForm::OpenImage(const QString& path)
+void MainForm::OpenImage(const QString& path)
 {
-    // The picture is read before the map is touched, so a file that cannot be used
-    // costs the user nothing.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const LoadedPicture picture = LoadPicture(path);
-    QApplication::restoreOverrideCursor();
+    m_pictureReader.Start(path);
+}
+
+// The picture was read before the map is touched, so a file that cannot be used costs the
+// user nothing.
+void MainForm::ShowPicture(const QString& path, const LoadedPicture& picture)
+{
     if (picture.image.isNull()) {
         QMessageBox::warning(this, QStringLiteral("Korvel"), picture.error);
-        return false;
+        emit PictureOpened(false);
+        return;
     }
     m_session.Apply([&path](Editor& editor) { editor.state.imagePath = path; });
     m_session.StartNewMap();
@@ -197,7 +204,7 @@ bool MainForm::OpenImage(const QString& path)
     EnableEditing();
     m_view.ShowNotice(picture.warning);
     Form_Resize();
-    return true;
+    emit PictureOpened(true);
 }
 
 void MainForm::EnableEditing()
@@ -275,7 +282,9 @@ void MainForm::changeEvent(QEvent* event)
 
 void MainForm::closeEvent(QCloseEvent* event)
 {
-    // Form_Unload: the two other windows go with the main window.
+    // Form_Unload: the two other windows go with the main window, and so does a picture
+    // still being read.
+    m_pictureReader.Abandon();
     delete m_help.data();
     m_output.Unload();
     event->accept();

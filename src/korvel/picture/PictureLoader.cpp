@@ -267,7 +267,14 @@ LoadedPicture ReadFromFile(const QFileInfo& info, EndWatchingFile& file)
     return Finish(info, image, decoded, EndedEarly(file, format));
 }
 
-LoadedPicture ReadPicture(const QString& path)
+} // namespace
+
+void AllowLargePictures()
+{
+    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+}
+
+LoadedPicture LoadPicture(const QString& path)
 {
     const QFileInfo info(QDir::cleanPath(path));
     if (const QString problem = FileProblem(info); !problem.isEmpty())
@@ -277,16 +284,4 @@ LoadedPicture ReadPicture(const QString& path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Failure(OpenFailureText(info));
     return ReadFromFile(info, file);
-}
-
-} // namespace
-
-LoadedPicture LoadPicture(const QString& path)
-{
-    // The limit is process-wide; put back whatever the rest of the program had.
-    const int previousLimit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    LoadedPicture picture = ReadPicture(path);
-    QImageReader::setAllocationLimit(previousLimit);
-    return picture;
 }

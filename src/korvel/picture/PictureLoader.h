@@ -22,6 +22,11 @@ struct LoadedPicture {
     QString warning;
 };
 
+// Lets Qt's image readers allocate enough for the largest picture Korvel opens. The limit is
+// the whole program's, so this is done once at start, before any picture is read.
+void AllowLargePictures();
+
 // Reads a JPEG, GIF, BMP, PNG or WebP file for New Imagemap, turned the way its EXIF orientation
-// says (as browsers show it). Never throws; every failure comes back as `error`.
+// says (as browsers show it). Never throws; every failure comes back as `error`. Safe to call
+// from any thread.
 LoadedPicture LoadPicture(const QString& path);
