@@ -153,6 +153,7 @@ private slots:
         const LoadedPicture picture = LoadPicture(Write(fileName, bytes));
         QCOMPARE(picture.error, QString());
         QCOMPARE(picture.warning, Naming(warning, fileName));
+        QCOMPARE(picture.notice.isEmpty(), warning.isEmpty());
         QTEST(picture.image.size(), "size");
         QTEST(picture.image.format(), "format");
         if (at.x() >= 0)

@@ -94,6 +94,31 @@ private slots:
             QVERIFY(control->isEnabled());
     }
 
+    void missingPartNoticeFitsTheStatusBar()
+    {
+        QImage photo(400, 300, QImage::Format_RGB32);
+        photo.fill(Qt::darkGreen);
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly) && photo.save(&jpeg, "jpg"));
+        const QString path = m_dir.filePath("a rather long name for a download that broke off.jpg");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg.data().left(jpeg.data().size() / 2)) > 0);
+        file.close();
+
+        MainForm form; // at its design size
+        form.show();
+        QVERIFY(OpenPictureAndWait(form, path));
+        const QLabel* notice = form.Controls().NoticePanel;
+        QCOMPARE(notice->text(), QStringLiteral("Part of the picture is missing"));
+        QVERIFY(notice->fontMetrics().horizontalAdvance(notice->text()) <= notice->contentsRect().width());
+        QVERIFY(notice->toolTip().startsWith(
+            QStringLiteral("Part of “%1” is missing because the file ends early").arg(QFileInfo(path).fileName())));
+
+        QVERIFY(OpenPictureAndWait(form, MakePicture("whole.png", 40, 30)));
+        QCOMPARE(notice->text(), QString());
+        QCOMPARE(notice->toolTip(), QString());
+    }
+
     void refusedReadPutsTheWindowBack()
     {
         MainForm form;

@@ -202,7 +202,7 @@ void MainForm::ShowPicture(const QString& path, const LoadedPicture& picture)
     m_controls.HBar->setValue(0);
     m_controls.VBar->setValue(0);
     EnableEditing();
-    m_view.ShowNotice(picture.warning);
+    m_view.ShowNoticeWithDetails(picture.notice, picture.warning);
     Form_Resize();
     emit PictureOpened(true);
 }

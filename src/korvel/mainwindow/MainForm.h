@@ -72,7 +72,6 @@ private:
     void OnFocusChanged(QWidget* now);
     void EnableEditing();
     void ShowPicture(const QString& path, const LoadedPicture& picture);
-    void ShowPictureNotice(const LoadedPicture& picture);
     void ScrollCanvas(int16_t left, int16_t top, bool redraw);
 
     MainFormControls m_controls;

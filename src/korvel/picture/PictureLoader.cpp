@@ -237,8 +237,11 @@ LoadedPicture Finish(const QFileInfo& info, QImage image, bool decoded, bool end
         return Failure(DamagedText(info));
     LoadedPicture picture;
     picture.image = image;
-    if (partial)
+    if (partial) {
+        picture.notice = endedEarly ? QStringLiteral("Part of the picture is missing")
+                                    : QStringLiteral("Part of the picture is damaged");
         picture.warning = MissingPartText(info, endedEarly);
+    }
     return picture;
 }
 

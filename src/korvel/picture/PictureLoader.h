@@ -18,7 +18,9 @@ struct LoadedPicture {
     QImage image;
     // When the image is null: one or two sentences for a message box, naming the file and the reason.
     QString error;
-    // When the picture opened but part of it is missing: a line for the status bar.
+    // When the picture opened but part of it is missing: a few words that fit the status bar,
+    // and the full sentence naming the file and what happened.
+    QString notice;
     QString warning;
 };
 
