@@ -214,6 +214,19 @@ private slots:
         QTest::newRow("60000 x 60000")
             << "huge.jpg" << QByteArray(jpeg).replace(jpeg.indexOf("\xFF\xC0") + 5, 4, "\xEA\x60\xEA\x60", 4)
             << "%1 is 60000 × 60000 pixels (3600 megapixels); Korvel opens pictures up to 200 megapixels.";
+        // Sizes that Qt's readers keep quiet about: BMP beyond 16384 x 16384 pixels, JPEG beyond
+        // 65500 on a side. The JPEG is read past the EXIF segment in front of its frame.
+        const auto jpegClaiming = [&jpeg](int width, int height) {
+            const QByteArray sides = QByteArray(1, char(height >> 8)) + char(height) + char(width >> 8) + char(width);
+            return WithExifOrientation(QByteArray(jpeg).replace(jpeg.indexOf("\xFF\xC0") + 5, 4, sides), 1);
+        };
+        QTest::newRow("BMP 100000 x 100000")
+            << "vast.bmp" << BitmapHeader(100000, 100000) << "%1 is 100000 × 100000 pixels (10000 megapixels)";
+        QTest::newRow("top-down BMP 65000 x 65000")
+            << "down.bmp" << BitmapHeader(65000, -65000) << "%1 is 65000 × 65000 pixels (4225 megapixels)";
+        QTest::newRow("JPEG 65535 x 65535")
+            << "max.jpg" << jpegClaiming(65535, 65535) << "%1 is 65535 × 65535 pixels (4294.9 megapixels)";
+        QTest::newRow("JPEG 65535 x 8") << "line.jpg" << jpegClaiming(65535, 8) << "%1 is 65535 × 8 pixels; Korvel";
         QTest::newRow("200.1 megapixels")
             << "pano.bmp" << BitmapHeader(20000, 10001) << "%1 is 20000 × 10001 pixels (200.1 megapixels)";
         QTest::newRow("too wide") << "wide.bmp" << BitmapHeader(kMaxPictureSide + 1, 10)

@@ -1,5 +1,7 @@
 #include "picture/PictureLoader.h"
 
+#include "picture/HeaderSize.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -172,6 +174,14 @@ QSize ShownSize(const QImageReader& reader, QSize storedSize)
     return turned ? storedSize.transposed() : storedSize;
 }
 
+// Qt's readers keep quiet about the size of some pictures too large for them; their headers
+// still say it, so the user hears the same reason as for any other picture that size.
+QSize ClaimedSize(const QFileInfo& info, const QByteArray& format)
+{
+    QFile file(info.filePath());
+    return file.open(QIODevice::ReadOnly) ? SizeClaimedByHeader(file, format) : QSize();
+}
+
 // Decoders that stop early leave the rest of the image as they found it. Given a blank image of
 // the right size and format they decode into it in place, so that rest is grey like JPEG's own
 // filler, not whatever the memory held before.
@@ -257,10 +267,9 @@ LoadedPicture ReadFromFile(const QFileInfo& info, EndWatchingFile& file)
     }
     const QSize storedSize = reader.size();
     const QSize shownSize = ShownSize(reader, storedSize);
-    if (shownSize.isValid()) {
-        if (const QString refusal = SizeRefusal(info, shownSize); !refusal.isEmpty())
-            return Failure(refusal);
-    }
+    const QSize judgedSize = shownSize.isValid() ? shownSize : ClaimedSize(info, format);
+    if (const QString refusal = SizeRefusal(info, judgedSize); !refusal.isEmpty())
+        return Failure(refusal);
     QImage image = BlankImageFor(reader, storedSize);
     file.StartWatching();
     const bool decoded = reader.read(&image);
