@@ -26,8 +26,10 @@ namespace {
 
 const QColor kFormBackground(224, 224, 224);
 
-const QString kImageFilter = QStringLiteral(
-    "All formats|*.jpg;*.gif;*.bmp|JPEG files|*.jpg|GIF files|*.gif|Bitmap files|*.bmp|Show all files|*.*");
+// Every picture Korvel opens, under each of the names a JPEG file goes by.
+const QString kImageFilter
+    = QStringLiteral("All formats|*.jpg;*.jpeg;*.jpe;*.gif;*.bmp;*.png;*.webp|JPEG files|*.jpg;*.jpeg;*.jpe|"
+                     "GIF files|*.gif|Bitmap files|*.bmp|Show all files|*.*");
 
 Rgb FromQColor(const QColor& colour)
 {
