@@ -10,9 +10,11 @@
 #include "canvas/CanvasWidget.h"
 #include "mainwindow/MainForm.h"
 #include "picture/PictureLoader.h"
+#include "support/PictureCorpus.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPaintEvent>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,14 +92,9 @@ int Measure(int argc, char* argv[], const QElapsedTimer& sinceStart)
 
 QString MakeLargeJpeg(const QTemporaryDir& dir)
 {
-    QImage photo(12000, 9000, QImage::Format_RGB32);
-    for (int y = 0; y < photo.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < photo.width(); ++x)
-            line[x] = qRgb(x * 255 / photo.width(), y * 255 / photo.height(), (x ^ y) & 255);
-    }
     const QString path = dir.filePath(QStringLiteral("large.jpg"));
-    if (!photo.save(path, "jpg", 90))
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(LargePicture(12000, 9000, "jpg")) <= 0)
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }

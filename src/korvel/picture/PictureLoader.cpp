@@ -276,7 +276,7 @@ LoadedPicture ReadFromFile(const QFileInfo& info, EndWatchingFile& file)
     // A failed read leaves the image unturned, so only one of the expected shape is partly usable.
     if (image.isNull() || (!decoded && image.size() != shownSize))
         return Failure(ReaderErrorText(info, reader.error()));
-    return Finish(info, image, decoded, EndedEarly(file, format));
+    return Finish(info, std::move(image), decoded, EndedEarly(file, format));
 }
 
 } // namespace
