@@ -104,11 +104,7 @@ int MeasureAll()
         "%-28s %-8s %11s %9s %9s %9s %6s\n", "picture", "outcome", "size", "ms", "peak MiB", "decoded", "ratio");
     int status = 0;
     for (const Sample& sample : Samples()) {
-        const QString path = dir.filePath(sample.fileName);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(sample.bytes) != sample.bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        file.close();
+        const QString path = WriteFile(dir.filePath(sample.fileName), sample.bytes);
         std::fflush(stdout);
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedOutputChannel);

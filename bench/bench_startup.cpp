@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPaintEvent>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,15 +89,6 @@ int Measure(int argc, char* argv[], const QElapsedTimer& sinceStart)
     return QApplication::exec();
 }
 
-QString MakeLargeJpeg(const QTemporaryDir& dir)
-{
-    const QString path = dir.filePath(QStringLiteral("large.jpg"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(LargePicture(12000, 9000, "jpg")) <= 0)
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
 int RunMeasure(const QString& title, const QStringList& arguments)
 {
     std::printf("%s\n", qPrintable(title));
@@ -127,7 +117,7 @@ int main(int argc, char* argv[])
         return RunMeasure(QStringLiteral("Window with %1:").arg(QString::fromLocal8Bit(argv[1])),
             { QString::fromLocal8Bit(argv[1]) });
     QTemporaryDir dir;
-    const QString large = MakeLargeJpeg(dir);
+    const QString large = WriteFile(dir.filePath(QStringLiteral("large.jpg")), LargePicture(12000, 9000, "jpg"));
     int status = RunMeasure(QStringLiteral("Empty window:"), {});
     status |= RunMeasure(QStringLiteral("Window with a 12000 x 9000 JPEG:"), { large });
     return status;

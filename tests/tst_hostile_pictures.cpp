@@ -49,10 +49,7 @@ private:
             QDir(m_dir.path()).mkdir(picture.fileName);
             return path;
         }
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(picture.bytes) != picture.bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        file.close();
+        WriteFile(path, picture.bytes);
         if (picture.kind == CorpusPicture::Kind::Unreadable)
             QFile::setPermissions(path, QFileDevice::WriteOwner);
         return path;
@@ -77,14 +74,12 @@ private slots:
         QFETCH(CorpusPicture, picture);
         if (picture.kind == CorpusPicture::Kind::Unreadable && geteuid() == 0)
             QSKIP("running as root, which reads every file whatever its permissions");
-        QImage earlier(30, 20, QImage::Format_RGB32);
-        earlier.fill(Qt::gray);
-        QVERIFY(earlier.save(m_dir.filePath("earlier.png")));
+        const QString earlier = WriteFile(m_dir.filePath("earlier.png"), Encoded(Flat(30, 20, Qt::gray), "png"));
         const QString path = Place(picture);
 
         RemovingDialog dialogs;
         MainForm form(&dialogs);
-        QVERIFY(OpenPictureAndWait(form, m_dir.filePath("earlier.png")));
+        QVERIFY(OpenPictureAndWait(form, earlier));
         form.Session().Apply([](Editor& e) {
             AddTestBox(e.map, 2, 3, 10, 8, kRectangleShape, "box.html", "a box");
             AddTestPolygon(e.map, { { 1, 1 }, { 20, 2 }, { 9, 15 } }, true, "poly.html");

@@ -22,13 +22,7 @@ class TestPictureLoader : public QObject {
 private:
     QTemporaryDir dir;
 
-    QString Write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
-    }
+    QString Write(const QString& name, const QByteArray& bytes) { return WriteFile(dir.filePath(name), bytes); }
 
 private slots:
     void initTestCase() { AllowLargePictures(); }

@@ -2,6 +2,7 @@
 #include "mainwindow/MainForm.h"
 #include "support/DocumentBuilders.h"
 #include "support/ModalAnswer.h"
+#include "support/PictureCorpus.h"
 #include "support/PictureWait.h"
 #include "support/ScriptedFileDialog.h"
 
@@ -49,12 +50,7 @@ private:
 
     QString MakePicture(const QString& name, int width, int height)
     {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(QColor(200, 90, 40));
-        const QString path = m_dir.filePath(name);
-        if (!image.save(path))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return WriteFile(m_dir.filePath(name), Encoded(Flat(width, height, QColor(200, 90, 40)), "png"));
     }
 
     // A window with a picture, a box on it and the focus inside, ready for keys.
@@ -96,14 +92,9 @@ private slots:
 
     void missingPartNoticeFitsTheStatusBar()
     {
-        QImage photo(400, 300, QImage::Format_RGB32);
-        photo.fill(Qt::darkGreen);
-        QBuffer jpeg;
-        QVERIFY(jpeg.open(QIODevice::WriteOnly) && photo.save(&jpeg, "jpg"));
-        const QString path = m_dir.filePath("a rather long name for a download that broke off.jpg");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg.data().left(jpeg.data().size() / 2)) > 0);
-        file.close();
+        const QByteArray jpeg = Encoded(Noise(400, 300), "jpg");
+        const QString path = WriteFile(
+            m_dir.filePath("a rather long name for a download that broke off.jpg"), jpeg.left(jpeg.size() / 2));
 
         MainForm form; // at its design size
         form.show();
@@ -195,10 +186,7 @@ private slots:
 
     void closingWhileReadingLeavesNothingBehind()
     {
-        QImage photo(3000, 2000, QImage::Format_RGB32);
-        photo.fill(Qt::darkCyan);
-        const QString path = m_dir.filePath("closing.jpg");
-        QVERIFY(photo.save(path));
+        const QString path = WriteFile(m_dir.filePath("closing.jpg"), Encoded(Noise(3000, 2000), "jpg"));
         auto* form = new MainForm;
         form->show();
         form->OpenImage(path);

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QFile>
 #include <QImageWriter>
 #include <QRandomGenerator>
 
@@ -86,13 +87,7 @@ QByteArray Segment(uchar marker, const QByteArray& body)
 CorpusPicture Opens(
     const QString& name, const QString& fileName, const QByteArray& bytes, QSize size, bool partial = false)
 {
-    CorpusPicture picture;
-    picture.name = name;
-    picture.fileName = fileName;
-    picture.bytes = bytes;
-    picture.shownSize = size;
-    picture.partial = partial;
-    return picture;
+    return CorpusPicture { name, fileName, bytes, CorpusPicture::Kind::File, size, QString(), partial };
 }
 
 CorpusPicture Refused(const QString& name, const QString& fileName, const QByteArray& bytes, const QString& reason,
@@ -151,6 +146,21 @@ QByteArray WithColourProfile(const char* format)
 }
 
 } // namespace
+
+QString WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QImage Flat(int width, int height, const QColor& colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
 
 QImage Noise(int width, int height, QImage::Format format)
 {

@@ -8,6 +8,10 @@
 
 // Picture files made at test time, and the standing corpus of hostile and unusual ones.
 
+// Writes bytes to path, which it returns; a test that cannot write its files stops at once.
+QString WriteFile(const QString& path, const QByteArray& bytes);
+// One colour all over.
+QImage Flat(int width, int height, const QColor& colour);
 // Random pixels, which compress badly, so that a file cut in half loses half its picture.
 QImage Noise(int width, int height, QImage::Format format = QImage::Format_RGB32);
 // The image in a format Qt writes ("jpg", "png", "bmp", "webp", "ppm").
