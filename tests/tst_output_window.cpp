@@ -3,8 +3,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -28,32 +26,6 @@ QString LongMap(const QString& name, int areas)
 int LineCount(const QString& text)
 {
     return int(text.count(QLatin1String("\r\n"))) + 1;
-}
-
-void SendDrop(QWidget* target, const QString& text)
-{
-    QMimeData mime;
-    mime.setText(text);
-    const QPoint at(5, target->height() - 5);
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(target, &move);
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(target, &drop);
-}
-
-void PasteFromContextMenu(QPlainTextEdit* edit)
-{
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(edit->viewport(), &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    QVERIFY(menu);
-    for (QAction* action : menu->actions()) {
-        if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Paste")))
-            action->trigger();
-    }
-    menu->close();
 }
 
 using UserEdit = std::function<void(QPlainTextEdit*)>;
@@ -197,16 +169,8 @@ void OutputWindowTest::copyWhileSlicesArePendingTakesTheWholeText()
 void OutputWindowTest::editsWhileSlicesArePendingLandAsAfterwards_data()
 {
     QTest::addColumn<UserEdit>("edit");
-    QTest::addColumn<bool>("usesSelection"); // pastes the X11-style selection
-    QTest::newRow("typing") << UserEdit([](QPlainTextEdit* e) { QTest::keyClicks(e, "typed"); }) << false;
-    QTest::newRow("pasting with Ctrl+V") << UserEdit([](QPlainTextEdit* e) {
-        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
-    }) << false;
-    QTest::newRow("pasting from the context menu") << UserEdit(PasteFromContextMenu) << false;
-    QTest::newRow("dropping text") << UserEdit([](QPlainTextEdit* e) { SendDrop(e->viewport(), "dropped"); }) << false;
-    QTest::newRow("pasting with the middle button")
-        << UserEdit([](QPlainTextEdit* e) { QTest::mouseClick(e->viewport(), Qt::MiddleButton, {}, QPoint(5, 5)); })
-        << true;
+    QTest::newRow("typing") << UserEdit([](QPlainTextEdit* e) { QTest::keyClicks(e, "typed"); });
+    QTest::newRow("pasting") << UserEdit([](QPlainTextEdit* e) { QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier); });
 }
 
 // Whatever the user does while a map is still arriving has the effect it would have had
@@ -214,12 +178,7 @@ void OutputWindowTest::editsWhileSlicesArePendingLandAsAfterwards_data()
 void OutputWindowTest::editsWhileSlicesArePendingLandAsAfterwards()
 {
     QFETCH(UserEdit, edit);
-    QFETCH(bool, usesSelection);
-    if (usesSelection && !QGuiApplication::clipboard()->supportsSelection())
-        QSKIP("this platform has no selection to paste");
     QGuiApplication::clipboard()->setText("pasted");
-    if (usesSelection)
-        QGuiApplication::clipboard()->setText("selected", QClipboard::Selection);
     const QString map = LongMap("m", 5000);
     QString texts[2];
     for (const bool pending : { true, false }) {
@@ -232,8 +191,6 @@ void OutputWindowTest::editsWhileSlicesArePendingLandAsAfterwards()
         else
             dialog.Text(); // everything in
         edit(dialog.OutputText());
-        if (QTest::currentTestFailed())
-            return;
         QTRY_COMPARE(dialog.OutputText()->blockCount(), LineCount(dialog.Text()));
         texts[pending ? 0 : 1] = dialog.Text();
     }
