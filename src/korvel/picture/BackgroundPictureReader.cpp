@@ -2,6 +2,8 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <utility>
+
 BackgroundPictureReader::BackgroundPictureReader(QObject* parent)
     : QObject(parent)
 {
