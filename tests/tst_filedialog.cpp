@@ -1,5 +1,6 @@
 #include "filechooser/QtFileDialogPlatform.h"
 #include "filedialog/cFileDlg.h"
+#include "mainwindow/MainForm.h"
 #include "support/ScriptedFileDialog.h"
 
 #include <QApplication>
@@ -59,6 +60,12 @@ QStringList ShownFiles(QFileDialog* dialog)
         if (model->index(row, 0, folder).flags() & Qt::ItemIsEnabled)
             names << model->index(row, 0, folder).data().toString();
     }
+    return names;
+}
+
+QStringList Sorted(QStringList names)
+{
+    names.sort();
     return names;
 }
 
@@ -237,6 +244,48 @@ private slots:
         QCOMPARE(QFileInfo(result.chosenPath), QFileInfo(folder.filePath(QStringLiteral("PHOTO.JPG"))));
         QCOMPARE(result.filterIndex, 2);
         QCOMPARE(result.flags, 0x1004u);
+    }
+
+    // New Imagemap's own type list, as Qt's dialog shows it: every entry lets the user pick
+    // the pictures it names, whatever the case of their extension.
+    void newImagemapListsEveryPicture_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList jpegs { "PHOTO.JPG", "old.JPE", "shot.Jpeg" };
+        const QStringList pictures
+            = QStringList { "Scan.BMP", "b.gif", "icon.png" } + jpegs + QStringList { "photo.jpeg", "pic.WEBP" };
+        QTest::newRow("all formats") << 1 << "All formats" << pictures;
+        QTest::newRow("JPEG") << 2 << "JPEG files" << (jpegs + QStringList { "photo.jpeg" });
+        QTest::newRow("GIF") << 3 << "GIF files" << QStringList { "b.gif" };
+        QTest::newRow("bitmap") << 4 << "Bitmap files" << QStringList { "Scan.BMP" };
+        QTest::newRow("all files") << 5 << "Show all files"
+                                   << (QStringList { "README", "Scan.BMP", "b.gif", "icon.png", "notes.txt" } + jpegs
+                                          + QStringList { "photo.jpeg", "pic.WEBP" });
+    }
+    void newImagemapListsEveryPicture()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, name);
+        QFETCH(QStringList, shown);
+        shown.sort();
+        QTemporaryDir folder;
+        for (const char* file : { "PHOTO.JPG", "shot.Jpeg", "photo.jpeg", "old.JPE", "b.gif", "Scan.BMP", "icon.png",
+                 "pic.WEBP", "notes.txt", "README" })
+            QVERIFY(QFile(folder.filePath(QLatin1String(file))).open(QIODevice::WriteOnly));
+        ScriptedFileDialog asked;
+        MainForm form(&asked);
+        form.newButton_Click();
+        FileDialogRequest request = asked.requests.at(0);
+        QCOMPARE(request.filters.size(), 5);
+        request.filterIndex = entry;
+        request.fileName = folder.filePath(QStringLiteral("x"));
+        request.owner = nullptr;
+        RunInspected(request, [&](QFileDialog* dialog) {
+            QVERIFY(dialog->selectedNameFilter().startsWith(name + " ("));
+            QTRY_COMPARE(Sorted(ShownFiles(dialog)), shown);
+        });
     }
 };
 

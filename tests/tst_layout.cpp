@@ -1,4 +1,5 @@
 #include "forms/ScrollBarControl.h"
+#include "forms/ViewportFrame.h"
 #include "layout/ScrollBarMapping.h"
 #include "layout/WindowLayout.h"
 
@@ -11,6 +12,13 @@
 
 using BarInput = std::function<void(QScrollBar*)>;
 Q_DECLARE_METATYPE(BarInput)
+// What one wheel event reports: its angle delta, its pixel delta (null from a plain wheel) and Shift.
+struct Turn {
+    QPoint angle;
+    QPoint pixels;
+    bool shift = false;
+};
+Q_DECLARE_METATYPE(QList<Turn>)
 Q_DECLARE_METATYPE(LayoutInput)
 
 namespace {
@@ -224,6 +232,47 @@ private slots:
         QCOMPARE(change.count(), 1);
         QCOMPARE(int { change.at(0).at(0).value<int16_t>() }, expected);
         QCOMPARE(scroll.count(), 0);
+    }
+
+    void wheelOverTheViewport_data()
+    {
+        QTest::addColumn<QList<Turn>>("turns");
+        QTest::addColumn<QPoint>("values"); // the bars' values, from -200 and -200; arrow steps 90 across, 60 down
+        const auto repeat = [](int count, Turn turn) { return QList<Turn>(count, turn); };
+        QTest::newRow("a notch down") << repeat(1, { { 0, -120 }, {} }) << QPoint(-200, -260);
+        QTest::newRow("a notch up") << repeat(1, { { 0, 120 }, {} }) << QPoint(-200, -140);
+        QTest::newRow("quarter notches add up to one") << repeat(4, { { 0, -30 }, {} }) << QPoint(-200, -260);
+        QTest::newRow("fractions carried over") << repeat(7, { { -10, 0 }, {} }) << QPoint(-252, -200); // 7 x 7.5
+        QTest::newRow("touchpad pixels win") << repeat(3, { { 0, -84 }, { 0, -7 } }) << QPoint(-200, -221);
+        QTest::newRow("touchpad both ways") << repeat(1, { { -60, -108 }, { -5, -9 } }) << QPoint(-205, -209);
+        QTest::newRow("sideways wheel") << repeat(1, { { -120, 0 }, {} }) << QPoint(-290, -200);
+        QTest::newRow("Shift turns across") << repeat(1, { { 0, -120 }, {}, true }) << QPoint(-290, -200);
+        QTest::newRow("stops at the end") << repeat(20, { { 0, 120 }, {} }) << QPoint(-200, 0);
+        QTest::newRow("huge figures") << repeat(1, { { 0, -2147483647 }, {} }) << QPoint(-200, -503);
+    }
+    void wheelOverTheViewport()
+    {
+        QFETCH(QList<Turn>, turns);
+        QWidget window;
+        auto* frame = new ViewportFrame(&window);
+        frame->setGeometry(0, 0, 200, 200);
+        auto* across = new ScrollBarControl(new QScrollBar(Qt::Horizontal, &window));
+        auto* down = new ScrollBarControl(new QScrollBar(Qt::Vertical, &window));
+        frame->SetScrollBars(across->Bar(), down->Bar());
+        across->setScrollRange({ 0, -551, 90, 449 });
+        down->setScrollRange({ 0, -503, 60, 297 });
+        across->setValue(-200);
+        down->setValue(-200);
+        window.show();
+
+        for (const Turn& turn : turns) {
+            const QPointF at(100, 100);
+            QWheelEvent event(at, frame->mapToGlobal(at), turn.pixels, turn.angle, Qt::NoButton,
+                turn.shift ? Qt::ShiftModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(frame, &event);
+            QVERIFY(event.isAccepted());
+        }
+        QTEST(QPoint(across->Value(), down->Value()), "values");
     }
 
     void dragScrollsThenChangesOnce()

@@ -8,6 +8,7 @@
 #include "outputwindow/GenerateDialog.h"
 #include "support/DocumentBuilders.h"
 #include "support/ModalAnswer.h"
+#include "support/PictureWait.h"
 #include "support/ScriptedFileDialog.h"
 
 #include <QLabel>
@@ -80,7 +81,7 @@ void MainFormTest::toolButtonsArmATool()
     QFETCH(FormAction, press);
     QFETCH(ToolMode, mode);
     MainForm form;
-    QVERIFY(form.OpenImage(MakePicture("tools.png", 100, 100)));
+    QVERIFY(OpenPictureAndWait(form, MakePicture("tools.png", 100, 100)));
     form.Session().Apply([](Editor& e) {
         AddTestBox(e.map, 10, 10, 20, 20);
         SelectTestBox(e, 1);
@@ -130,7 +131,7 @@ void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap()
     QFETCH(bool, message);
     ScriptedFileDialog dialogs;
     MainForm form(&dialogs);
-    QVERIFY(form.OpenImage(MakePicture("keep.png", 200, 150)));
+    QVERIFY(OpenPictureAndWait(form, MakePicture("keep.png", 200, 150)));
     form.Session().Apply([](Editor& e) {
         AddTestBox(e.map, 10, 10, 20, 20, kRectangleShape, "a.html");
         AddTestPolygon(e.map, { { 50, 50 }, { 90, 50 }, { 70, 90 } });
@@ -152,6 +153,7 @@ void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap()
     }
     ModalAnswer answer;
     form.newButton_Click();
+    WaitForPicture(form);
 
     QCOMPARE(answer.seen, message);
     if (message)
@@ -166,7 +168,7 @@ void MainFormTest::newImagemapStartsAnEmptyMap()
 {
     ScriptedFileDialog dialogs;
     MainForm form(&dialogs);
-    QVERIFY(form.OpenImage(MakePicture("first.png", 200, 150)));
+    QVERIFY(OpenPictureAndWait(form, MakePicture("first.png", 200, 150)));
     form.Session().Apply([](Editor& e) {
         for (int i = 0; i < 3; ++i)
             AddTestBox(e.map, 10.f * i, 10, 5, 5, kRectangleShape, QString("box%1").arg(i + 1));
@@ -184,6 +186,7 @@ void MainFormTest::newImagemapStartsAnEmptyMap()
 
     dialogs.ChooseFile(MakePicture("second.bmp", 320, 240));
     form.Controls().newButton->click();
+    QVERIFY(WaitForPicture(form));
 
     const Editor& e = form.editor();
     QCOMPARE(e.map.boxCount + e.map.polyCount, 0);
@@ -216,6 +219,7 @@ void MainFormTest::droppedPictureOpens()
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(&form, &drop);
+    QVERIFY(WaitForPicture(form));
     QCOMPARE(form.Controls().InnerPict->size(), QSize(64, 48));
 }
 
@@ -225,7 +229,7 @@ void MainFormTest::designSizeShowsAWholePicture()
     // one-pixel border leaves 463 x 310 for the picture.
     MainForm form;
     QCOMPARE(form.size(), QSize(465, 473));
-    QVERIFY(form.OpenImage(MakePicture("design.png", 463, 310)));
+    QVERIFY(OpenPictureAndWait(form, MakePicture("design.png", 463, 310)));
     const MainFormControls& c = form.Controls();
     QCOMPARE(c.OuterPict->geometry(), QRect(0, 144, 465, 312));
     QCOMPARE(c.StatusBar->geometry(), QRect(0, 456, 465, 17));
@@ -238,7 +242,7 @@ void MainFormTest::largePictureScrolls()
 {
     MainForm form;
     form.resize(465, 473);
-    QVERIFY(form.OpenImage(MakePicture("large.png", 1000, 800)));
+    QVERIFY(OpenPictureAndWait(form, MakePicture("large.png", 1000, 800)));
     const MainFormControls& c = form.Controls();
     QVERIFY(c.HBar->Bar()->isVisibleTo(&form));
     QVERIFY(c.VBar->Bar()->isVisibleTo(&form));
@@ -264,7 +268,7 @@ void MainFormTest::largePictureScrolls()
 void MainFormTest::generateAppendsAcrossClose()
 {
     MainForm form;
-    QVERIFY(form.OpenImage(MakePicture("generate.png", 100, 100)));
+    QVERIFY(OpenPictureAndWait(form, MakePicture("generate.png", 100, 100)));
     form.Session().Apply([](Editor& e) {
         AddTestBox(e.map, 10, 20, 100, 50, kRectangleShape, "a.html", "A");
         e.state.toolMode = ToolMode::Circle;
@@ -323,7 +327,7 @@ void MainFormTest::focusWatch()
 void MainFormTest::focusWatchRepaintsWhenFocusLeaves()
 {
     MainForm form;
-    QVERIFY(form.OpenImage(MakePicture("focus.png", 100, 100)));
+    QVERIFY(OpenPictureAndWait(form, MakePicture("focus.png", 100, 100)));
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));

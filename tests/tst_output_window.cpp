@@ -7,6 +7,33 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
+
+namespace {
+
+// A map long enough to be appended in several slices: its first 500 lines go in at once.
+QString LongMap(const QString& name, int areas)
+{
+    QString map = QStringLiteral("<map name=\"%1\">\r\n").arg(name);
+    for (int i = 0; i < areas; ++i)
+        map += QStringLiteral("<area href=\"%1.html\" alt=\"\" coords=\"%2,%2,%3,%3\">\r\n")
+                   .arg(name)
+                   .arg(i)
+                   .arg(i + 9);
+    return map + QStringLiteral("</map>");
+}
+
+int LineCount(const QString& text)
+{
+    return int(text.count(QLatin1String("\r\n"))) + 1;
+}
+
+using UserEdit = std::function<void(QPlainTextEdit*)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(UserEdit)
+
 class OutputWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -17,6 +44,10 @@ private slots:
     void copyPutsTheWholeTextOnTheClipboard_data();
     void copyPutsTheWholeTextOnTheClipboard();
     void copyTakesTheUsersEdits();
+    void slicedMapsArriveWholeAndInOrder();
+    void copyWhileSlicesArePendingTakesTheWholeText();
+    void editsWhileSlicesArePendingLandAsAfterwards_data();
+    void editsWhileSlicesArePendingLandAsAfterwards();
 };
 
 void OutputWindowTest::controlsAsDesigned()
@@ -102,6 +133,69 @@ void OutputWindowTest::copyTakesTheUsersEdits()
     QTest::keyClicks(edit, "y");
     host.Dialog()->CopyButton_Click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("<map name=\"m\">\r\n</map>x\r\ny"));
+}
+
+void OutputWindowTest::slicedMapsArriveWholeAndInOrder()
+{
+    const QString first = LongMap("first", 6000);
+    const QString second = LongMap("second", 3000);
+    OutputWindowHost host;
+    host.AppendAndShow("typed before\r\n");
+    host.AppendAndShow(first);
+    QPlainTextEdit* edit = host.Dialog()->OutputText();
+    QVERIFY(edit->blockCount() < LineCount(first)); // the rest is still to come
+    host.AppendAndShow(second); // a second Generate before the first map is all in
+    // Left to the event loop, without anything asking for the whole text.
+    const QString all = "typed before\r\n" + first + second;
+    QTRY_COMPARE(edit->blockCount(), LineCount(all));
+    QCOMPARE(edit->toPlainText(), QString(all).replace("\r\n", "\n"));
+}
+
+void OutputWindowTest::copyWhileSlicesArePendingTakesTheWholeText()
+{
+    const QString map = LongMap("m", 5000);
+    OutputWindowHost host;
+    host.AppendAndShow(map);
+    QPlainTextEdit* edit = host.Dialog()->OutputText();
+    QVERIFY(edit->blockCount() < LineCount(map));
+    QTextCursor part(edit->document());
+    part.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 3);
+    edit->setTextCursor(part); // a selection must not narrow what is copied
+    QGuiApplication::clipboard()->setText("something else");
+    QTest::mouseClick(host.Dialog()->CopyButton(), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), map);
+}
+
+void OutputWindowTest::editsWhileSlicesArePendingLandAsAfterwards_data()
+{
+    QTest::addColumn<UserEdit>("edit");
+    QTest::newRow("typing") << UserEdit([](QPlainTextEdit* e) { QTest::keyClicks(e, "typed"); });
+    QTest::newRow("pasting") << UserEdit([](QPlainTextEdit* e) { QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier); });
+}
+
+// Whatever the user does while a map is still arriving has the effect it would have had
+// once the whole map was in: it never lands between two slices.
+void OutputWindowTest::editsWhileSlicesArePendingLandAsAfterwards()
+{
+    QFETCH(UserEdit, edit);
+    QGuiApplication::clipboard()->setText("pasted");
+    const QString map = LongMap("m", 5000);
+    QString texts[2];
+    for (const bool pending : { true, false }) {
+        GenerateDialog dialog;
+        dialog.show();
+        dialog.AppendText("typed before\r\n");
+        dialog.AppendText(map);
+        if (pending)
+            QVERIFY(dialog.OutputText()->blockCount() < LineCount(map));
+        else
+            dialog.Text(); // everything in
+        edit(dialog.OutputText());
+        QTRY_COMPARE(dialog.OutputText()->blockCount(), LineCount(dialog.Text()));
+        texts[pending ? 0 : 1] = dialog.Text();
+    }
+    QCOMPARE(texts[0], texts[1]);
+    QVERIFY(texts[0] != "typed before\r\n" + map); // the edit did something
 }
 
 QTEST_MAIN(OutputWindowTest)

@@ -2,16 +2,21 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 ModalAnswer::ModalAnswer()
 {
-    QTimer::singleShot(0, this, [this] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = true;
-        text = box->text();
-        box->accept();
-    });
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalAnswer::Look);
+    m_timer.start();
+}
+
+void ModalAnswer::Look()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+        return;
+    m_timer.stop();
+    seen = true;
+    text = box->text();
+    box->accept();
 }

@@ -4,7 +4,36 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
+
+namespace {
+
+// How far a wheel event asks to scroll, in pixels of the picture.
+struct WheelTurn {
+    double across = 0;
+    double down = 0;
+};
+
+// A touchpad reports pixels; a wheel reports eighths of a degree, 120 to the notch, and a
+// notch moves one arrow step of the bar. Shift turns the vertical wheel into a sideways one.
+WheelTurn TurnOf(const QWheelEvent& event, const QScrollBar* horizontal, const QScrollBar* vertical)
+{
+    const bool inPixels = !event.pixelDelta().isNull();
+    const QPoint delta = inPixels ? event.pixelDelta() : event.angleDelta();
+    const auto scale = [inPixels](const QScrollBar* bar) {
+        return inPixels || !bar ? 1.0 : double(bar->singleStep()) / QWheelEvent::DefaultDeltasPerStep;
+    };
+    WheelTurn turn;
+    if (event.modifiers() & Qt::ShiftModifier) {
+        turn.across = (delta.y() != 0 ? delta.y() : delta.x()) * scale(horizontal);
+        return turn;
+    }
+    turn.across = delta.x() * scale(horizontal);
+    turn.down = delta.y() * scale(vertical);
+    return turn;
+}
+
+} // namespace
 
 ViewportFrame::ViewportFrame(QWidget* parent)
     : QFrame(parent)
@@ -44,18 +73,26 @@ void ViewportFrame::resizeEvent(QResizeEvent* event)
 
 void ViewportFrame::wheelEvent(QWheelEvent* event)
 {
-    // Shift or a sideways wheel scrolls across, as in other picture viewers. A notch
-    // is one arrow step of the bar, a fifth of the viewport.
-    const QPoint delta = event->angleDelta();
-    const bool across = (event->modifiers() & Qt::ShiftModifier) || (delta.x() != 0 && delta.y() == 0);
-    QScrollBar* bar = across ? m_horizontal : m_vertical;
-    const int amount = delta.y() != 0 ? delta.y() : delta.x();
-    if (!bar || !bar->isVisible() || amount == 0) {
-        event->ignore();
-        return;
-    }
-    const int notches = std::max(1, std::abs(amount) / QWheelEvent::DefaultDeltasPerStep);
-    for (int i = 0; i < notches; ++i)
-        bar->triggerAction(amount < 0 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
-    event->accept();
+    const WheelTurn turn = TurnOf(*event, m_horizontal, m_vertical);
+    const bool across = ScrollBy(m_horizontal, turn.across, m_pendingAcross);
+    const bool down = ScrollBy(m_vertical, turn.down, m_pendingDown);
+    event->setAccepted(across || down);
+}
+
+// Turning the wheel up or left (positive deltas) brings the picture's top or left edge
+// nearer, which is towards the start of the bar. Returns whether the bar could take it.
+bool ViewportFrame::ScrollBy(QScrollBar* bar, double pixels, double& pending)
+{
+    if (!bar || !bar->isVisible() || pixels == 0)
+        return false;
+    // No turn moves further than the whole bar, however wild its figures.
+    const double span = double(bar->maximum()) - bar->minimum() + 1;
+    pending = std::clamp(pending - pixels, -span, span);
+    const int whole = static_cast<int>(std::trunc(pending));
+    pending -= whole;
+    bar->setValue(bar->value() + whole);
+    // Turning on past an end must not store up a move the other way.
+    if (bar->value() == bar->minimum() || bar->value() == bar->maximum())
+        pending = 0;
+    return true;
 }

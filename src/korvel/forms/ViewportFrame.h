@@ -5,7 +5,9 @@
 class QScrollBar;
 
 // The viewport OuterPict: a bordered frame whose client area clips the canvas, which
-// scrolls by moving inside it. The mouse wheel over it drives the scroll bars.
+// scrolls by moving inside it. The mouse wheel over it drives the scroll bars in proportion
+// to how far it turns: a notch of a wheel moves one arrow step, a touchpad as many pixels as
+// it reports.
 class ViewportFrame : public QFrame {
     Q_OBJECT
 public:
@@ -23,7 +25,12 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    bool ScrollBy(QScrollBar* bar, double pixels, double& pending);
+
     QWidget* m_client;
     QScrollBar* m_horizontal = nullptr;
     QScrollBar* m_vertical = nullptr;
+    // Parts of a pixel turned but not yet scrolled, so that fine steps add up exactly.
+    double m_pendingAcross = 0;
+    double m_pendingDown = 0;
 };

@@ -9,7 +9,7 @@
 #include "helpwindow/HelpAboutDialog.h"
 #include "layout/WindowLayout.h"
 #include "mainwindow/KeyPreview.h"
-#include "picture/PictureLoader.h"
+#include "mainwindow/ReadingIndicator.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,8 +26,10 @@ namespace {
 
 const QColor kFormBackground(224, 224, 224);
 
-const QString kImageFilter = QStringLiteral(
-    "All formats|*.jpg;*.gif;*.bmp|JPEG files|*.jpg|GIF files|*.gif|Bitmap files|*.bmp|Show all files|*.*");
+// Every picture Korvel opens, under each of the names a JPEG file goes by.
+const QString kImageFilter
+    = QStringLiteral("All formats|*.jpg;*.jpeg;*.jpe;*.gif;*.bmp;*.png;*.webp|JPEG files|*.jpg;*.jpeg;*.jpe|"
+                     "GIF files|*.gif|Bitmap files|*.bmp|Show all files|*.*");
 
 Rgb FromQColor(const QColor& colour)
 {
@@ -61,6 +63,10 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
     resize(465, 473);
     new KeyPreview(this, [this](int16_t keyCode, int16_t shift) { Form_KeyDown(keyCode, shift); });
     m_session.SetHistory(&m_history);
+    new ReadingIndicator(m_pictureReader, this, m_controls.NoticePanel,
+        { m_controls.rectButton, m_controls.circleButton, m_controls.polyButton, m_controls.generateButton,
+            m_controls.InnerPict });
+    connect(&m_pictureReader, &BackgroundPictureReader::Finished, this, &MainForm::ShowPicture);
     ConnectControls();
     Form_Load();
     LayOut();
@@ -184,16 +190,19 @@ void MainForm::newButton_Click()
         OpenImage(imagePath);
 }
 
-bool MainForm::OpenImage(const QString& path)
+void MainForm::OpenImage(const QString& path)
 {
-    // The picture is read before the map is touched, so a file that cannot be used
-    // costs the user nothing.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const LoadedPicture picture = LoadPicture(path);
-    QApplication::restoreOverrideCursor();
+    m_pictureReader.Start(path);
+}
+
+// The picture was read before the map is touched, so a file that cannot be used costs the
+// user nothing.
+void MainForm::ShowPicture(const QString& path, const LoadedPicture& picture)
+{
     if (picture.image.isNull()) {
         QMessageBox::warning(this, QStringLiteral("Korvel"), picture.error);
-        return false;
+        emit PictureOpened(false);
+        return;
     }
     m_session.Apply([&path](Editor& editor) { editor.state.imagePath = path; });
     m_session.StartNewMap();
@@ -202,9 +211,9 @@ bool MainForm::OpenImage(const QString& path)
     m_controls.HBar->setValue(0);
     m_controls.VBar->setValue(0);
     EnableEditing();
-    m_view.ShowNotice(picture.warning);
+    m_view.ShowNoticeWithDetails(picture.notice, picture.warning);
     Form_Resize();
-    return true;
+    emit PictureOpened(true);
 }
 
 void MainForm::EnableEditing()
@@ -287,7 +296,9 @@ void MainForm::changeEvent(QEvent* event)
 
 void MainForm::closeEvent(QCloseEvent* event)
 {
-    // Form_Unload: the two other windows go with the main window.
+    // Form_Unload: the two other windows go with the main window, and so does a picture
+    // still being read.
+    m_pictureReader.Abandon();
     delete m_help.data();
     m_output.Unload();
     event->accept();

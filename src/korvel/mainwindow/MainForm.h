@@ -5,6 +5,7 @@
 #include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormView.h"
 #include "outputwindow/OutputWindowHost.h"
+#include "picture/BackgroundPictureReader.h"
 #include "undo/UndoHistory.h"
 
 #include <QPointer>
@@ -24,10 +25,13 @@ public:
     explicit MainForm(FileDialogPlatform* dialogs = nullptr);
     ~MainForm() override;
 
-    // Starts a new map on the picture at path, as New Imagemap does after its dialog.
-    // Returns false, after telling the user why, when the picture cannot be read; the
-    // map and the picture on screen then stay as they were.
-    bool OpenImage(const QString& path);
+    // Starts reading the picture at path, as New Imagemap does after its dialog, abandoning a
+    // read still under way. The window keeps answering meanwhile; when the picture has been
+    // read, a new map starts on it. When it cannot be read, the user is told why and the map
+    // and the picture on screen stay as they were. PictureOpened tells when either is done.
+    void OpenImage(const QString& path);
+    // A picture is being read; editing waits until it is done.
+    bool IsReadingPicture() const { return m_pictureReader.IsReading(); }
 
     const Editor& editor() const { return m_session.editor(); }
     EditorSession& Session() { return m_session; }
@@ -54,6 +58,8 @@ public:
 signals:
     // The overlay was drawn again because the focus moved; tests watch it.
     void FocusRedrawn();
+    // A picture chosen with OpenImage has been shown (true) or refused (false).
+    void PictureOpened(bool ok);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -67,6 +73,7 @@ private:
     void LayOut();
     void OnFocusChanged(QWidget* now);
     void EnableEditing();
+    void ShowPicture(const QString& path, const LoadedPicture& picture);
     void ScrollCanvas(int16_t left, int16_t top, bool redraw);
 
     MainFormControls m_controls;
@@ -79,4 +86,5 @@ private:
     std::unique_ptr<FileDialogPlatform> m_ownDialogs;
     FileDialogPlatform* m_dialogs;
     QMetaObject::Connection m_focusConnection;
+    BackgroundPictureReader m_pictureReader;
 };

@@ -81,7 +81,13 @@ void MainFormView::SetStatusText(const QString& text)
 
 void MainFormView::ShowNotice(const QString& text)
 {
+    ShowNoticeWithDetails(text, QString());
+}
+
+void MainFormView::ShowNoticeWithDetails(const QString& text, const QString& details)
+{
     m_controls.NoticePanel->setText(text);
+    m_controls.NoticePanel->setToolTip(details);
 }
 
 FocusedControl MainFormView::KeyboardFocus() const

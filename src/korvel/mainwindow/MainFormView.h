@@ -23,6 +23,8 @@ public:
     void ShowAltText(const QString& text) override;
     void SetStatusText(const QString& text) override;
     void ShowNotice(const QString& text) override;
+    // A notice short enough for the status bar, with the whole story in its tooltip.
+    void ShowNoticeWithDetails(const QString& text, const QString& details);
     FocusedControl KeyboardFocus() const override;
     QString MapNameText() const override;
     void AppendOutputAndShow(const QString& text) override;

@@ -1,5 +1,6 @@
 #include "outputwindow/ChunkedTextAppender.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,6 +12,25 @@ constexpr qsizetype kFirstSliceLines = 500;
 // About ten milliseconds of work per turn of the event loop.
 constexpr qsizetype kSliceLines = 4000;
 
+// The user's input that can change the text, or choose where a change goes. Keys and input
+// methods reach the editor; the mouse, drags and drops its viewport; the context menu either.
+bool CanStartAnEdit(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 ChunkedTextAppender::ChunkedTextAppender(QPlainTextEdit* editor)
@@ -19,6 +39,15 @@ ChunkedTextAppender::ChunkedTextAppender(QPlainTextEdit* editor)
 {
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, [this] { InsertLines(kSliceLines); });
+    editor->installEventFilter(this);
+    editor->viewport()->installEventFilter(this);
+}
+
+bool ChunkedTextAppender::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsPending() && CanStartAnEdit(event->type()))
+        Flush();
+    return QObject::eventFilter(watched, event);
 }
 
 void ChunkedTextAppender::Append(const QString& text)

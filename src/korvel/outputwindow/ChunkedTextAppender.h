@@ -10,6 +10,11 @@ class QPlainTextEdit;
 // slice goes in at once, so that even a map of tens of thousands of areas shows its
 // first lines immediately, and the rest follows slice by slice from the event loop
 // without freezing the window. Line breaks are "\n".
+//
+// The user may edit the text meanwhile. Whatever could change the text (a key, a paste from
+// the keyboard, the context menu or the middle button, a drop) first brings in everything
+// still waiting, so an edit never lands between two slices and the appended text arrives
+// whole, right behind what was there before.
 class ChunkedTextAppender : public QObject {
 public:
     explicit ChunkedTextAppender(QPlainTextEdit* editor);
@@ -18,6 +23,9 @@ public:
     // Puts everything still waiting into the editor now.
     void Flush();
     bool IsPending() const { return !m_pending.isEmpty(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void InsertLines(qsizetype lineCount);

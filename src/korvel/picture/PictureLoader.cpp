@@ -1,5 +1,7 @@
 #include "picture/PictureLoader.h"
 
+#include "picture/HeaderSize.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -172,6 +174,14 @@ QSize ShownSize(const QImageReader& reader, QSize storedSize)
     return turned ? storedSize.transposed() : storedSize;
 }
 
+// Qt's readers keep quiet about the size of some pictures too large for them; their headers
+// still say it, so the user hears the same reason as for any other picture that size.
+QSize ClaimedSize(const QFileInfo& info, const QByteArray& format)
+{
+    QFile file(info.filePath());
+    return file.open(QIODevice::ReadOnly) ? SizeClaimedByHeader(file, format) : QSize();
+}
+
 // Decoders that stop early leave the rest of the image as they found it. Given a blank image of
 // the right size and format they decode into it in place, so that rest is grey like JPEG's own
 // filler, not whatever the memory held before.
@@ -237,8 +247,11 @@ LoadedPicture Finish(const QFileInfo& info, QImage image, bool decoded, bool end
         return Failure(DamagedText(info));
     LoadedPicture picture;
     picture.image = image;
-    if (partial)
+    if (partial) {
+        picture.notice = endedEarly ? QStringLiteral("Part of the picture is missing")
+                                    : QStringLiteral("Part of the picture is damaged");
         picture.warning = MissingPartText(info, endedEarly);
+    }
     return picture;
 }
 
@@ -254,20 +267,26 @@ LoadedPicture ReadFromFile(const QFileInfo& info, EndWatchingFile& file)
     }
     const QSize storedSize = reader.size();
     const QSize shownSize = ShownSize(reader, storedSize);
-    if (shownSize.isValid()) {
-        if (const QString refusal = SizeRefusal(info, shownSize); !refusal.isEmpty())
-            return Failure(refusal);
-    }
+    const QSize judgedSize = shownSize.isValid() ? shownSize : ClaimedSize(info, format);
+    if (const QString refusal = SizeRefusal(info, judgedSize); !refusal.isEmpty())
+        return Failure(refusal);
     QImage image = BlankImageFor(reader, storedSize);
     file.StartWatching();
     const bool decoded = reader.read(&image);
     // A failed read leaves the image unturned, so only one of the expected shape is partly usable.
     if (image.isNull() || (!decoded && image.size() != shownSize))
         return Failure(ReaderErrorText(info, reader.error()));
-    return Finish(info, image, decoded, EndedEarly(file, format));
+    return Finish(info, std::move(image), decoded, EndedEarly(file, format));
 }
 
-LoadedPicture ReadPicture(const QString& path)
+} // namespace
+
+void AllowLargePictures()
+{
+    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+}
+
+LoadedPicture LoadPicture(const QString& path)
 {
     const QFileInfo info(QDir::cleanPath(path));
     if (const QString problem = FileProblem(info); !problem.isEmpty())
@@ -277,16 +296,4 @@ LoadedPicture ReadPicture(const QString& path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Failure(OpenFailureText(info));
     return ReadFromFile(info, file);
-}
-
-} // namespace
-
-LoadedPicture LoadPicture(const QString& path)
-{
-    // The limit is process-wide; put back whatever the rest of the program had.
-    const int previousLimit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    LoadedPicture picture = ReadPicture(path);
-    QImageReader::setAllocationLimit(previousLimit);
-    return picture;
 }

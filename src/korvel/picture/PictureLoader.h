@@ -18,10 +18,17 @@ struct LoadedPicture {
     QImage image;
     // When the image is null: one or two sentences for a message box, naming the file and the reason.
     QString error;
-    // When the picture opened but part of it is missing: a line for the status bar.
+    // When the picture opened but part of it is missing: a few words that fit the status bar,
+    // and the full sentence naming the file and what happened.
+    QString notice;
     QString warning;
 };
 
+// Lets Qt's image readers allocate enough for the largest picture Korvel opens. The limit is
+// the whole program's, so this is done once at start, before any picture is read.
+void AllowLargePictures();
+
 // Reads a JPEG, GIF, BMP, PNG or WebP file for New Imagemap, turned the way its EXIF orientation
-// says (as browsers show it). Never throws; every failure comes back as `error`.
+// says (as browsers show it). Never throws; every failure comes back as `error`. Safe to call
+// from any thread.
 LoadedPicture LoadPicture(const QString& path);
