@@ -14,7 +14,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("size");
         for (int size : { 32, 64 })
-            for (const char* name : { "new", "rect", "circle", "poly", "generate", "help", "icon" })
+            for (const char* name : { "new", "open", "save", "rect", "circle", "poly", "generate", "help", "icon" })
                 QTest::addRow("%s@%d", name, size) << QString(name) << size;
     }
 

@@ -37,6 +37,6 @@ int main(int argc, char* argv[])
     form.show();
     // Read on a worker thread: the window paints at once, and the picture fills it when read.
     if (!request.image.isEmpty())
-        form.OpenImage(request.image);
+        form.OpenFile(request.image);
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 #include "support/ModalAnswer.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
+#include <QDialog>
 
-ModalAnswer::ModalAnswer()
+ModalAnswer::ModalAnswer(std::vector<QMessageBox::StandardButton> buttons)
+    : m_buttons(std::move(buttons))
 {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalAnswer::Look);
@@ -12,11 +14,18 @@ ModalAnswer::ModalAnswer()
 
 void ModalAnswer::Look()
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box)
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || texts.size() >= static_cast<qsizetype>(m_buttons.size()))
         return;
-    m_timer.stop();
+    const QMessageBox::StandardButton button = m_buttons[static_cast<size_t>(texts.size())];
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    texts << (box ? box->text() : dialog->windowTitle());
+    text = texts.front();
     seen = true;
-    text = box->text();
-    box->accept();
+    if (texts.size() == static_cast<qsizetype>(m_buttons.size()))
+        m_timer.stop();
+    if (box && button != QMessageBox::NoButton && box->button(button))
+        box->button(button)->click();
+    else
+        dialog->accept();
 }

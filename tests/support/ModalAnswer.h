@@ -1,20 +1,26 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
-#include <QString>
+#include <QStringList>
 #include <QTimer>
 
-// Closes the first modal window (a message box) that opens while it lives, and remembers
-// its text. It looks from the event loop, so the box may come later than the call that
-// caused it, as it does when a picture is read on a worker thread.
+#include <vector>
+
+// Answers the modal windows that open while it lives, one after the other, and remembers
+// their texts: a message box with the given button (NoButton: its default), any other
+// dialog by accepting it. It looks from the event loop, so a window may come later than
+// the call that caused it, as it does when a picture is read on a worker thread.
 class ModalAnswer : public QObject {
 public:
-    ModalAnswer();
-    QString text;
+    explicit ModalAnswer(std::vector<QMessageBox::StandardButton> buttons = { QMessageBox::NoButton });
+    QString text; // the first window's text
+    QStringList texts;
     bool seen = false;
 
 private:
     void Look();
 
+    std::vector<QMessageBox::StandardButton> m_buttons;
     QTimer m_timer;
 };

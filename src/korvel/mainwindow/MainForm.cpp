@@ -2,6 +2,7 @@
 
 #include "canvas/CanvasWidget.h"
 #include "filechooser/QtFileDialogPlatform.h"
+#include "filedialog/FileTypes.h"
 #include "filedialog/cFileDlg.h"
 #include "forms/FormLook.h"
 #include "forms/ScrollBarControl.h"
@@ -9,27 +10,25 @@
 #include "helpwindow/HelpAboutDialog.h"
 #include "layout/WindowLayout.h"
 #include "mainwindow/KeyPreview.h"
+#include "mainwindow/MapFileActions.h"
 #include "mainwindow/ReadingIndicator.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolButton>
 
 namespace {
 
 const QColor kFormBackground(224, 224, 224);
-
-// Every picture Korvel opens, under each of the names a JPEG file goes by.
-const QString kImageFilter
-    = QStringLiteral("All formats|*.jpg;*.jpeg;*.jpe;*.gif;*.bmp;*.png;*.webp|JPEG files|*.jpg;*.jpeg;*.jpe|"
-                     "GIF files|*.gif|Bitmap files|*.bmp|Show all files|*.*");
 
 Rgb FromQColor(const QColor& colour)
 {
@@ -63,6 +62,7 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
     resize(465, 473);
     new KeyPreview(this, [this](int16_t keyCode, int16_t shift) { Form_KeyDown(keyCode, shift); });
     m_session.SetHistory(&m_history);
+    m_files = new MapFileActions(*this, m_session, m_history.Stack(), *m_dialogs, *m_controls.MapNameText);
     new ReadingIndicator(m_pictureReader, this, m_controls.NoticePanel,
         { m_controls.rectButton, m_controls.circleButton, m_controls.polyButton, m_controls.generateButton,
             m_controls.InnerPict });
@@ -92,6 +92,20 @@ void MainForm::ConnectControls()
     connect(c.polyButton, &QToolButton::clicked, this, &MainForm::polyButton_Click);
     connect(c.generateButton, &QToolButton::clicked, this, &MainForm::generateButton_Click);
     connect(c.helpaboutButton, &QToolButton::clicked, this, &MainForm::helpaboutButton_Click);
+    connect(c.openButton, &QToolButton::clicked, m_files, &MapFileActions::Open);
+    connect(c.saveButton, &QToolButton::clicked, m_files, &MapFileActions::Save);
+    const auto shortcut = [this](QKeySequence keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, m_files, action);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &MapFileActions::Open);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        if (m_controls.saveButton->isEnabled())
+            m_files->Save();
+    });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
+        if (m_controls.saveButton->isEnabled())
+            m_files->SaveAs();
+    });
     connect(c.InnerPict, &CanvasWidget::MouseDown, this, [this](float x, float y) { m_session.MouseDown(x, y); });
     connect(c.InnerPict, &CanvasWidget::MouseMove, this, [this](float x, float y) { m_session.MouseMove(x, y); });
     connect(c.InnerPict, &CanvasWidget::MouseUp, this,
@@ -162,6 +176,7 @@ void MainForm::polyButton_Click()
 void MainForm::generateButton_Click()
 {
     m_session.Generate();
+    m_files->MarkHandedOver();
 }
 
 void MainForm::helpaboutButton_Click()
@@ -173,14 +188,18 @@ void MainForm::helpaboutButton_Click()
 
 void MainForm::Form_KeyDown(int16_t KeyCode, int16_t Shift)
 {
-    m_session.KeyDown(KeyCode, Shift);
+    // The map is about to be replaced by the picture being read; editing waits for it.
+    if (!IsReadingPicture())
+        m_session.KeyDown(KeyCode, Shift);
 }
 
 void MainForm::newButton_Click()
 {
+    if (!m_files->MayDiscardChanges())
+        return;
     cFileDlg dialog(*m_dialogs);
     dialog.OwnerHwnd = this;
-    dialog.Filter = kImageFilter;
+    dialog.Filter = PictureFileFilter();
     dialog.DlgTitle = QStringLiteral("Open an Image File");
     QString fileTitle;
     QString imagePath = editor().state.imagePath;
@@ -192,20 +211,45 @@ void MainForm::newButton_Click()
 
 void MainForm::OpenImage(const QString& path)
 {
+    m_pendingMap.reset();
     m_pictureReader.Start(path);
+}
+
+void MainForm::OpenImageWithMap(const QString& picturePath, const ImagemapDocument& map, const QString& mapName)
+{
+    m_pictureReader.Start(picturePath);
+    m_pendingMap.emplace(map, mapName);
+}
+
+void MainForm::OpenFile(const QString& path)
+{
+    if (!m_files->MayDiscardChanges())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
+        m_files->OpenFile(path);
+    else
+        OpenImage(path);
 }
 
 // The picture was read before the map is touched, so a file that cannot be used costs the
 // user nothing.
 void MainForm::ShowPicture(const QString& path, const LoadedPicture& picture)
 {
+    const std::optional<std::pair<ImagemapDocument, QString>> opened = std::exchange(m_pendingMap, std::nullopt);
     if (picture.image.isNull()) {
         QMessageBox::warning(this, QStringLiteral("Korvel"), picture.error);
         emit PictureOpened(false);
         return;
     }
     m_session.Apply([&path](Editor& editor) { editor.state.imagePath = path; });
-    m_session.StartNewMap();
+    if (opened) {
+        m_session.ReplaceMap(opened->first);
+        m_controls.MapNameText->setText(opened->second);
+    } else {
+        m_session.StartNewMap();
+    }
+    m_pictureSize = picture.image.size();
     m_controls.InnerPict->SetPicture(picture.image);
     m_controls.InnerPict->move(0, 0);
     m_controls.HBar->setValue(0);
@@ -218,10 +262,10 @@ void MainForm::ShowPicture(const QString& path, const LoadedPicture& picture)
 
 void MainForm::EnableEditing()
 {
-    for (QWidget* control :
-        { static_cast<QWidget*>(m_controls.rectButton), static_cast<QWidget*>(m_controls.circleButton),
-            static_cast<QWidget*>(m_controls.polyButton), static_cast<QWidget*>(m_controls.generateButton),
-            static_cast<QWidget*>(m_controls.InnerPict), static_cast<QWidget*>(m_controls.MapNameText) })
+    for (QWidget* control : { static_cast<QWidget*>(m_controls.rectButton),
+             static_cast<QWidget*>(m_controls.circleButton), static_cast<QWidget*>(m_controls.polyButton),
+             static_cast<QWidget*>(m_controls.generateButton), static_cast<QWidget*>(m_controls.InnerPict),
+             static_cast<QWidget*>(m_controls.MapNameText), static_cast<QWidget*>(m_controls.saveButton) })
         control->setEnabled(true);
 }
 
@@ -296,6 +340,10 @@ void MainForm::changeEvent(QEvent* event)
 
 void MainForm::closeEvent(QCloseEvent* event)
 {
+    if (!m_files->MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     // Form_Unload: the two other windows go with the main window, and so does a picture
     // still being read.
     m_pictureReader.Abandon();
@@ -316,5 +364,5 @@ void MainForm::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenImage(path);
+    OpenFile(path);
 }

@@ -12,8 +12,11 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class FileDialogPlatform;
+class MapFileActions;
 class HelpAboutDialog;
 
 // The main window: it owns the imagemap under edit and the controls, and forwards the
@@ -30,6 +33,15 @@ public:
     // read, a new map starts on it. When it cannot be read, the user is told why and the map
     // and the picture on screen stay as they were. PictureOpened tells when either is done.
     void OpenImage(const QString& path);
+    // Like OpenImage, but once the picture has been read the map opened from a page takes
+    // the place of the map under edit, instead of an empty one.
+    void OpenImageWithMap(const QString& picturePath, const ImagemapDocument& map, const QString& mapName);
+    // A file dropped on the window or named on the command line: a web page opens its map,
+    // anything else is taken for a picture. Unsaved changes are asked about first.
+    void OpenFile(const QString& path);
+    // The size of the picture on the canvas, in its own pixels.
+    QSize PictureSize() const { return m_pictureSize; }
+    MapFileActions& Files() { return *m_files; }
     // A picture is being read; editing waits until it is done.
     bool IsReadingPicture() const { return m_pictureReader.IsReading(); }
 
@@ -87,4 +99,7 @@ private:
     FileDialogPlatform* m_dialogs;
     QMetaObject::Connection m_focusConnection;
     BackgroundPictureReader m_pictureReader;
+    MapFileActions* m_files = nullptr;
+    std::optional<std::pair<ImagemapDocument, QString>> m_pendingMap; // opened with the picture being read
+    QSize m_pictureSize;
 };

@@ -68,8 +68,9 @@ void BuildStatusBar(QWidget* form, MainFormControls& c)
 
 void SetTabOrder(const MainFormControls& c)
 {
-    QWidget* order[] = { c.newButton, c.rectButton, c.circleButton, c.polyButton, c.generateButton, c.MapNameText,
-        c.HrefText, c.AltText, c.VBar->Bar(), c.HBar->Bar(), c.InnerPict, c.helpaboutButton };
+    QWidget* order[]
+        = { c.newButton, c.openButton, c.saveButton, c.rectButton, c.circleButton, c.polyButton, c.generateButton,
+              c.MapNameText, c.HrefText, c.AltText, c.VBar->Bar(), c.HBar->Bar(), c.InnerPict, c.helpaboutButton };
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -80,6 +81,11 @@ MainFormControls BuildMainFormControls(QWidget* form)
 {
     MainFormControls c;
     c.newButton = PictureButton(form, QStringLiteral("new"), QStringLiteral("New Imagemap"), 8);
+    // Opening and saving maps sit in the empty stretch between New Imagemap and the tools.
+    c.openButton = PictureButton(form, QStringLiteral("open"), QStringLiteral("Open an Imagemap (Ctrl+O)"), 40);
+    c.saveButton = PictureButton(
+        form, QStringLiteral("save"), QStringLiteral("Save the Imagemap (Ctrl+S; Save As: Ctrl+Shift+S)"), 72);
+    c.saveButton->setEnabled(false);
     c.rectButton = PictureButton(form, QStringLiteral("rect"), QStringLiteral("Rectangle Tool"), 152);
     c.circleButton = PictureButton(form, QStringLiteral("circle"), QStringLiteral("Circle Tool"), 184);
     c.polyButton = PictureButton(form, QStringLiteral("poly"), QStringLiteral("Polygon Tool"), 216);

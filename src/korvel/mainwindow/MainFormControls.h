@@ -14,6 +14,8 @@ class ViewportFrame;
 // pixels, with their captions, tooltips, fonts, tab order and initial states.
 struct MainFormControls {
     QToolButton* newButton = nullptr;
+    QToolButton* openButton = nullptr;
+    QToolButton* saveButton = nullptr;
     QToolButton* rectButton = nullptr;
     QToolButton* circleButton = nullptr;
     QToolButton* polyButton = nullptr;

@@ -130,6 +130,18 @@ void EditorSession::StartNewMap()
     Run([](Editor& editor, EditorView&) { ::StartNewMap(editor); });
 }
 
+void EditorSession::ReplaceMap(const ImagemapDocument& map)
+{
+    StartNewMap();
+    Run([&map](Editor& editor, EditorView&) {
+        ImagemapDocument opened = map;
+        opened.boxes.front() = editor.map.boxes.front();
+        if (!opened.polygons.empty() && !editor.map.polygons.empty())
+            opened.polygons.front() = editor.map.polygons.front();
+        editor.map = std::move(opened);
+    });
+}
+
 void EditorSession::Redraw()
 {
     Run([](Editor& editor, EditorView& view) { RedrawOverlay(editor, view); });

@@ -49,6 +49,9 @@ public:
     void Generate();
     // A new picture has been read: every area goes.
     void StartNewMap();
+    // A map opened from a file takes the place of the one under edit, as a new map does;
+    // the area clipboard stays.
+    void ReplaceMap(const ImagemapDocument& map);
     // The view changed (resized, scrolled, the focus moved): the overlay is drawn again.
     void Redraw();
 
