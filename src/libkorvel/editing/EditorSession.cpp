@@ -20,12 +20,17 @@ void EditorSession::MouseDown(float x, float y)
 
 void EditorSession::MouseMove(float x, float y)
 {
+    // A move changes the map only in the middle of a drag, or when a box left half-drawn
+    // (Generate pressed during its rubber band) is stretched again; that, too, is a step.
+    if (!m_stepStart && MoveMayChangeMap())
+        BeginStep();
     Run([x = SaturateCoordinate(x), y = SaturateCoordinate(y)](
             Editor& editor, EditorView& view) { InnerPict_MouseMove(editor, view, x, y); });
 }
 
 void EditorSession::MouseUp(float, float, bool clicked)
 {
+    BeginStep(); // a release that ends no press of the canvas's may still click
     Run([clicked](Editor& editor, EditorView& view) {
         InnerPict_MouseUp(editor, view);
         if (clicked)
@@ -39,9 +44,12 @@ void EditorSession::KeyDown(int16_t keyCode, int16_t shift)
     if (UndoKey(keyCode, shift))
         return;
     const bool nudge = keyCode >= KeyCode::Left && keyCode <= KeyCode::Down;
-    BeginStep(nudge ? QStringLiteral("nudge %1").arg(keyCode) : QString());
+    if (!m_editor.state.buttonDown)
+        EndStep();
+    const bool ownStep = BeginStep(nudge ? QStringLiteral("nudge %1").arg(keyCode) : QString());
     Run([keyCode, shift](Editor& editor, EditorView& view) { Form_KeyDown(editor, view, keyCode, shift); });
-    EndStep();
+    if (ownStep)
+        EndStep();
 }
 
 bool EditorSession::UndoKey(int16_t keyCode, int16_t shift)
@@ -52,35 +60,44 @@ bool EditorSession::UndoKey(int16_t keyCode, int16_t shift)
     // In a text box the box keeps its own undo; in the middle of a drag there is no step yet.
     if ((shift & ShiftMask::Ctrl) == 0 || typing || m_editor.state.buttonDown || !m_history)
         return false;
+    if (keyCode != KeyCode::Z && keyCode != KeyCode::Y)
+        return false;
+    EndStep(); // a change still being gathered goes on the stack before anything is undone
     if (keyCode == KeyCode::Z && (shift & ShiftMask::Shift) == 0)
         m_history->Undo();
-    else if (keyCode == KeyCode::Z || keyCode == KeyCode::Y)
-        m_history->Redo();
     else
-        return false;
+        m_history->Redo();
     return true;
 }
 
 void EditorSession::HrefEdited(const QString& text)
 {
-    BeginStep(QStringLiteral("url %1").arg(m_typingRun));
+    if (!m_editor.state.buttonDown)
+        EndStep();
+    const bool ownStep = BeginStep(QStringLiteral("url %1").arg(m_typingRun));
     Run([&text](Editor& editor, EditorView&) { HrefText_Change(editor, text); });
-    EndStep();
+    if (ownStep)
+        EndStep();
 }
 
 void EditorSession::AltEdited(const QString& text)
 {
-    BeginStep(QStringLiteral("alt %1").arg(m_typingRun));
+    if (!m_editor.state.buttonDown)
+        EndStep();
+    const bool ownStep = BeginStep(QStringLiteral("alt %1").arg(m_typingRun));
     Run([&text](Editor& editor, EditorView&) { AltText_Change(editor, text); });
-    EndStep();
+    if (ownStep)
+        EndStep();
 }
 
-void EditorSession::BeginStep(const QString& mergeKey)
+bool EditorSession::BeginStep(const QString& mergeKey)
 {
-    if (!m_history)
-        return;
+    // A key pressed in the middle of a drag belongs to the drag's step.
+    if (!m_history || m_stepStart)
+        return false;
     m_stepStart = m_editor;
     m_stepMergeKey = mergeKey;
+    return true;
 }
 
 void EditorSession::EndStep()
@@ -96,6 +113,23 @@ void EditorSession::EndStep()
     m_stepStart.reset();
     if (!step.change.IsEmpty())
         m_history->Push(std::move(step));
+}
+
+bool EditorSession::MoveMayChangeMap() const
+{
+    const EditorState& state = m_editor.state;
+    switch (state.toolMode) {
+    case ToolMode::Move:
+        return true;
+    case ToolMode::ResizeCorner:
+    case ToolMode::ResizeSide:
+        return state.buttonDown;
+    case ToolMode::Rect:
+    case ToolMode::Circle:
+        return state.drawingBox >= 1;
+    default:
+        return false;
+    }
 }
 
 void EditorSession::ApplyStep(const EditStep& step, bool forward)

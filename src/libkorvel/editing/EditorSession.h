@@ -27,6 +27,9 @@ public:
     // Undo (forward false) or redo a recorded step: the map and the selection that went
     // with it come back, and the screen follows.
     void ApplyStep(const EditStep& step, bool forward);
+    // Puts the change the current gesture has made so far on the history, as undoing does
+    // before it undoes anything.
+    void FinishStep() { EndStep(); }
     // The keyboard focus moved: the typing in a box starts a new step.
     void FocusMoved() { ++m_typingRun; }
 
@@ -68,11 +71,13 @@ private:
         std::forward<Handler>(handler)(m_editor, m_view);
         m_view.Present(m_editor);
     }
-    // A gesture starts: what the map was is kept until it ends.
-    void BeginStep(const QString& mergeKey = QString());
+    // A gesture starts: what the map was is kept until it ends. False when one is already
+    // under way, which then takes this one's changes too.
+    bool BeginStep(const QString& mergeKey = QString());
     // The gesture ends: if it changed the map, the change becomes one step.
     void EndStep();
     bool UndoKey(int16_t keyCode, int16_t shift);
+    bool MoveMayChangeMap() const;
 
     Editor m_editor;
     EditorView& m_view;
