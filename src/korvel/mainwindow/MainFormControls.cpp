@@ -31,6 +31,9 @@ QLineEdit* TextBox(QWidget* form, const QRect& geometry, const QString& tooltip)
     box->setGeometry(geometry);
     box->setToolTip(tooltip);
     box->setEnabled(false);
+    // Texts of any length are kept whole: a box that cut them short would store the cut
+    // text with the next keystroke.
+    box->setMaxLength(1 << 24);
     return box;
 }
 
