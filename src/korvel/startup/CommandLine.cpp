@@ -61,7 +61,9 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("IMAGE"), QStringLiteral("The image to start a new imagemap on."), QStringLiteral("[IMAGE]"));
+        QStringLiteral("IMAGE"),
+        QStringLiteral("The image to start a new imagemap on, or a web page (.html) whose map to open."),
+        QStringLiteral("[IMAGE or PAGE]"));
     AddQtOptions(parser);
 
     if (!parser.parse(arguments))
