@@ -42,7 +42,6 @@ void OverlayLines::AppendChain(const int16_t* x, const int16_t* y, int vertexCou
     if (vertexCount < 2)
         return;
     Run& run = RunFrom(x[0], y[0], colour);
-    m_points.reserve(m_points.size() + static_cast<size_t>(vertexCount));
     for (int k = 1; k < vertexCount; ++k)
         AddPoint(run, x[k], y[k]);
 }
