@@ -95,13 +95,13 @@ void MainForm::ConnectControls()
     // The bars' value is the canvas offset itself. Change moves the canvas; Scroll, while
     // the thumb is dragged, also draws the overlay again.
     connect(c.HBar, &ScrollBarControl::Change, this,
-        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), false); });
+        [this](int value) { ScrollCanvas(value, m_controls.InnerPict->y(), false); });
     connect(c.HBar, &ScrollBarControl::Scroll, this,
-        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), true); });
+        [this](int value) { ScrollCanvas(value, m_controls.InnerPict->y(), true); });
     connect(c.VBar, &ScrollBarControl::Change, this,
-        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, false); });
+        [this](int value) { ScrollCanvas(m_controls.InnerPict->x(), value, false); });
     connect(c.VBar, &ScrollBarControl::Scroll, this,
-        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, true); });
+        [this](int value) { ScrollCanvas(m_controls.InnerPict->x(), value, true); });
     m_focusConnection
         = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
@@ -214,7 +214,7 @@ void MainForm::EnableEditing()
         control->setEnabled(true);
 }
 
-void MainForm::ScrollCanvas(int16_t left, int16_t top, bool redraw)
+void MainForm::ScrollCanvas(int left, int top, bool redraw)
 {
     m_controls.InnerPict->move(left, top);
     if (redraw)

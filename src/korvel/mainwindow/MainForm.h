@@ -65,7 +65,7 @@ private:
     void LayOut();
     void OnFocusChanged(QWidget* now);
     void EnableEditing();
-    void ScrollCanvas(int16_t left, int16_t top, bool redraw);
+    void ScrollCanvas(int left, int top, bool redraw);
 
     MainFormControls m_controls;
     OutputWindowHost m_output;
