@@ -1,0 +1,175 @@
+#include "display/ZoomLevels.h"
+#include "display/ZoomMapping.h"
+#include "layout/ZoomScrolling.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+
+Q_DECLARE_METATYPE(ZoomMapping)
+
+namespace {
+
+void AddEveryLevel()
+{
+    QTest::addColumn<ZoomMapping>("zoom");
+    for (const ZoomMapping& level : ZoomLevels())
+        QTest::newRow(qPrintable(level.PercentText())) << level;
+}
+
+// Whole pixels from far left of the picture to far beyond a 16-bit one at 16x.
+QList<int64_t> SamplePixels()
+{
+    QList<int64_t> pixels;
+    for (int64_t p = -70000; p <= 600000; p += 997)
+        pixels << p;
+    for (int64_t p = -50; p <= 50; ++p)
+        pixels << p;
+    return pixels << 32767 << -32768 << 524287;
+}
+
+} // namespace
+
+class ZoomMappingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void wholePixelsGoBothWaysWithoutDrift_data() { AddEveryLevel(); }
+    void wholePixelsGoBothWaysWithoutDrift()
+    {
+        QFETCH(ZoomMapping, zoom);
+        for (const int64_t p : SamplePixels()) {
+            // Above 100 % every picture pixel has screen pixels of its own; below, every
+            // screen pixel shows a picture pixel of its own.
+            if (zoom.Factor() >= 1)
+                QCOMPARE(zoom.PicturePixel(zoom.ScreenPixel(p)), p);
+            if (zoom.Factor() <= 1)
+                QCOMPARE(zoom.ScreenPixel(zoom.PicturePixel(p)), p);
+            // A vertex on pixel p is drawn inside the screen pixel that shows p's centre.
+            QCOMPARE(int64_t(std::floor(zoom.ScreenCoordinate(double(p)) + 0.5)), zoom.ScreenPixel(p));
+            QVERIFY(std::abs(zoom.PictureCoordinate(zoom.ScreenCoordinate(double(p))) - double(p)) < 1e-6);
+        }
+    }
+
+    void enlargedPixelsAreEqualSquares_data()
+    {
+        QTest::addColumn<int>("factor");
+        for (int factor : { 2, 3, 4, 6, 8, 12, 16 })
+            QTest::newRow(qPrintable(QString::number(factor))) << factor;
+    }
+    void enlargedPixelsAreEqualSquares()
+    {
+        QFETCH(int, factor);
+        const ZoomMapping zoom(factor, 1);
+        for (int64_t s = -3 * factor; s < 3 * factor; ++s)
+            QCOMPARE(zoom.PicturePixel(s), s >= 0 ? s / factor : -((-s - 1) / factor) - 1);
+    }
+
+    void identityKeepsFractions()
+    {
+        const ZoomMapping zoom;
+        for (double x : { 231.5, -0.25, 32767.0, 1e9 + 0.5 })
+            QCOMPARE(zoom.ScreenCoordinate(x), x);
+        QCOMPARE(zoom.ScreenRect(QRectF(320.5, 240.5, 20, 10)), QRectF(320.5, 240.5, 20, 10));
+        QCOMPARE(ZoomMapping(3, 1).PictureLength(3), 1.0);
+        QCOMPARE(ZoomMapping(1, 16).PictureLength(3), 48.0);
+    }
+
+    void sizesAndTexts_data()
+    {
+        QTest::addColumn<ZoomMapping>("zoom");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("shown");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("16x beyond 16 bits")
+            << ZoomMapping(16, 1) << QSize(12000, 9000) << QSize(192000, 144000) << "1600%";
+        QTest::newRow("2/3 rounds") << ZoomMapping(4, 6) << QSize(100, 101) << QSize(67, 67) << "66.7%";
+        QTest::newRow("1/16 keeps a pixel") << ZoomMapping(1, 16) << QSize(7, 40) << QSize(1, 3) << "6.25%";
+        QTest::newRow("not a ratio: 100 %") << ZoomMapping(0, 5) << QSize(3, 4) << QSize(3, 4) << "100%";
+    }
+    void sizesAndTexts()
+    {
+        QFETCH(ZoomMapping, zoom);
+        QFETCH(QSize, picture);
+        QTEST(zoom.ScreenSize(picture), "shown");
+        QTEST(zoom.PercentText(), "percent");
+    }
+
+    void steps_data()
+    {
+        QTest::addColumn<ZoomMapping>("from");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<ZoomMapping>("to");
+        QTest::newRow("in from 100 %") << ZoomMapping() << 1 << ZoomMapping(2, 1);
+        QTest::newRow("out from 100 %") << ZoomMapping() << -1 << ZoomMapping(2, 3);
+        QTest::newRow("the top stays") << ZoomMapping(16, 1) << 1 << ZoomMapping(16, 1);
+        QTest::newRow("the bottom stays") << ZoomMapping(1, 16) << -3 << ZoomMapping(1, 16);
+        QTest::newRow("a fast wheel stops at the top") << ZoomMapping(1, 2) << 1000000 << ZoomMapping(16, 1);
+        QTest::newRow("between levels, in") << ZoomMapping(5, 7) << 1 << ZoomMapping();
+        QTest::newRow("between levels, out") << ZoomMapping(5, 7) << -1 << ZoomMapping(2, 3);
+        QTest::newRow("three out") << ZoomMapping(4, 1) << -3 << ZoomMapping();
+    }
+    void steps()
+    {
+        QFETCH(ZoomMapping, from);
+        QFETCH(int, steps);
+        QTEST(ZoomStepped(from, steps), "to");
+    }
+
+    void fit_data()
+    {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<ZoomMapping>("fit");
+        QTest::newRow("exactly the room") << QSize(463, 310) << QSize(463, 310) << ZoomMapping();
+        QTest::newRow("a pixel wider") << QSize(463, 310) << QSize(464, 310) << ZoomMapping(2, 3);
+        QTest::newRow("large photo") << QSize(1280, 800) << QSize(6000, 4000) << ZoomMapping(1, 6);
+        QTest::newRow("small button is enlarged") << QSize(463, 310) << QSize(200, 100) << ZoomMapping(2, 1);
+        QTest::newRow("tiny icon stops at 16x") << QSize(463, 310) << QSize(16, 16) << ZoomMapping(16, 1);
+        QTest::newRow("too large for any level") << QSize(463, 310) << QSize(12000, 9000) << ZoomMapping(1, 16);
+        QTest::newRow("no room") << QSize(0, 0) << QSize(100, 100) << ZoomMapping(1, 16);
+        QTest::newRow("no picture") << QSize(463, 310) << QSize() << ZoomMapping();
+    }
+    void fit()
+    {
+        QFETCH(QSize, room);
+        QFETCH(QSize, picture);
+        QTEST(FitZoom(room, picture), "fit");
+    }
+
+    // Every level to every other, around several points: above 100 % the picture pixel
+    // under the anchor is the one that was there; below, the anchor's screen pixel covers it.
+    void zoomKeepsThePointUnderTheAnchor()
+    {
+        const auto& levels = ZoomLevels();
+        for (const ZoomMapping& before : levels) {
+            for (const ZoomMapping& after : levels) {
+                for (const auto& [offset, anchor] : { std::pair(0, 0), std::pair(-1234, 300), std::pair(-77777, 5) }) {
+                    const int64_t kept = before.PicturePixel(anchor - offset);
+                    const int moved = OffsetKeepingPoint(before, after, offset, anchor);
+                    const int64_t now = after.PicturePixel(int64_t { anchor } - moved);
+                    const QString at = before.PercentText() + " -> " + after.PercentText();
+                    if (after.Factor() >= 1)
+                        QVERIFY2(now == kept, qPrintable(at));
+                    else
+                        QVERIFY2(std::abs(double(now - kept)) < 1 / after.Factor(), qPrintable(at));
+                }
+            }
+        }
+    }
+
+    void zoomingInAndBackRestoresTheOffset()
+    {
+        const auto& levels = ZoomLevels();
+        const auto actual = std::find(levels.begin(), levels.end(), ZoomMapping());
+        int offset = -4321;
+        for (auto level = actual; level + 1 != levels.end(); ++level)
+            offset = OffsetKeepingPoint(*level, *(level + 1), offset, 250);
+        for (auto level = levels.end() - 1; level != actual; --level)
+            offset = OffsetKeepingPoint(*level, *(level - 1), offset, 250);
+        QCOMPARE(offset, -4321);
+    }
+};
+
+QTEST_GUILESS_MAIN(ZoomMappingTest)
+#include "tst_zoom_mapping.moc"
