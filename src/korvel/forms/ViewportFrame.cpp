@@ -44,6 +44,10 @@ void ViewportFrame::resizeEvent(QResizeEvent* event)
 
 void ViewportFrame::wheelEvent(QWheelEvent* event)
 {
+    if (event->modifiers() & Qt::ControlModifier) {
+        ZoomByWheel(event);
+        return;
+    }
     // Shift or a sideways wheel scrolls across, as in other picture viewers. A notch
     // is one arrow step of the bar, a fifth of the viewport.
     const QPoint delta = event->angleDelta();
@@ -58,4 +62,15 @@ void ViewportFrame::wheelEvent(QWheelEvent* event)
     for (int i = 0; i < notches; ++i)
         bar->triggerAction(amount < 0 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
     event->accept();
+}
+
+void ViewportFrame::ZoomByWheel(QWheelEvent* event)
+{
+    // Touchpads send many small turns: they add up until they make a whole notch.
+    m_zoomDelta += event->angleDelta().y();
+    const int steps = m_zoomDelta / QWheelEvent::DefaultDeltasPerStep;
+    m_zoomDelta %= QWheelEvent::DefaultDeltasPerStep;
+    event->accept();
+    if (steps != 0)
+        emit ZoomWheel(steps, m_client->mapFrom(this, event->position().toPoint()));
 }

@@ -5,7 +5,8 @@
 class QScrollBar;
 
 // The viewport OuterPict: a bordered frame whose client area clips the canvas, which
-// scrolls by moving inside it. The mouse wheel over it drives the scroll bars.
+// scrolls by moving inside it. The mouse wheel over it drives the scroll bars; with Ctrl
+// held it asks for zoom steps instead.
 class ViewportFrame : public QFrame {
     Q_OBJECT
 public:
@@ -18,12 +19,19 @@ public:
 
     void SetScrollBars(QScrollBar* horizontal, QScrollBar* vertical);
 
+signals:
+    // Ctrl and the wheel: steps > 0 zoom in, around at, a point of the client area.
+    void ZoomWheel(int steps, QPoint at);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void ZoomByWheel(QWheelEvent* event);
+
     QWidget* m_client;
+    int m_zoomDelta = 0; // wheel turns towards the next zoom step, in eighths of a degree
     QScrollBar* m_horizontal = nullptr;
     QScrollBar* m_vertical = nullptr;
 };

@@ -49,6 +49,7 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
     : m_controls(BuildMainFormControls(this))
     , m_view(m_controls, m_output)
     , m_session(m_view)
+    , m_zoom(*this)
     , m_dialogs(dialogs)
 {
     if (!m_dialogs) {
@@ -166,6 +167,7 @@ void MainForm::helpaboutButton_Click()
 void MainForm::Form_KeyDown(int16_t KeyCode, int16_t Shift)
 {
     m_session.KeyDown(KeyCode, Shift);
+    m_zoom.KeyDown(KeyCode, Shift);
 }
 
 void MainForm::newButton_Click()

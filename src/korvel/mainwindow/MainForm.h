@@ -1,8 +1,9 @@
 #pragma once
 
 #include "editing/EditorSession.h"
-#include "mainwindow/MainFormControls.h"
 #include "editing/FocusWatch.h"
+#include "mainwindow/CanvasZoom.h"
+#include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormView.h"
 #include "outputwindow/OutputWindowHost.h"
 
@@ -34,6 +35,7 @@ public:
     HelpAboutDialog* HelpDialog() const;
     OutputWindowHost& Output() { return m_output; }
     const FocusWatch& Watch() const { return m_focusWatch; }
+    CanvasZoom& Zoom() { return m_zoom; }
 
     // Handlers of the window and its buttons.
     void Form_Load();
@@ -71,6 +73,7 @@ private:
     OutputWindowHost m_output;
     MainFormView m_view;
     EditorSession m_session;
+    CanvasZoom m_zoom;
     FocusWatch m_focusWatch;
     QPointer<HelpAboutDialog> m_help;
     std::unique_ptr<FileDialogPlatform> m_ownDialogs;
