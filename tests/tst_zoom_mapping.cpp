@@ -1,3 +1,4 @@
+#include "display/AreaAverage.h"
 #include "display/ZoomLevels.h"
 #include "display/ZoomMapping.h"
 #include "layout/ZoomScrolling.h"
@@ -8,6 +9,8 @@
 #include <cmath>
 
 Q_DECLARE_METATYPE(ZoomMapping)
+
+using Pixels = QList<uint32_t>;
 
 namespace {
 
@@ -156,6 +159,57 @@ private slots:
                 }
             }
         }
+    }
+
+    void averageDown_data()
+    {
+        QTest::addColumn<Pixels>("source");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("targetSize");
+        QTest::addColumn<Pixels>("expected"); // empty: refused
+        QTest::newRow("halves: 2x2 blocks") << Pixels { 0xff000000, 0xff0000ff, 0xff102030, 0xff102030, //
+            0xff0000ff, 0xff000000, 0xff203040, 0xff203050 }
+                                            << QSize(4, 2) << QSize(2, 1) << Pixels { 0xff000080, 0xff18283c };
+        // Two thirds: a target pixel covers one source pixel whole and half of the next.
+        QTest::newRow("two thirds") << Pixels { 0xff00ff00, 0xff0000ff, 0xffff0000 } << QSize(3, 1) << QSize(2, 1)
+                                    << Pixels { 0xff00aa55, 0xffaa0055 };
+        QTest::newRow("alpha stays premultiplied")
+            << Pixels { 0x80404040, 0x00000000 } << QSize(2, 1) << QSize(1, 1) << Pixels { 0x40202020 };
+        QTest::newRow("larger target refused") << Pixels { 0xff000000 } << QSize(1, 1) << QSize(2, 1) << Pixels {};
+    }
+    void averageDown()
+    {
+        QFETCH(Pixels, source);
+        QFETCH(QSize, size);
+        QFETCH(QSize, targetSize);
+        QFETCH(Pixels, expected);
+        Pixels target(targetSize.width() * targetSize.height());
+        const std::atomic<bool> stop { false };
+        const bool made = AverageDown(source.constData(), size.width(), size.height(), size.width(), target.data(),
+            targetSize.width(), targetSize.height(), targetSize.width(), stop);
+        QCOMPARE(made, !expected.isEmpty());
+        if (made)
+            QCOMPARE(target, expected);
+    }
+
+    // Every level's copy of a plain picture of an awkward size is the same plain colour, to
+    // its last row and column; and a stop gives up.
+    void averageDownCoversTheWholeTarget()
+    {
+        const Pixels source(101 * 37, 0xff336699);
+        for (const ZoomMapping& level : ZoomLevels()) {
+            if (level.Factor() >= 1)
+                continue;
+            const QSize size = level.ScreenSize(QSize(101, 37));
+            Pixels target(size.width() * size.height(), 0);
+            const std::atomic<bool> go { false };
+            QVERIFY(AverageDown(
+                source.constData(), 101, 37, 101, target.data(), size.width(), size.height(), size.width(), go));
+            QCOMPARE(target, Pixels(target.size(), 0xff336699));
+        }
+        Pixels target(4, 0);
+        const std::atomic<bool> stop { true };
+        QVERIFY(!AverageDown(source.constData(), 101, 37, 101, target.data(), 2, 2, 2, stop));
     }
 
     void zoomingInAndBackRestoresTheOffset()

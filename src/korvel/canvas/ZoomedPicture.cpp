@@ -1,14 +1,33 @@
 #include "canvas/ZoomedPicture.h"
 
+#include "display/AreaAverage.h"
 #include "document/Numbers.h"
 
 #include <QFutureWatcher>
 #include <QPainter>
 #include <QtConcurrent>
 
+namespace {
+
+// The picture reduced to size; a null image when there is no memory for it or it was stopped.
+QImage ReducedCopy(const QImage& picture, QSize size, const std::atomic<bool>& stop)
+{
+    QImage copy(size, picture.format());
+    if (copy.isNull())
+        return copy;
+    const bool made = AverageDown(reinterpret_cast<const uint32_t*>(picture.constBits()), picture.width(),
+        picture.height(), picture.bytesPerLine() / 4, reinterpret_cast<uint32_t*>(copy.bits()), copy.width(),
+        copy.height(), copy.bytesPerLine() / 4, stop);
+    return made ? copy : QImage();
+}
+
+} // namespace
+
 ZoomedPicture::ZoomedPicture(QObject* parent)
     : QObject(parent)
+    , m_stop(std::make_shared<std::atomic<bool>>(false))
 {
+    m_workers.setMaxThreadCount(1);
 }
 
 ZoomedPicture::~ZoomedPicture()
@@ -26,7 +45,10 @@ void ZoomedPicture::SetPicture(const QImage& image)
 
 void ZoomedPicture::ForgetCopies()
 {
-    // A copy still being made finishes on its worker and is dropped there.
+    // Copies not started are dropped; one being made stops at its next row.
+    m_workers.clear();
+    m_stop->store(true);
+    m_stop = std::make_shared<std::atomic<bool>>(false);
     for (auto& making : m_making)
         delete making.second;
     m_making.clear();
@@ -40,9 +62,11 @@ void ZoomedPicture::Prepare(const ZoomMapping& zoom)
     auto* watcher = new QFutureWatcher<QImage>(this);
     connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, zoom] { TakeCopy(zoom); });
     m_making[zoom] = watcher;
-    const QSize size = zoom.ScreenSize(m_picture.size());
-    watcher->setFuture(QtConcurrent::run(
-        [picture = m_picture, size] { return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation); }));
+    auto reduce = [picture = m_picture, size = zoom.ScreenSize(m_picture.size()), stop = m_stop] {
+        return ReducedCopy(picture, size, *stop);
+    };
+    watcher->setFuture(
+        QtConcurrent::task(std::move(reduce)).onThreadPool(m_workers).withPriority(++m_requests).spawn());
 }
 
 void ZoomedPicture::TakeCopy(const ZoomMapping& zoom)
@@ -50,9 +74,12 @@ void ZoomedPicture::TakeCopy(const ZoomMapping& zoom)
     const auto making = m_making.find(zoom);
     if (making == m_making.end())
         return;
-    m_copies[zoom] = making->second->result();
+    const QImage copy = making->second->result();
     making->second->deleteLater();
     m_making.erase(making);
+    if (copy.isNull())
+        return; // no memory for it: the level stays sampled from a larger image
+    m_copies[zoom] = copy;
     emit CopyMade(zoom);
 }
 
@@ -87,10 +114,13 @@ void ZoomedPicture::DrawReduced(QPainter& painter, const QRect& exposed, const Z
         painter.drawImage(exposed, copy->second, exposed);
         return;
     }
-    const QRectF source(zoom.PictureLength(exposed.x()), zoom.PictureLength(exposed.y()),
-        zoom.PictureLength(exposed.width()), zoom.PictureLength(exposed.height()));
+    // The smallest copy still larger than this level has the fewest pixels to sample.
+    const auto larger = m_copies.upper_bound(zoom);
+    const QImage& source = larger != m_copies.end() ? larger->second : m_picture;
+    const double scale = (larger != m_copies.end() ? larger->first.Factor() : 1.0) / zoom.Factor();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(exposed), m_picture, source);
+    painter.drawImage(QRectF(exposed), source,
+        QRectF(exposed.x() * scale, exposed.y() * scale, exposed.width() * scale, exposed.height() * scale));
     painter.restore();
 }
