@@ -54,12 +54,6 @@ int64_t WholePixel(qreal coordinate)
     return static_cast<int64_t>(std::floor(std::clamp<qreal>(coordinate, -1e15, 1e15)));
 }
 
-// Exposed parts are tested with a pixel to spare, for pens drawn at fractional positions.
-QRectF WithMargin(const QRect& exposed)
-{
-    return QRectF(exposed).adjusted(-1, -1, 1, 1);
-}
-
 } // namespace
 
 CanvasWidget::CanvasWidget(QWidget* parent)
@@ -126,17 +120,20 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         painter.fillRect(exposed, palette().window());
     m_picture.Draw(painter, exposed, m_zoom);
 
+    // What is drawn above the picture is kept in picture pixels, so the exposed part is taken
+    // there to cull, with a screen pixel to spare for pens at fractional positions.
+    const QRectF area = m_zoom.PictureRect(QRectF(exposed).adjusted(-1, -1, 1, 1));
     // The marker is part of the window's design, so it lies below the areas made at run time.
-    PaintOutline(painter, m_display.PolyShape(), exposed);
+    PaintOutline(painter, m_display.PolyShape(), area);
     const std::vector<ShapeControl>& boxes = m_display.Boxes();
     for (size_t i = 1; i < boxes.size(); ++i)
-        PaintOutline(painter, boxes[i], exposed);
-    PaintLines(painter, exposed);
+        PaintOutline(painter, boxes[i], area);
+    PaintLines(painter, area);
 }
 
-void CanvasWidget::PaintOutline(QPainter& painter, const ShapeControl& shape, const QRect& exposed) const
+void CanvasWidget::PaintOutline(QPainter& painter, const ShapeControl& shape, const QRectF& area) const
 {
-    if (!shape.Visible || !m_zoom.ScreenRect(CanvasDisplay::OutlineBounds(shape)).intersects(WithMargin(exposed)))
+    if (!shape.Visible || !CanvasDisplay::OutlineBounds(shape).intersects(area))
         return;
     painter.setPen(QPen(ToQColor(shape.BorderColor), std::max<int>(shape.BorderWidth, 1)));
     painter.setBrush(Qt::NoBrush);
@@ -150,13 +147,12 @@ void CanvasWidget::PaintOutline(QPainter& painter, const ShapeControl& shape, co
     }
 }
 
-void CanvasWidget::PaintLines(QPainter& painter, const QRect& exposed) const
+void CanvasWidget::PaintLines(QPainter& painter, const QRectF& area) const
 {
     // Whole runs of joined lines are culled against the exposed rectangle and drawn as
     // polylines, which the raster engine draws much faster than separate lines; order is
-    // kept, so later lines still lie on top. Runs are kept in picture pixels, so the exposed
-    // part is taken there to cull, and a run's points come here only when it is drawn.
-    const QRectF area = m_zoom.PictureRect(WithMargin(exposed));
+    // kept, so later lines still lie on top. A run's points are mapped to the screen only
+    // when it is drawn.
     const OverlayLines& lines = m_display.Lines();
     const std::vector<QPointF>& points = lines.Points();
     bool penSet = false;

@@ -63,8 +63,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void PaintOutline(QPainter& painter, const ShapeControl& shape, const QRect& exposed) const;
-    void PaintLines(QPainter& painter, const QRect& exposed) const;
+    // area: the exposed part in picture pixels, to cull with.
+    void PaintOutline(QPainter& painter, const ShapeControl& shape, const QRectF& area) const;
+    void PaintLines(QPainter& painter, const QRectF& area) const;
     QRect RepaintRect(const QRectF& pictureDamage) const;
     QPointF PicturePixelAt(const QPointF& position) const;
 

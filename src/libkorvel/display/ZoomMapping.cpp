@@ -46,20 +46,6 @@ int64_t ZoomMapping::ScreenPixel(int64_t picturePixel) const
     return FloorDivide((2 * picturePixel + 1) * m_numerator, 2 * int64_t { m_denominator });
 }
 
-double ZoomMapping::ScreenCoordinate(double picture) const
-{
-    if (IsIdentity())
-        return picture; // exact for every value, however large
-    return (picture + 0.5) * m_numerator / m_denominator - 0.5;
-}
-
-double ZoomMapping::PictureCoordinate(double screen) const
-{
-    if (IsIdentity())
-        return screen;
-    return (screen + 0.5) * m_denominator / m_numerator - 0.5;
-}
-
 QPointF ZoomMapping::ScreenPoint(const QPointF& picture) const
 {
     return QPointF(ScreenCoordinate(picture.x()), ScreenCoordinate(picture.y()));

@@ -34,9 +34,16 @@ public:
     int64_t PicturePixel(int64_t screenPixel) const;
     int64_t ScreenPixel(int64_t picturePixel) const;
 
-    // Points of the overlay (vertices, box corners, line ends), which may have fractions.
-    double ScreenCoordinate(double picture) const;
-    double PictureCoordinate(double screen) const;
+    // Points of the overlay (vertices, box corners, line ends), which may have fractions. At
+    // 100 % they pass unchanged, exact for every value however large.
+    double ScreenCoordinate(double picture) const
+    {
+        return IsIdentity() ? picture : (picture + 0.5) * m_numerator / m_denominator - 0.5;
+    }
+    double PictureCoordinate(double screen) const
+    {
+        return IsIdentity() ? screen : (screen + 0.5) * m_denominator / m_numerator - 0.5;
+    }
     QPointF ScreenPoint(const QPointF& picture) const;
     // The rectangle spanned by the mapped corners.
     QRectF ScreenRect(const QRectF& picture) const;
