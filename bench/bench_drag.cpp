@@ -25,13 +25,9 @@ constexpr int kMoves = 500;
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreenPlatform();
     QApplication app(argc, argv);
-    int polygons = 2000;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (QByteArray(argv[i]) == "--polygons")
-            polygons = std::clamp(std::atoi(argv[i + 1]), 2, int(kMaxAreasPerKind));
+    const int polygons = PolygonsFromArguments(argc, argv);
 
     MainForm form;
     form.resize(1280 + 2 + 17, 144 + 800 + 2 + 17 + 17); // a 1280 x 800 viewport between the bars

@@ -189,13 +189,9 @@ double BenchDragAtEveryLevel(int polygons)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreenPlatform();
     QApplication app(argc, argv);
-    int polygons = 2000;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (QByteArray(argv[i]) == "--polygons")
-            polygons = std::clamp(std::atoi(argv[i + 1]), 2, int(kMaxAreasPerKind));
+    const int polygons = PolygonsFromArguments(argc, argv);
 
     BenchZoomRepaint(polygons);
     const double slowest = BenchDragAtEveryLevel(polygons);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 void BuildBusyMap(Editor& editor, int polygons, QSize picture)
 {
@@ -61,4 +62,19 @@ double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+void PreferOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int PolygonsFromArguments(int argc, char* argv[])
+{
+    int polygons = 2000;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (QByteArray(argv[i]) == "--polygons")
+            polygons = std::clamp(std::atoi(argv[i + 1]), 2, int(kMaxAreasPerKind));
+    return polygons;
 }

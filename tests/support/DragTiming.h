@@ -23,3 +23,9 @@ void SendMouse(QWidget* canvas, int type, QPointF at, Qt::MouseButtons buttons);
 std::vector<double> TimedDrag(QWidget* canvas, QPointF from, int moves);
 
 double Median(std::vector<double> values);
+
+// Before the QApplication is made: the offscreen platform, unless the caller chose one.
+void PreferOffscreenPlatform();
+
+// --polygons N from the command line, within what a map holds; 2000 without it.
+int PolygonsFromArguments(int argc, char* argv[]);
