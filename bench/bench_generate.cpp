@@ -1,6 +1,6 @@
 // Generating the HTML of the largest map Korvel holds, and showing it in the output window.
-#include "output/HtmlGenerator.h"
 #include "outputwindow/GenerateDialog.h"
+#include "output/HtmlGenerator.h"
 #include "outputwindow/OutputWindowHost.h"
 #include "support/DocumentBuilders.h"
 
