@@ -6,15 +6,12 @@
 #include "canvas/CanvasWidget.h"
 #include "mainwindow/MainForm.h"
 #include "support/DocumentBuilders.h"
+#include "support/DragTiming.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QMouseEvent>
-#include <QRandomGenerator>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -24,69 +21,13 @@ constexpr int kImageWidth = 6000;
 constexpr int kImageHeight = 4000;
 constexpr int kMoves = 500;
 
-void BuildBusyMap(Editor& editor, int polygons)
-{
-    QRandomGenerator random(20261206);
-    for (int i = 0; i < polygons; ++i) {
-        const int cx = random.bounded(60, kImageWidth - 60);
-        const int cy = random.bounded(60, kImageHeight - 60);
-        Vertices corners;
-        for (int k = 0; k < 49; ++k) { // 49 corners and the closing copy: 50 stored vertices
-            const double angle = 2 * M_PI * k / 49;
-            const double radius = 20 + random.bounded(30);
-            corners.emplace_back(static_cast<int16_t>(cx + radius * std::cos(angle)),
-                static_cast<int16_t>(cy + radius * std::sin(angle)));
-        }
-        AddTestPolygon(editor.map, corners);
-    }
-    for (int i = 0; i < 2000; ++i)
-        AddTestBox(editor.map, random.bounded(kImageWidth - 100), random.bounded(kImageHeight - 100),
-            20 + random.bounded(80), 20 + random.bounded(80), i % 2 ? kCircleShape : kRectangleShape);
-}
-
-void Send(QWidget* canvas, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &event);
-}
-
-// Presses at from and moves 500 times around it, timing each move until it is painted.
-std::vector<double> Drag(QWidget* canvas, QPointF from)
-{
-    Send(canvas, QEvent::MouseMove, from, Qt::NoButton); // hover: arms the handle
-    Send(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    QApplication::processEvents();
-    std::vector<double> times;
-    for (int i = 1; i <= kMoves; ++i) {
-        const QPointF at = from + QPointF(40 * std::sin(i / 20.0), 30 * std::sin(i / 13.0)) + QPointF(i % 2, 0);
-        QElapsedTimer timer;
-        timer.start();
-        Send(canvas, QEvent::MouseMove, at, Qt::LeftButton);
-        QApplication::processEvents(); // the repaint
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    Send(canvas, QEvent::MouseButtonRelease, from, Qt::NoButton);
-    QApplication::processEvents();
-    return times;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreenPlatform();
     QApplication app(argc, argv);
-    int polygons = 2000;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (QByteArray(argv[i]) == "--polygons")
-            polygons = std::clamp(std::atoi(argv[i + 1]), 2, int(kMaxAreasPerKind));
+    const int polygons = PolygonsFromArguments(argc, argv);
 
     MainForm form;
     form.resize(1280 + 2 + 17, 144 + 800 + 2 + 17 + 17); // a 1280 x 800 viewport between the bars
@@ -96,7 +37,7 @@ int main(int argc, char* argv[])
     CanvasWidget* canvas = form.Controls().InnerPict;
     canvas->SetPicture(picture);
     canvas->setEnabled(true);
-    form.Session().Apply([polygons](Editor& e) { BuildBusyMap(e, polygons); });
+    form.Session().Apply([polygons](Editor& e) { BuildBusyMap(e, polygons, QSize(kImageWidth, kImageHeight)); });
     form.Form_Resize();
 
     // Scroll so that the dragged polygon is in view, and select it with a press inside.
@@ -110,7 +51,7 @@ int main(int argc, char* argv[])
     form.Session().Apply([polygons](Editor& e) { SelectTestPolygon(e, int16_t(polygons / 2)); });
     form.RedrawOverlay();
     QApplication::processEvents();
-    const std::vector<double> vertexTimes = Drag(canvas, vertex);
+    const std::vector<double> vertexTimes = TimedDrag(canvas, vertex, kMoves);
 
     // A box in view: select it, then drag its bottom-right corner.
     const int16_t box = form.Session().editor().map.boxCount;
@@ -120,7 +61,7 @@ int main(int argc, char* argv[])
     });
     form.RedrawOverlay();
     QApplication::processEvents();
-    const std::vector<double> boxTimes = Drag(canvas, QPointF(left + 360, top + 340));
+    const std::vector<double> boxTimes = TimedDrag(canvas, QPointF(left + 360, top + 340), kMoves);
 
     // Both drags must have changed the map, or they measured nothing.
     const PolygonArea& dragged = form.editor().map.polygon(int16_t(polygons / 2));

@@ -123,6 +123,11 @@ bool EditorHarness::Play(const QString& script)
             continue;
         if (verb == QLatin1String("key") && PlayKey(session, argument))
             continue;
+        if (verb == QLatin1String("zoom")) {
+            const QStringList ratio = argument.split(QLatin1Char('/'));
+            view.zoom = ZoomMapping(ratio.value(0).toInt(), ratio.value(1, QStringLiteral("1")).toInt());
+            continue;
+        }
         if (verb == QLatin1String("focus")) {
             view.focus = argument == QLatin1String("map")
                 ? FocusedControl::MapNameText

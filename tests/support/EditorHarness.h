@@ -16,6 +16,7 @@
 //   generate                the Generate button
 //   key [ctrl+][shift+][alt+]NAME   a key: a letter, Delete, Backspace, Left, Right, Up, Down
 //   focus map|href|alt|other        where the keyboard focus is
+//   zoom N/D                the canvas shows N screen pixels per D picture pixels
 // and, to set the scene, areas made and selected directly:
 //   box L,T,W,H | circle L,T,W,H | polygon X,Y X,Y ... | open X,Y X,Y ... | select bN|pN
 class EditorHarness {

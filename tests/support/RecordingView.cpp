@@ -6,7 +6,7 @@ void RecordingView::Refresh()
     segments.clear();
 }
 
-void RecordingView::MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height)
+void RecordingView::MovePolyShape(float left, float top, float width, float height)
 {
     polyShape[0] = left;
     polyShape[1] = top;

@@ -24,7 +24,8 @@ public:
     void Line(float x1, float y1, float x2, float y2) override { segments.push_back({ x1, y1, x2, y2, foreColor }); }
     void SetMousePointer(MousePointer pointer) override { mousePointer = pointer; }
     CanvasGeometry InnerPictGeometry() const override { return canvas; }
-    void MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height) override;
+    ZoomMapping Zoom() const override { return zoom; }
+    void MovePolyShape(float left, float top, float width, float height) override;
     void SetPolyShapeVisible(bool visible) override { polyShapeVisible = visible; }
     void SetPropertyBoxesEnabled(bool enabled) override { panelEnabled = enabled; }
     void ShowHrefText(const QString& text) override { hrefText = text; }
@@ -42,7 +43,7 @@ public:
     std::vector<Segment> segments;
     Rgb foreColor = DefaultWindowTextColour;
     MousePointer mousePointer = MousePointer::Arrow;
-    int16_t polyShape[4] = { 0, 0, 0, 0 }; // left, top, width, height
+    float polyShape[4] = { 0, 0, 0, 0 }; // left, top, width, height
     bool polyShapeVisible = false;
     bool panelEnabled = false;
     QString hrefText;
@@ -54,6 +55,7 @@ public:
 
     // What the editing code reads.
     CanvasGeometry canvas { 0, 0, 640, 480 };
+    ZoomMapping zoom;
     FocusedControl focus = FocusedControl::Other;
     QString mapName;
 };

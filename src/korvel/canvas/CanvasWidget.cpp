@@ -47,11 +47,11 @@ QRect PaintableRect(const QRectF& bounds)
     return bounds.intersected(limit).toAlignedRect();
 }
 
-// Touchpads and scaled screens report fractions of a pixel; the editor works on the pixel
-// under the pointer.
-float WholePixel(qreal coordinate)
+// Touchpads and scaled screens report fractions of a pixel; the canvas works on the whole
+// pixel under the pointer.
+int64_t WholePixel(qreal coordinate)
 {
-    return static_cast<float>(std::floor(coordinate));
+    return static_cast<int64_t>(std::floor(std::clamp<qreal>(coordinate, -1e15, 1e15)));
 }
 
 } // namespace
@@ -62,14 +62,30 @@ CanvasWidget::CanvasWidget(QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent); // every exposed pixel is painted
     resize(0, 0);
+    connect(&m_picture, &ZoomedPicture::CopyMade, this, [this](const ZoomMapping& zoom) {
+        if (zoom == m_zoom)
+            update();
+    });
 }
 
 void CanvasWidget::SetPicture(const QImage& image)
 {
-    m_pictureHasAlpha = image.hasAlphaChannel();
-    m_picture = QPixmap::fromImage(image);
-    resize(m_picture.size());
+    m_picture.SetPicture(image);
+    m_zoom = ZoomMapping();
+    resize(m_picture.Size());
     update();
+    emit ZoomChanged();
+}
+
+void CanvasWidget::SetZoom(const ZoomMapping& zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    m_picture.Prepare(zoom);
+    resize(zoom.ScreenSize(m_picture.Size()));
+    update();
+    emit ZoomChanged();
 }
 
 void CanvasWidget::SetMousePointer(MousePointer pointer)
@@ -80,50 +96,63 @@ void CanvasWidget::SetMousePointer(MousePointer pointer)
 
 void CanvasWidget::Present(const ImagemapDocument& map)
 {
-    m_lastRepaint = PaintableRect(m_display.Present(map)).intersected(rect());
+    m_lastRepaint = RepaintRect(m_display.Present(map));
     if (!m_lastRepaint.isEmpty())
         update(m_lastRepaint);
+}
+
+QRect CanvasWidget::RepaintRect(const QRectF& pictureDamage) const
+{
+    if (pictureDamage.isEmpty())
+        return QRect();
+    QRectF screen = m_zoom.ScreenRect(pictureDamage);
+    // Below 100 % the damage's margins shrink under a pixel, but the pens stay a pixel wide.
+    if (m_zoom.Factor() < 1)
+        screen.adjust(-1, -1, 1, 1);
+    return PaintableRect(screen).intersected(rect());
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     const QRect exposed = event->rect();
     QPainter painter(this);
-    if (m_pictureHasAlpha || m_picture.isNull())
+    if (m_picture.HasAlpha() || m_picture.IsNull())
         painter.fillRect(exposed, palette().window());
-    if (!m_picture.isNull())
-        painter.drawPixmap(exposed, m_picture, exposed);
+    m_picture.Draw(painter, exposed, m_zoom);
 
+    // What is drawn above the picture is kept in picture pixels, so the exposed part is taken
+    // there to cull, with a screen pixel to spare for pens at fractional positions.
+    const QRectF area = m_zoom.PictureRect(QRectF(exposed).adjusted(-1, -1, 1, 1));
     // The marker is part of the window's design, so it lies below the areas made at run time.
-    PaintOutline(painter, m_display.PolyShape(), exposed);
+    PaintOutline(painter, m_display.PolyShape(), area);
     const std::vector<ShapeControl>& boxes = m_display.Boxes();
     for (size_t i = 1; i < boxes.size(); ++i)
-        PaintOutline(painter, boxes[i], exposed);
-    PaintLines(painter, exposed);
+        PaintOutline(painter, boxes[i], area);
+    PaintLines(painter, area);
 }
 
-void CanvasWidget::PaintOutline(QPainter& painter, const ShapeControl& shape, const QRect& exposed) const
+void CanvasWidget::PaintOutline(QPainter& painter, const ShapeControl& shape, const QRectF& area) const
 {
-    if (!shape.Visible || !CanvasDisplay::OutlineBounds(shape).intersects(exposed))
+    if (!shape.Visible || !CanvasDisplay::OutlineBounds(shape).intersects(area))
         return;
     painter.setPen(QPen(ToQColor(shape.BorderColor), std::max<int>(shape.BorderWidth, 1)));
     painter.setBrush(Qt::NoBrush);
+    const QRectF box = m_zoom.ScreenRect(QRectF(shape.Left, shape.Top, shape.Width, shape.Height));
     if (shape.Shape == kCircleShape) {
         // The circle sits in the middle of the box, its diameter the shorter side.
-        const qreal diameter = std::min(shape.Width, shape.Height);
-        const QPointF centre(shape.Left + shape.Width / 2.0, shape.Top + shape.Height / 2.0);
-        painter.drawEllipse(centre, diameter / 2.0, diameter / 2.0);
+        const qreal diameter = std::min(box.width(), box.height());
+        painter.drawEllipse(box.center(), diameter / 2.0, diameter / 2.0);
     } else {
-        painter.drawRect(QRectF(shape.Left, shape.Top, shape.Width, shape.Height));
+        painter.drawRect(box);
     }
 }
 
-void CanvasWidget::PaintLines(QPainter& painter, const QRect& exposed) const
+void CanvasWidget::PaintLines(QPainter& painter, const QRectF& area) const
 {
     // Whole runs of joined lines are culled against the exposed rectangle and drawn as
     // polylines, which the raster engine draws much faster than separate lines; order is
-    // kept, so later lines still lie on top.
-    const QRectF area = QRectF(exposed).adjusted(-1, -1, 1, 1);
+    // kept, so later lines still lie on top. A run's points are mapped to the screen only
+    // when it is drawn.
     const OverlayLines& lines = m_display.Lines();
     const std::vector<QPointF>& points = lines.Points();
     bool penSet = false;
@@ -136,26 +165,39 @@ void CanvasWidget::PaintLines(QPainter& painter, const QRect& exposed) const
             penColour = run.colour;
             penSet = true;
         }
-        painter.drawPolyline(&points[run.first], static_cast<int>(run.count));
+        if (m_zoom.IsIdentity()) {
+            painter.drawPolyline(&points[run.first], static_cast<int>(run.count));
+            continue;
+        }
+        m_screenPoints.resize(run.count);
+        for (uint32_t k = 0; k < run.count; ++k)
+            m_screenPoints[k] = m_zoom.ScreenPoint(points[run.first + k]);
+        painter.drawPolyline(m_screenPoints.data(), static_cast<int>(run.count));
     }
+}
+
+QPointF CanvasWidget::PicturePixelAt(const QPointF& position) const
+{
+    return QPointF(static_cast<qreal>(m_zoom.PicturePixel(WholePixel(position.x()))),
+        static_cast<qreal>(m_zoom.PicturePixel(WholePixel(position.y()))));
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF p = event->position();
-    emit MouseDown(WholePixel(p.x()), WholePixel(p.y()));
+    const QPointF p = PicturePixelAt(event->position());
+    emit MouseDown(static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF p = event->position();
-    emit MouseMove(WholePixel(p.x()), WholePixel(p.y()));
+    const QPointF p = PicturePixelAt(event->position());
+    emit MouseMove(static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPointF p = event->position();
-    const float x = WholePixel(p.x());
-    const float y = WholePixel(p.y());
-    emit MouseUp(x, y, x >= 0 && y >= 0 && x < width() && y < height());
+    const QPointF p = PicturePixelAt(event->position());
+    const int64_t x = WholePixel(event->position().x());
+    const int64_t y = WholePixel(event->position().y());
+    emit MouseUp(static_cast<float>(p.x()), static_cast<float>(p.y()), x >= 0 && y >= 0 && x < width() && y < height());
 }

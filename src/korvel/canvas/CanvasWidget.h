@@ -1,26 +1,38 @@
 #pragma once
 
+#include "canvas/ZoomedPicture.h"
 #include "display/CanvasDisplay.h"
+#include "display/ZoomMapping.h"
 #include "editing/EditorView.h"
 
-#include <QPixmap>
 #include <QWidget>
+
+#include <vector>
 
 struct ImagemapDocument;
 class QImage;
 
-// The canvas: the picture at one unit per picture pixel, and above it what its display
-// holds (box outlines in index order, the polygon-closing marker, the overlay's lines). It
-// repaints only the part that Present reports as changed, and reports mouse events in whole
-// picture pixels.
+// The canvas: the picture at its zoom, and above it what its display holds (box outlines in
+// index order, the polygon-closing marker, the overlay's lines), whose pens keep one screen
+// pixel at every zoom. Its size is the zoomed picture's. Everything it is given and reports
+// is in picture pixels; its zoom mapping alone turns them into its own pixels and back, for
+// painting, for the parts to repaint and for the mouse. It repaints only the part that
+// Present reports as changed.
 class CanvasWidget : public QWidget {
     Q_OBJECT
 public:
     explicit CanvasWidget(QWidget* parent = nullptr);
 
-    // Shows a new picture and takes its size.
+    // Shows a new picture at 100 % and takes its size.
     void SetPicture(const QImage& image);
-    bool HasPicture() const { return !m_picture.isNull(); }
+    bool HasPicture() const { return !m_picture.IsNull(); }
+    QSize PictureSize() const { return m_picture.Size(); }
+
+    // Shows the picture at another zoom and takes the zoomed size; its position is the
+    // caller's.
+    void SetZoom(const ZoomMapping& zoom);
+    const ZoomMapping& Zoom() const { return m_zoom; }
+    const ZoomedPicture& Picture() const { return m_picture; }
 
     // What the editing code draws into.
     CanvasDisplay& Display() { return m_display; }
@@ -40,6 +52,8 @@ signals:
     void MouseMove(float x, float y);
     // clicked: the release ends a click, a press and release both on the canvas.
     void MouseUp(float x, float y, bool clicked);
+    // A new zoom, also the 100 % of a new picture.
+    void ZoomChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,11 +62,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void PaintOutline(QPainter& painter, const ShapeControl& shape, const QRect& exposed) const;
-    void PaintLines(QPainter& painter, const QRect& exposed) const;
+    // area: the exposed part in picture pixels, to cull with.
+    void PaintOutline(QPainter& painter, const ShapeControl& shape, const QRectF& area) const;
+    void PaintLines(QPainter& painter, const QRectF& area) const;
+    QRect RepaintRect(const QRectF& pictureDamage) const;
+    QPointF PicturePixelAt(const QPointF& position) const;
 
-    QPixmap m_picture;
-    bool m_pictureHasAlpha = false;
+    ZoomedPicture m_picture;
+    ZoomMapping m_zoom;
+    mutable std::vector<QPointF> m_screenPoints; // a run's points on screen, reused by every paint
     CanvasDisplay m_display;
     MousePointer m_mousePointer = MousePointer::Arrow;
     QRect m_lastRepaint;

@@ -35,19 +35,19 @@ bool ScrollBarControl::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-void ScrollBarControl::setMin(int16_t min)
+void ScrollBarControl::setMin(int min)
 {
     setRange(min, m_max);
 }
 
-void ScrollBarControl::setMax(int16_t max)
+void ScrollBarControl::setMax(int max)
 {
     setRange(m_min, max);
 }
 
-void ScrollBarControl::setValue(int16_t value)
+void ScrollBarControl::setValue(int value)
 {
-    const int16_t clamped = ClampScrollValue(m_min, m_max, value);
+    const int clamped = ClampScrollValue(m_min, m_max, value);
     if (clamped == m_value)
         return;
     m_value = clamped;
@@ -55,30 +55,30 @@ void ScrollBarControl::setValue(int16_t value)
     emit Change(m_value);
 }
 
-void ScrollBarControl::setSmallChange(int16_t step)
+void ScrollBarControl::setSmallChange(int step)
 {
-    m_smallChange = std::max<int16_t>(step, 1);
+    m_smallChange = std::max(step, 1);
     syncBar();
 }
 
-void ScrollBarControl::setLargeChange(int16_t step)
+void ScrollBarControl::setLargeChange(int step)
 {
-    m_largeChange = std::max<int16_t>(step, 1);
+    m_largeChange = std::max(step, 1);
     syncBar();
 }
 
 void ScrollBarControl::setScrollRange(const ScrollRange& range)
 {
-    m_smallChange = std::max<int16_t>(range.SmallChange, 1);
-    m_largeChange = std::max<int16_t>(range.LargeChange, 1);
+    m_smallChange = std::max(range.SmallChange, 1);
+    m_largeChange = std::max(range.LargeChange, 1);
     setRange(range.Min, range.Max);
 }
 
-void ScrollBarControl::setRange(int16_t min, int16_t max)
+void ScrollBarControl::setRange(int min, int max)
 {
     m_min = min;
     m_max = max;
-    const int16_t clamped = ClampScrollValue(m_min, m_max, m_value);
+    const int clamped = ClampScrollValue(m_min, m_max, m_value);
     const bool moved = clamped != m_value;
     m_value = clamped;
     syncBar();
@@ -101,7 +101,7 @@ void ScrollBarControl::onBarValueChanged(int position)
 {
     if (m_syncing)
         return;
-    const int16_t value = ScrollValueForPosition(m_min, m_max, position);
+    const int value = ScrollValueForPosition(m_min, m_max, position);
     if (value == m_value)
         return;
     m_value = value;

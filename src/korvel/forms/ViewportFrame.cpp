@@ -73,6 +73,10 @@ void ViewportFrame::resizeEvent(QResizeEvent* event)
 
 void ViewportFrame::wheelEvent(QWheelEvent* event)
 {
+    if (event->modifiers() & Qt::ControlModifier) {
+        ZoomByWheel(event);
+        return;
+    }
     const WheelTurn turn = TurnOf(*event, m_horizontal, m_vertical);
     const bool across = ScrollBy(m_horizontal, turn.across, m_pendingAcross);
     const bool down = ScrollBy(m_vertical, turn.down, m_pendingDown);
@@ -95,4 +99,15 @@ bool ViewportFrame::ScrollBy(QScrollBar* bar, double pixels, double& pending)
     if (bar->value() == bar->minimum() || bar->value() == bar->maximum())
         pending = 0;
     return true;
+}
+
+void ViewportFrame::ZoomByWheel(QWheelEvent* event)
+{
+    // Touchpads send many small turns: they add up until they make a whole notch.
+    m_zoomDelta += event->angleDelta().y();
+    const int steps = m_zoomDelta / QWheelEvent::DefaultDeltasPerStep;
+    m_zoomDelta %= QWheelEvent::DefaultDeltasPerStep;
+    event->accept();
+    if (steps != 0)
+        emit ZoomWheel(steps, m_client->mapFrom(this, event->position().toPoint()));
 }

@@ -7,7 +7,7 @@ class QScrollBar;
 // The viewport OuterPict: a bordered frame whose client area clips the canvas, which
 // scrolls by moving inside it. The mouse wheel over it drives the scroll bars in proportion
 // to how far it turns: a notch of a wheel moves one arrow step, a touchpad as many pixels as
-// it reports.
+// it reports. With Ctrl held it asks for zoom steps instead.
 class ViewportFrame : public QFrame {
     Q_OBJECT
 public:
@@ -20,14 +20,20 @@ public:
 
     void SetScrollBars(QScrollBar* horizontal, QScrollBar* vertical);
 
+signals:
+    // Ctrl and the wheel: steps > 0 zoom in, around at, a point of the client area.
+    void ZoomWheel(int steps, QPoint at);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     bool ScrollBy(QScrollBar* bar, double pixels, double& pending);
+    void ZoomByWheel(QWheelEvent* event);
 
     QWidget* m_client;
+    int m_zoomDelta = 0; // wheel turns towards the next zoom step, in eighths of a degree
     QScrollBar* m_horizontal = nullptr;
     QScrollBar* m_vertical = nullptr;
     // Parts of a pixel turned but not yet scrolled, so that fine steps add up exactly.

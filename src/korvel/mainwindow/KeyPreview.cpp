@@ -38,6 +38,12 @@ int16_t KeyCodeFromQt(int qtKey)
         return 40;
     case Qt::Key_Delete:
         return 46;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return 187;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore:
+        return 189;
     default:
         return 0;
     }

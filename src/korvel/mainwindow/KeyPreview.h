@@ -9,7 +9,8 @@ class QWidget;
 
 // The key codes and modifier mask the main window's key handler works with:
 // Backspace 8, Delete 46, Shift 16, Ctrl 17, Alt 18, the arrows 37 left, 38 up, 39 right, 40 down, letters by
-// their capital's code; Shift 1, Ctrl 2, Alt 4. Other keys give 0.
+// their capital's code, digits by theirs, the + and = key 187, the - key 189; Shift 1, Ctrl 2, Alt 4.
+// Other keys give 0.
 int16_t KeyCodeFromQt(int qtKey);
 int16_t ShiftMaskFromQt(Qt::KeyboardModifiers modifiers);
 

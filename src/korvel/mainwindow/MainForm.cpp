@@ -50,6 +50,7 @@ MainForm::MainForm(FileDialogPlatform* dialogs)
     : m_controls(BuildMainFormControls(this))
     , m_view(m_controls, m_output)
     , m_session(m_view)
+    , m_zoom(*this)
     , m_dialogs(dialogs)
 {
     if (!m_dialogs) {
@@ -116,13 +117,13 @@ void MainForm::ConnectControls()
     // The bars' value is the canvas offset itself. Change moves the canvas; Scroll, while
     // the thumb is dragged, also draws the overlay again.
     connect(c.HBar, &ScrollBarControl::Change, this,
-        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), false); });
+        [this](int value) { ScrollCanvas(value, m_controls.InnerPict->y(), false); });
     connect(c.HBar, &ScrollBarControl::Scroll, this,
-        [this](int16_t value) { ScrollCanvas(value, static_cast<int16_t>(m_controls.InnerPict->y()), true); });
+        [this](int value) { ScrollCanvas(value, m_controls.InnerPict->y(), true); });
     connect(c.VBar, &ScrollBarControl::Change, this,
-        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, false); });
+        [this](int value) { ScrollCanvas(m_controls.InnerPict->x(), value, false); });
     connect(c.VBar, &ScrollBarControl::Scroll, this,
-        [this](int16_t value) { ScrollCanvas(static_cast<int16_t>(m_controls.InnerPict->x()), value, true); });
+        [this](int value) { ScrollCanvas(m_controls.InnerPict->x(), value, true); });
     m_focusConnection
         = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
@@ -189,8 +190,10 @@ void MainForm::helpaboutButton_Click()
 void MainForm::Form_KeyDown(int16_t KeyCode, int16_t Shift)
 {
     // The map is about to be replaced by the picture being read; editing waits for it.
-    if (!IsReadingPicture())
-        m_session.KeyDown(KeyCode, Shift);
+    if (IsReadingPicture())
+        return;
+    m_session.KeyDown(KeyCode, Shift);
+    m_zoom.KeyDown(KeyCode, Shift);
 }
 
 void MainForm::newButton_Click()
@@ -269,7 +272,7 @@ void MainForm::EnableEditing()
         control->setEnabled(true);
 }
 
-void MainForm::ScrollCanvas(int16_t left, int16_t top, bool redraw)
+void MainForm::ScrollCanvas(int left, int top, bool redraw)
 {
     m_controls.InnerPict->move(left, top);
     if (redraw)

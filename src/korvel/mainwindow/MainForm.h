@@ -2,6 +2,7 @@
 
 #include "editing/EditorSession.h"
 #include "editing/FocusWatch.h"
+#include "mainwindow/CanvasZoom.h"
 #include "mainwindow/MainFormControls.h"
 #include "mainwindow/MainFormView.h"
 #include "outputwindow/OutputWindowHost.h"
@@ -52,6 +53,7 @@ public:
     HelpAboutDialog* HelpDialog() const;
     OutputWindowHost& Output() { return m_output; }
     const FocusWatch& Watch() const { return m_focusWatch; }
+    CanvasZoom& Zoom() { return m_zoom; }
 
     // Handlers of the window and its buttons.
     void Form_Load();
@@ -86,13 +88,14 @@ private:
     void OnFocusChanged(QWidget* now);
     void EnableEditing();
     void ShowPicture(const QString& path, const LoadedPicture& picture);
-    void ScrollCanvas(int16_t left, int16_t top, bool redraw);
+    void ScrollCanvas(int left, int top, bool redraw);
 
     MainFormControls m_controls;
     OutputWindowHost m_output;
     MainFormView m_view;
     EditorSession m_session;
     UndoHistory m_history { m_session };
+    CanvasZoom m_zoom;
     FocusWatch m_focusWatch;
     QPointer<HelpAboutDialog> m_help;
     std::unique_ptr<FileDialogPlatform> m_ownDialogs;

@@ -67,6 +67,10 @@ void BuildStatusBar(QWidget* form, MainFormControls& c)
     c.StatusBar->addWidget(c.PositionPanel);
     c.NoticePanel = new QLabel(c.StatusBar);
     c.StatusBar->addWidget(c.NoticePanel, 1);
+    c.ZoomPanel = new QLabel(c.StatusBar);
+    c.ZoomPanel->setMinimumWidth(48);
+    c.ZoomPanel->setAlignment(Qt::AlignCenter);
+    c.StatusBar->addPermanentWidget(c.ZoomPanel);
 }
 
 void SetTabOrder(const MainFormControls& c)

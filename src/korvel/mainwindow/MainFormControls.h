@@ -34,6 +34,7 @@ struct MainFormControls {
     QStatusBar* StatusBar = nullptr;
     QLabel* PositionPanel = nullptr; // first panel: the pointer position
     QLabel* NoticePanel = nullptr; // second panel: notices such as a partly missing picture
+    QLabel* ZoomPanel = nullptr; // last panel: the zoom level
 };
 
 // Builds the controls on form.

@@ -43,12 +43,20 @@ void MainFormView::SetMousePointer(MousePointer pointer)
 
 CanvasGeometry MainFormView::InnerPictGeometry() const
 {
-    const QRect g = m_controls.InnerPict->geometry();
-    return { static_cast<float>(g.left()), static_cast<float>(g.top()), static_cast<float>(g.width()),
-        static_cast<float>(g.height()) };
+    // Nudges and copies are placed in picture pixels, so the canvas is measured in them too.
+    const CanvasWidget* canvas = m_controls.InnerPict;
+    const ZoomMapping zoom = canvas->Zoom();
+    const QSize picture = canvas->PictureSize();
+    return { static_cast<float>(zoom.PictureLength(canvas->x())), static_cast<float>(zoom.PictureLength(canvas->y())),
+        static_cast<float>(picture.width()), static_cast<float>(picture.height()) };
 }
 
-void MainFormView::MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height)
+ZoomMapping MainFormView::Zoom() const
+{
+    return m_controls.InnerPict->Zoom();
+}
+
+void MainFormView::MovePolyShape(float left, float top, float width, float height)
 {
     m_controls.InnerPict->Display().MovePolyShape(left, top, width, height);
 }

@@ -16,7 +16,8 @@ public:
     void LineChain(const int16_t* x, const int16_t* y, int vertexCount) override;
     void SetMousePointer(MousePointer pointer) override;
     CanvasGeometry InnerPictGeometry() const override;
-    void MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height) override;
+    ZoomMapping Zoom() const override;
+    void MovePolyShape(float left, float top, float width, float height) override;
     void SetPolyShapeVisible(bool visible) override;
     void SetPropertyBoxesEnabled(bool enabled) override;
     void ShowHrefText(const QString& text) override;

@@ -32,7 +32,7 @@ void CanvasDisplay::LineChain(const int16_t* x, const int16_t* y, int vertexCoun
     AddDamage(m_shown.Extent(m_shown.Runs().size() - 1));
 }
 
-void CanvasDisplay::MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height)
+void CanvasDisplay::MovePolyShape(float left, float top, float width, float height)
 {
     const ShapeControl before = m_polyShape;
     m_polyShape.Left = left;

@@ -9,7 +9,7 @@
 
 struct ImagemapDocument;
 
-// Everything the canvas shows above its picture, in canvas units: the box outlines, the
+// Everything the canvas shows above its picture, in picture pixels: the box outlines, the
 // polygon-closing marker, and the overlay's lines (polygon edges, handles, the rubber line).
 // The editing code draws into it; Present then says which part of the canvas looks
 // different from what was last shown, so that only that part is painted again.
@@ -26,12 +26,13 @@ public:
     void Line(float x1, float y1, float x2, float y2);
     void LineChain(const int16_t* x, const int16_t* y, int vertexCount);
 
-    void MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height);
+    void MovePolyShape(float left, float top, float width, float height);
     void SetPolyShapeVisible(bool visible);
     const ShapeControl& PolyShape() const { return m_polyShape; }
 
     // Takes the map's box outlines and the lines drawn so far as what is now on screen, and
-    // returns the part of the canvas that looks different; null when nothing does.
+    // returns the part of the picture that looks different; null when nothing does. Its
+    // margins cover one-pixel pens at 100 % and above; below, the canvas adds its own.
     QRectF Present(const ImagemapDocument& map);
 
     // What is on screen: the lines, and the box outlines by box number (element 0 unused).

@@ -41,6 +41,8 @@ void OverlayLines::AppendChain(const int16_t* x, const int16_t* y, int vertexCou
 {
     if (vertexCount < 2)
         return;
+    // No reserve for the chain: reserving exactly its size would reallocate the whole list
+    // for every polygon of a redraw that outgrows it, while growing as it goes doubles it.
     Run& run = RunFrom(x[0], y[0], colour);
     for (int k = 1; k < vertexCount; ++k)
         AddPoint(run, x[k], y[k]);

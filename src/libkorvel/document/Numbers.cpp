@@ -34,6 +34,12 @@ float SaturateCoordinate(double value)
     return static_cast<float>(std::clamp<double>(value, kInt16Min, kInt16Max));
 }
 
+int64_t FloorDivide(int64_t dividend, int64_t divisor)
+{
+    const int64_t quotient = dividend / divisor;
+    return (dividend % divisor != 0 && dividend < 0) ? quotient - 1 : quotient;
+}
+
 int16_t SaturatingAdd(int16_t a, int16_t b)
 {
     return SaturateToInt16(static_cast<int>(a) + static_cast<int>(b));

@@ -25,6 +25,9 @@ int16_t RoundToInt16(double value);
 // that no area can be pushed where the others cannot follow; NaN becomes 0.
 float SaturateCoordinate(double value);
 
+// Integer division rounding towards minus infinity; divisor > 0.
+int64_t FloorDivide(int64_t dividend, int64_t divisor);
+
 // 16-bit sums and differences that stop at the ends of the range instead of wrapping.
 int16_t SaturatingAdd(int16_t a, int16_t b);
 int16_t SaturatingSubtract(int16_t a, int16_t b);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/ZoomMapping.h"
 #include "document/Colours.h"
 
 #include <QString>
@@ -29,7 +30,7 @@ enum class FocusedControl {
 };
 
 // The canvas's position inside its viewport (0 or negative when scrolled) and its size,
-// in canvas units.
+// in picture pixels at every zoom.
 struct CanvasGeometry {
     float Left = 0;
     float Top = 0;
@@ -57,8 +58,12 @@ public:
     }
     virtual void SetMousePointer(MousePointer pointer) = 0;
     virtual CanvasGeometry InnerPictGeometry() const = 0;
+    // How the canvas is zoomed. Everything the editing code reads and draws stays in picture
+    // pixels; only what must keep its size on screen (handles, their reach, the closing
+    // marker) is measured with it.
+    virtual ZoomMapping Zoom() const { return ZoomMapping(); }
     // The polygon-closing marker: a small circle outline on the canvas.
-    virtual void MovePolyShape(int16_t left, int16_t top, int16_t width, int16_t height) = 0;
+    virtual void MovePolyShape(float left, float top, float width, float height) = 0;
     virtual void SetPolyShapeVisible(bool visible) = 0;
 
     // The properties panel: the URL and alt text boxes. Showing a text here only shows it;

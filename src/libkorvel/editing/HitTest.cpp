@@ -1,7 +1,5 @@
 #include "editing/HitTest.h"
 
-#include "editing/Overlay.h"
-
 #include <cmath>
 #include <cstdlib>
 
@@ -18,40 +16,43 @@ bool InsideBox(const ShapeControl& box, float x, float y)
 }
 
 // The handle square around (cx, cy), the sums in single precision.
-bool OnHandle(float cx, float cy, float x, float y)
+bool OnHandle(float cx, float cy, float x, float y, float t)
 {
-    const float t = kHandleTolerance;
     return Within(x, cx - t, cx + t) && Within(y, cy - t, cy + t);
 }
 
-int16_t VertexUnderPointer(const PolygonArea& polygon, float x, int16_t y)
+// Whole vertices and a whole y: the differences are exact, and at a reach of 3 the test is
+// the integer one.
+bool WithinReach(int16_t a, int16_t b, float reach)
+{
+    return static_cast<float>(std::abs(int { a } - int { b })) <= reach;
+}
+
+int16_t VertexUnderPointer(const PolygonArea& polygon, float x, int16_t y, float reach)
 {
     for (int16_t j = 1; j <= polygon.vertexCount; ++j) {
-        const int vx = polygon.vertexX[static_cast<size_t>(j)];
-        const int vy = polygon.vertexY[static_cast<size_t>(j)];
-        if (Within(x, static_cast<float>(vx - kHandleTolerance), static_cast<float>(vx + kHandleTolerance))
-            && std::abs(int { y } - vy) <= kHandleTolerance)
+        const float vx = polygon.vertexX[static_cast<size_t>(j)];
+        if (Within(x, vx - reach, vx + reach) && WithinReach(y, polygon.vertexY[static_cast<size_t>(j)], reach))
             return j; // the lowest number wins, so vertex 1 before its closing copy
     }
     return 0;
 }
 
-int16_t CornerUnderPointer(const ShapeControl& box, float x, float y)
+int16_t CornerUnderPointer(const ShapeControl& box, float x, float y, float t)
 {
     const float right = box.Left + box.Width;
     const float bottom = box.Top + box.Height;
     const float corners[4][2] = { { box.Left, box.Top }, { right, box.Top }, { box.Left, bottom }, { right, bottom } };
     for (int16_t c = 0; c < 4; ++c) {
-        if (OnHandle(corners[c][0], corners[c][1], x, y))
+        if (OnHandle(corners[c][0], corners[c][1], x, y, t))
             return static_cast<int16_t>(c + 1);
     }
     return 0;
 }
 
 // Sides span their full length with no reach past their ends.
-int16_t SideUnderPointer(const ShapeControl& box, float x, float y)
+int16_t SideUnderPointer(const ShapeControl& box, float x, float y, float t)
 {
-    const float t = kHandleTolerance;
     const float right = box.Left + box.Width;
     const float bottom = box.Top + box.Height;
     const bool alongHeight = Within(y, box.Top, bottom);
@@ -115,23 +116,23 @@ int16_t PointInPolygon(const PolygonArea& polygon, float x, int16_t y)
     return inside;
 }
 
-void FindHandleUnderMouse(Editor& editor)
+void FindHandleUnderMouse(Editor& editor, float reach)
 {
     EditorState& state = editor.state;
     state.hoverCorner = 0;
     state.hoverSide = 0;
     if (state.selPoly >= 1) {
-        state.hoverCorner = VertexUnderPointer(editor.map.polygon(state.selPoly), state.mouseX, state.mouseY);
+        state.hoverCorner = VertexUnderPointer(editor.map.polygon(state.selPoly), state.mouseX, state.mouseY, reach);
         return;
     }
     if (state.selBox >= 1) {
         const BoxArea& box = editor.map.box(state.selBox);
-        state.hoverCorner = CornerUnderPointer(box, state.mouseX, state.mouseY);
-        state.hoverSide = SideUnderPointer(box, state.mouseX, state.mouseY);
+        state.hoverCorner = CornerUnderPointer(box, state.mouseX, state.mouseY, reach);
+        state.hoverSide = SideUnderPointer(box, state.mouseX, state.mouseY, reach);
     }
 }
 
-bool CanClosePolygon(const Editor& editor)
+bool CanClosePolygon(const Editor& editor, float reach)
 {
     const EditorState& state = editor.state;
     if (state.buildingPoly < 1)
@@ -139,6 +140,6 @@ bool CanClosePolygon(const Editor& editor)
     const PolygonArea& polygon = editor.map.polygon(state.buildingPoly);
     if (polygon.vertexCount < 3)
         return false;
-    return std::fabs(polygon.vertexX[1] - state.mouseX) <= kHandleTolerance
-        && std::abs(int { polygon.vertexY[1] } - int { state.mouseY }) <= kHandleTolerance;
+    return std::fabs(polygon.vertexX[1] - state.mouseX) <= reach
+        && WithinReach(polygon.vertexY[1], state.mouseY, reach);
 }

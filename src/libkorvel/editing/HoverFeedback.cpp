@@ -13,7 +13,7 @@ void ShowPointerPosition(Editor& editor, EditorView& view, float x, float y)
 
 void UpdateHoverMode(Editor& editor, EditorView& view)
 {
-    FindHandleUnderMouse(editor);
+    FindHandleUnderMouse(editor, HandleReach(view));
     EditorState& state = editor.state;
     if (state.selBox > 0 && state.hoverCorner > 0) {
         state.toolMode = ToolMode::ResizeCorner;
@@ -37,9 +37,9 @@ void ShowPolygonPreview(Editor& editor, EditorView& view)
     const PolygonArea& polygon = editor.map.polygon(editor.state.buildingPoly);
     const int16_t firstX = polygon.vertexX[1];
     const int16_t firstY = polygon.vertexY[1];
-    if (CanClosePolygon(editor)) {
-        view.MovePolyShape(SaturatingSubtract(firstX, kHandleTolerance), SaturatingSubtract(firstY, kHandleTolerance),
-            2 * kHandleTolerance, 2 * kHandleTolerance);
+    const float reach = HandleReach(view);
+    if (CanClosePolygon(editor, reach)) {
+        view.MovePolyShape(VertexOffset(firstX, -reach), VertexOffset(firstY, -reach), 2 * reach, 2 * reach);
         view.SetPolyShapeVisible(true);
     } else {
         view.SetPolyShapeVisible(false);

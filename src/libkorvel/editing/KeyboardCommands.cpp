@@ -36,13 +36,6 @@ Command CommandFor(int16_t keyCode, int16_t shift)
     }
 }
 
-bool TypingInATextBox(const EditorView& view)
-{
-    const FocusedControl focus = view.KeyboardFocus();
-    return focus == FocusedControl::HrefText || focus == FocusedControl::MapNameText
-        || focus == FocusedControl::AltText;
-}
-
 // One canvas pixel, no bounds: an area may be pushed past the picture's edge.
 void Nudge(Editor& editor, EditorView& view, const AreaRef& area, int dx, int dy)
 {
@@ -106,6 +99,13 @@ void RunOnSelection(Editor& editor, EditorView& view, Command command, const Are
 }
 
 } // namespace
+
+bool TypingInATextBox(const EditorView& view)
+{
+    const FocusedControl focus = view.KeyboardFocus();
+    return focus == FocusedControl::HrefText || focus == FocusedControl::MapNameText
+        || focus == FocusedControl::AltText;
+}
 
 void Form_KeyDown(Editor& editor, EditorView& view, int16_t keyCode, int16_t shift)
 {

@@ -30,3 +30,6 @@ constexpr int16_t Alt = 4;
 // three text boxes has the focus it does nothing, so that the keys keep their meaning there.
 // The area clipboard is the editor's own; the system clipboard is not touched.
 void Form_KeyDown(Editor& editor, EditorView& view, int16_t keyCode, int16_t shift);
+
+// True while one of the three text boxes has the focus: keys are then the text box's own.
+bool TypingInATextBox(const EditorView& view);

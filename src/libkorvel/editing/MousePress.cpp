@@ -146,7 +146,7 @@ void InnerPict_Click(Editor& editor, EditorView& view)
         return;
     }
     PolygonArea& polygon = editor.map.polygon(state.buildingPoly);
-    if (CanClosePolygon(editor)) {
+    if (CanClosePolygon(editor, HandleReach(view))) {
         ClosePolygon(editor, view, polygon);
         return;
     }

@@ -4,7 +4,7 @@
 
 namespace {
 
-void DrawPolygon(const PolygonArea& polygon, bool selected, EditorView& view)
+void DrawPolygon(const PolygonArea& polygon, bool selected, float reach, EditorView& view)
 {
     // The loop stops one short of the last vertex: a finished polygon stores its first
     // vertex again as the last, so it gets its closing edge and no handle on the copy,
@@ -18,16 +18,15 @@ void DrawPolygon(const PolygonArea& polygon, bool selected, EditorView& view)
         const int16_t x = polygon.vertexX[static_cast<size_t>(j)];
         const int16_t y = polygon.vertexY[static_cast<size_t>(j)];
         view.SetForeColor(SelectedColour);
-        DrawHandleBox(view, SaturatingSubtract(x, kHandleTolerance), SaturatingSubtract(y, kHandleTolerance),
-            SaturatingAdd(x, kHandleTolerance), SaturatingAdd(y, kHandleTolerance));
+        DrawHandleBox(
+            view, VertexOffset(x, -reach), VertexOffset(y, -reach), VertexOffset(x, reach), VertexOffset(y, reach));
         view.Line(x, y, polygon.vertexX[static_cast<size_t>(j) + 1], polygon.vertexY[static_cast<size_t>(j) + 1]);
     }
     view.SetForeColor(NormalColour);
 }
 
-void DrawBoxHandles(const BoxArea& box, EditorView& view)
+void DrawBoxHandles(const BoxArea& box, float t, EditorView& view)
 {
-    const float t = kHandleTolerance;
     const float corners[4][2] = {
         { box.Left, box.Top },
         { box.Left + box.Width, box.Top },
@@ -52,10 +51,21 @@ void RedrawOverlay(const Editor& editor, EditorView& view)
         view.Refresh();
     // Unselected polygons take whatever pen colour the canvas has: the window-text
     // colour until the first selection has been drawn, grey from then on.
+    const float reach = HandleReach(view);
     for (int16_t i = 1; i <= map.polyCount; ++i)
-        DrawPolygon(map.polygon(i), i == state.selPoly, view);
+        DrawPolygon(map.polygon(i), i == state.selPoly, reach, view);
     if (state.selBox > 0)
-        DrawBoxHandles(map.box(state.selBox), view);
+        DrawBoxHandles(map.box(state.selBox), reach, view);
+}
+
+float HandleReach(const EditorView& view)
+{
+    return static_cast<float>(view.Zoom().PictureLength(kHandleTolerance));
+}
+
+float VertexOffset(int16_t vertex, float offset)
+{
+    return SaturateCoordinate(static_cast<double>(vertex) + offset);
 }
 
 void DrawHandleBox(EditorView& view, float x1, float y1, float x2, float y2)

@@ -56,14 +56,14 @@ ScrollRange RangeAlong(int viewportLength, int imageLength)
 {
     ScrollRange range;
     range.Min = 0;
-    range.Max = SaturateToInt16(static_cast<double>(int64_t { viewportLength } - imageLength));
+    range.Max = ClampToInt(int64_t { viewportLength } - imageLength);
     // Below 5 pixels a fifth would round to 0 and the arrows would stop moving.
     if (viewportLength < 5) {
         range.LargeChange = 1;
         range.SmallChange = 1;
     } else {
-        range.LargeChange = RoundToInt16(viewportLength);
-        range.SmallChange = RoundToInt16(viewportLength / 5.0);
+        range.LargeChange = viewportLength;
+        range.SmallChange = static_cast<int>(RoundHalfEven(viewportLength / 5.0));
     }
     return range;
 }

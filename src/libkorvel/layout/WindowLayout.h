@@ -43,13 +43,14 @@ struct LayoutResult {
 // the overlay afterwards is the caller's job.
 LayoutResult ComputeFormLayout(const LayoutInput& in);
 
-// One bar's settings. Max is below Min when the image is larger than the viewport: the
-// bar's value is the canvas offset itself, 0 or negative.
+// One bar's settings, in screen pixels. Max is below Min when the image is larger than the
+// viewport: the bar's value is the canvas offset itself, 0 or negative. A zoomed picture can
+// be far wider than 16 bits reach, so these are full integers.
 struct ScrollRange {
-    int16_t Min = 0;
-    int16_t Max = 0;
-    int16_t SmallChange = 1;
-    int16_t LargeChange = 1;
+    int Min = 0;
+    int Max = 0;
+    int SmallChange = 1;
+    int LargeChange = 1;
 };
 
 struct ScrollRanges {
@@ -57,5 +58,5 @@ struct ScrollRanges {
     ScrollRange vBar;
 };
 
-// The ranges of both bars for a viewport client size and an image size.
+// The ranges of both bars for a viewport client size and the size of the picture as shown.
 ScrollRanges ComputeScrollRanges(int viewportScaleWidth, int viewportScaleHeight, int innerWidth, int innerHeight);
