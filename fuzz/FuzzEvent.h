@@ -12,9 +12,9 @@ class MainForm;
 // sequence replays exactly on a fresh window.
 struct FuzzEvent {
     enum Kind : uint8_t {
-        Move, // the pointer to (x, y), a button held or not
+        Move, // the pointer to picture pixel (a, b), a button held or not
         Press,
-        Release, // at (x, y); a click when that is on the canvas
+        Release, // at (a, b); a click when that is on the canvas
         Tool, // a: 0 rect, 1 circle, 2 poly
         Key, // a: Qt key, b: modifiers; c: where the focus is (0 canvas, 1 map name, 2 URL, 3 alt, 4 a bar)
         Type, // a: which text, c: which box (1 map name, 2 URL, 3 alt)

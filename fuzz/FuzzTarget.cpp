@@ -134,6 +134,7 @@ void FuzzTarget::Play(const FuzzEvent& event)
         break;
     case FuzzEvent::Zoom: {
         const int keys[] = { Qt::Key_Plus, Qt::Key_Minus, Qt::Key_0, Qt::Key_9 };
+        c.InnerPict->setFocus();
         QTest::keyClick(c.InnerPict, Qt::Key(keys[event.a & 3]), Qt::ControlModifier);
         break;
     }
@@ -145,8 +146,10 @@ void FuzzTarget::Play(const FuzzEvent& event)
 
 void FuzzTarget::PlayPointer(const FuzzEvent& event)
 {
-    QWidget* canvas = m_form->Controls().InnerPict;
-    const QPointF at(event.a, event.b);
+    CanvasWidget* canvas = m_form->Controls().InnerPict;
+    // Events are made in picture pixels, so that handles are reached at every zoom.
+    const ZoomMapping& zoom = canvas->Zoom();
+    const QPointF at(zoom.ScreenPixel(event.a), zoom.ScreenPixel(event.b));
     const QEvent::Type type = event.kind == FuzzEvent::Press
         ? QEvent::MouseButtonPress
         : (event.kind == FuzzEvent::Release ? QEvent::MouseButtonRelease : QEvent::MouseMove);
