@@ -1,8 +1,10 @@
 #include "document/DocumentInvariants.h"
 #include "mapfile/AtomicFileWriting.h"
+#include "mapfile/CoordinateList.h"
 #include "mapfile/MapFileReading.h"
 #include "mapfile/MapFileSaving.h"
 #include "mapfile/OpenedMap.h"
+#include "mapfile/PictureAddress.h"
 #include "output/HtmlGenerator.h"
 #include "support/DocumentBuilders.h"
 #include "support/PictureCorpus.h"
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -27,7 +30,8 @@ QByteArray ReadBytes(const QString& path)
 }
 
 // What Open makes of page.html: why it is refused, or each map's picture ("missing" when it is
-// not there) and generated HTML, lines joined by "|" and the folder left out of paths.
+// not there), generated HTML and the areas it left out; lines joined by "|", the folder left out
+// of paths.
 QString Opened(const QString& path, const QString& folder)
 {
     const MapFileContents contents = ReadMapFile(path);
@@ -37,6 +41,7 @@ QString Opened(const QString& path, const QString& folder)
         if (!opened.picturePath.isEmpty())
             parts << opened.picturePath + (opened.pictureExists ? "" : " missing");
         parts << GenerateImagemapHtml(opened.map, opened.mapName).split("\r\n");
+        parts << opened.leftOut << opened.rounded;
         if (!DocumentInvariantViolations(opened.map).isEmpty())
             parts << "broken";
     }
@@ -183,6 +188,32 @@ private slots:
         row("UTF-16 with a byte order mark",
             QByteArray("\xFF\xFE") + QByteArray(littleEndian.encode(u"<map name=\u00e9><area coords=1,1,2,2></map>")),
             "<map name=\"é\">|<area href=\"\" alt=\"\" coords=\"1,1,2,2\">|</map>");
+        row("shapes as browsers name them",
+            "<map name=m><area shape=circ href=circ coords=1,1,1><area shape=CiRcLe href=CiRcLe coords=2,2,2>"
+            "<area shape=Poly href=Poly coords=1,1><area shape=polygon href=polygon coords=2,2>"
+            "<area shape=triangle href=triangle coords=0,0,1,1><area shape=' circle' href=spaced coords=0,0,1,1>"
+            "<area shape=poly\u017F href=long-s coords=0,0,1,1></map>", // browsers fold ASCII letters only
+            "<map name=\"m\">|<area href=\"circ\" alt=\"\" coords=\"1,1,1\" shape=\"circle\">|"
+            "<area href=\"CiRcLe\" alt=\"\" coords=\"2,2,2\" shape=\"circle\">|"
+            "<area href=\"triangle\" alt=\"\" coords=\"0,0,1,1\">|<area href=\"spaced\" alt=\"\" coords=\"0,0,1,1\">|"
+            "<area href=\"long-s\" alt=\"\" coords=\"0,0,1,1\">|<area href=\"Poly\" alt=\"\" coords=\"1,1\" "
+            "shape=\"poly\">|"
+            "<area href=\"polygon\" alt=\"\" coords=\"2,2\" shape=\"poly\">|</map>");
+        row("areas it cannot hold",
+            "<map name=m><area shape=DEFAULT href=x.html><area coords='0,0,50%,100%' alt=Home>"
+            "<area shape=circle coords=1,2><area shape=circle coords=1,2,-3><area coords=0,0,1e999,1>"
+            "<area coords=0,0,2e7,1><area shape=poly coords=0,0,32767.5,-32768><area shape=poly coords=5>"
+            "<area href=kept coords=1,2,3,4></map>",
+            "<map name=\"m\">|<area href=\"kept\" alt=\"\" coords=\"1,2,3,4\">|</map>|"
+            "area 1 (href “x.html”): its shape “default” covers the whole picture, which no Korvel area can.|"
+            "area 2 (alt “Home”): its coordinate “50%” is a percentage, which depends on the size the picture is "
+            "shown at.|"
+            "area 3 (no href): a circle needs 3 coordinates, it has 2.|"
+            "area 4 (no href): its radius -3 is negative.|"
+            "area 5 (no href): its coordinate “1e999” is too large to be a number of pixels.|"
+            "area 6 (no href): its coordinate 20000000 lies farther out than any picture reaches.|"
+            "area 7 (no href): its point 2 (32767.5, -32768) lies outside the range -32768 to 32767.|"
+            "area 8 (no href): a polygon needs at least one x,y pair of coordinates.");
         // Each map's picture is the first that names it exactly, after its "#".
         row("pictures of maps", "<img src=a.png usemap=#M><img src=b usemap=#M><map name=m></map><map name=M></map>",
             "<map name=\"m\">|</map>|a.png|<map name=\"M\">|</map>");
@@ -214,40 +245,6 @@ private slots:
         QTEST(Opened(path, m_dir.path()), "opened");
     }
 
-    void areasLeftOut_data()
-    {
-        QTest::addColumn<QString>("area");
-        QTest::addColumn<QString>("line");
-        const auto row = [](const char* name, const char* area, const char* problem) {
-            QTest::newRow(name) << area << QString::fromUtf8(problem);
-        };
-        row("default", "<area shape=default href=x.html>",
-            "area 1 (href “x.html”): its shape “default” covers the whole picture, which no Korvel area can.");
-        row("percent", "<area coords='0,0,50%,100%' alt=Home>",
-            "area 1 (alt “Home”): its coordinate “50%” is a percentage, which depends on the size the picture is "
-            "shown at.");
-        row("too few", "<area shape=circle coords=1,2>", "area 1 (no href): a circle needs 3 coordinates, it has 2.");
-        row("negative radius", "<area shape=circle coords=1,2,-3>", "area 1 (no href): its radius -3 is negative.");
-        row("too large for a double", "<area coords=0,0,1e999,1>",
-            "area 1 (no href): its coordinate “1e999” is too large to be a number of pixels.");
-        row("absurd box", "<area coords=0,0,2e7,1>",
-            "area 1 (no href): its coordinate 20000000 lies farther out than any picture reaches.");
-        row("polygon point beyond 16 bits", "<area shape=poly coords=0,0,32767.5,-32768>",
-            "area 1 (no href): its point 2 (32767.5, -32768) lies outside the range -32768 to 32767.");
-        row("polygon without a pair", "<area shape=poly coords=5>",
-            "area 1 (no href): a polygon needs at least one x,y pair of coordinates.");
-    }
-
-    void areasLeftOut()
-    {
-        QFETCH(QString, area);
-        const QString page = "<map name=m>" + area + "<area href=kept coords=1,2,3,4></map>";
-        const OpenedMap opened = OpenOnlyMap(Write("left out.html", page.toUtf8()));
-        QTEST(opened.leftOut.join(u'|'), "line");
-        QCOMPARE(opened.map.boxCount, int16_t(1)); // the rest opens
-        QCOMPARE(opened.map.box(1).url, QStringLiteral("kept"));
-    }
-
     void areaLimitAndLongLists()
     {
         QByteArray page = "<map name=m>";
@@ -264,6 +261,74 @@ private slots:
         QCOMPARE(opened.rounded.size(), kMaxListedAreaLines + 1);
         QCOMPARE(opened.rounded.last(), QStringLiteral("… and 50 more polygons rounded to whole pixels."));
         QCOMPARE(DocumentInvariantViolations(opened.map), QStringList());
+    }
+
+    void coordinateList_data()
+    {
+        QTest::addColumn<QString>("coords");
+        QTest::addColumn<QString>("numbers");
+        QTest::addColumn<QString>("percentEntry");
+        QTest::addColumn<QString>("tooLargeEntry");
+        const auto row
+            = [](const char* name, const QString& coords, const char* numbers, const char* percent = "",
+                  const char* tooLarge = "") { QTest::newRow(name) << coords << numbers << percent << tooLarge; };
+        row("any run of separators", " ;, 1;2,, 3 \t\r\n\f4 ;", "1 2 3 4");
+        row("line tabulation is no separator", "1\v2,3", "1 3");
+        row("fractions and signs", "1.5,-2.25,.5,-.5,+7", "1.5 -2.25 0.5 -0.5 7");
+        row("exponents", "1e2,1E-1,1.e1,2e,3e+,4ex", "100 0.10000000000000001 10 2 3 4");
+        row("a number ends where it stops fitting", "12px,5.5.5,7-1", "12 5.5 7");
+        row("leading garbage skipped", "x12,(7),#3", "12 7 3");
+        row("no number reads as 0", "a,-,.,-+5,\u0661", "0 0 0 0 0");
+        row("minus zero is zero", "-0,-0.0", "0 0");
+        row("first percentage noted", "10,50%,20%", "10 50 20", "50%");
+        row("too large noted, tiny is 0", "1e400,1e-400,2", "0 0 2", "", "1e400");
+    }
+
+    void coordinateList()
+    {
+        QFETCH(QString, coords);
+        const CoordinateList list = ParseCoordinateList(coords);
+        QStringList numbers;
+        for (const double number : list.numbers) // QString::number writes -0 as 0
+            numbers << (std::signbit(number) && number == 0 ? "-0" : QString::number(number, 'g', 17));
+        QTEST(numbers.join(u' '), "numbers");
+        QTEST(list.percentEntry, "percentEntry");
+        QTEST(list.tooLargeEntry, "tooLargeEntry");
+    }
+
+    // For a page at /w/site/page.html: the file a picture's src names, and the src written for it.
+    void pictureAddress_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("file"); // empty: no local file
+        QTest::addColumn<bool>("written"); // the source Korvel writes for the file
+        const auto row = [](const char* name, const char* base, const char* source, const char* file, bool written) {
+            QTest::newRow(name) << QString(base) << QString(source) << QString(file) << written;
+        };
+        row("below", "", "img/my%20pic.png", "/w/site/img/my pic.png", true);
+        row("beside", "", "../other/p.png", "/w/other/p.png", true);
+        row("URL characters encoded", "", "a%3Ab%231%3F%25%26.png", "/w/site/a:b#1?%&.png", true);
+        row("non-ASCII as UTF-8", "", "K%C3%A4se.jpg", "/w/site/K\u00e4se.jpg", true);
+        row("spaces around, backslashes", "", " \timg\\a%20b.png\n", "/w/site/img/a b.png", false);
+        row("query and fragment", "", "a.png?v=2#top", "/w/site/a.png", false);
+        row("absolute file URL", "", "file:///tmp/x.png", "/tmp/x.png", false);
+        row("base folder", "../shared/", "x.png", "/w/shared/x.png", false);
+        row("web address", "", "https://example.org/x.png", "", false);
+        row("web base", "https://example.org/", "x.png", "", false);
+        row("none", "", "  ", "", false);
+    }
+
+    void pictureAddress()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, source);
+        QFETCH(QString, file);
+        const QString page = QStringLiteral("/w/site/page.html");
+        QCOMPARE(PictureFileFromSource(page, base, source), file);
+        QFETCH(bool, written);
+        if (written)
+            QCOMPARE(PictureSourceFor(page, file), source);
     }
 
     void replacesTheFileWholeOrNotAtAll()
@@ -285,15 +350,6 @@ private slots:
         QVERIFY2(error.startsWith(QStringLiteral("Korvel could not save “%1”: ").arg(page)), qPrintable(error));
         QCOMPARE(ReadBytes(page), QByteArray("the page"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "old.html" });
-
-        const QString missing = dir.filePath("no such folder/map.html");
-        QCOMPARE(WriteFileAtomically(missing, "x"),
-            QStringLiteral("Korvel could not save “%1”: the folder “%2” does not exist.")
-                .arg(missing, dir.filePath("no such folder")));
-        QVERIFY(QDir(dir.path()).mkpath("taken.html"));
-        QCOMPARE(WriteFileAtomically(dir.filePath("taken.html"), "x"),
-            QStringLiteral("Korvel could not save “%1”: there is a folder of that name.")
-                .arg(dir.filePath("taken.html")));
     }
 };
 
