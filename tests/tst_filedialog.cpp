@@ -23,13 +23,6 @@ const QString kNul(1, QChar(0));
 const QString kOldPath = QStringLiteral("/pictures/old.gif");
 const QString kNewPath = QStringLiteral("/pictures/new/Photo.JPG");
 
-// Makes empty files of these names in folder.
-void MakeFiles(const QTemporaryDir& folder, const QStringList& names)
-{
-    for (const QString& name : names)
-        WriteFile(folder.filePath(name), {});
-}
-
 // Runs the Qt dialog while inspect works on it from inside its event loop.
 FileDialogResult RunInspected(const FileDialogRequest& request, const std::function<void(QFileDialog*)>& inspect)
 {
@@ -164,30 +157,6 @@ private slots:
         QCOMPARE(bool(next.flags & FileDialogFlag::ReadOnly), readOnly);
     }
 
-    // Paths are in a folder holding only photo.jpg.
-    void pathHelpers_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("exists");
-        QTest::newRow("file") << QString("%1/photo.jpg") << "photo.jpg" << true;
-        QTest::newRow("missing file") << QString("%1/missing.jpg") << "missing.jpg" << false;
-        QTest::newRow("folder") << QString("%1/.") << "" << false;
-        QTest::newRow("up to a NUL") << "%1/photo.jpg" + kNul + "rest"
-                                     << "photo.jpg" << false;
-    }
-
-    void pathHelpers()
-    {
-        QTemporaryDir folder;
-        MakeFiles(folder, { "photo.jpg" });
-        QFETCH(QString, path);
-        path.replace(QLatin1String("%1"), folder.path());
-        QTEST(cFileDlg::VBGetFileTitle(path), "title");
-        if (!path.contains(QChar(0))) // which Qt would warn about
-            QTEST(cFileDlg::ExistFile(path), "exists");
-    }
-
     // New Imagemap's dialog as Qt shows it: each type lets the user pick its files whatever the case
     // of their extensions, "Show all files" even those without one; the choice comes back with the
     // type then in use.
@@ -198,7 +167,8 @@ private slots:
             "shot.Jpeg" };
         QStringList everything = pictures + QStringList { "README", "notes.txt" };
         everything.sort();
-        MakeFiles(folder, everything);
+        for (const QString& name : everything)
+            WriteFile(folder.filePath(name), {});
         ScriptedFileDialog asked;
         MainForm form(&asked);
         form.newButton_Click();
