@@ -49,7 +49,8 @@ QString Opened(const QString& path, const QString& folder)
         .replace(QStringLiteral("Korvel cannot open “page.html”: "), QStringLiteral("refused: "));
 }
 
-// The one map of a page, opened; fails the test when the page does not hold exactly one.
+// The one map of a page, opened; empty, with a warning that says why, when the page does not
+// hold exactly one.
 OpenedMap OpenOnlyMap(const QString& path)
 {
     const MapFileContents contents = ReadMapFile(path);
