@@ -60,6 +60,7 @@ private slots:
         // Results come through the event loop, so the read is surely still pending here.
         form.OpenImage(MakePicture("pending.png", 70, 60));
         QVERIFY(form.IsReadingPicture());
+        QVERIFY(QApplication::overrideCursor());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
         QCOMPARE(form.Controls().NoticePanel->text(), QStringLiteral("Reading “pending.png”…"));
         for (QWidget* control : EditingControls(form))
