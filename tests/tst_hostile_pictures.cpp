@@ -18,8 +18,7 @@ Q_DECLARE_METATYPE(CorpusPicture)
 namespace {
 
 // The file dialog, answering with a file that is then deleted before Korvel reads it.
-class RemovingDialog : public ScriptedFileDialog {
-public:
+struct RemovingDialog : ScriptedFileDialog {
     FileDialogResult Run(const FileDialogRequest& request) override
     {
         const FileDialogResult result = ScriptedFileDialog::Run(request);
@@ -37,30 +36,10 @@ public:
 // and the reason while the map stays exactly as it was. None crashes or hangs.
 class HostilePicturesTest : public QObject {
     Q_OBJECT
-
-private:
     QTemporaryDir m_dir;
 
-    // The file, folder or locked file the row asks for; empty after a skip.
-    QString Place(const CorpusPicture& picture)
-    {
-        const QString path = m_dir.filePath(picture.fileName);
-        if (picture.kind == CorpusPicture::Kind::Folder) {
-            QDir(m_dir.path()).mkdir(picture.fileName);
-            return path;
-        }
-        WriteFile(path, picture.bytes);
-        if (picture.kind == CorpusPicture::Kind::Unreadable)
-            QFile::setPermissions(path, QFileDevice::WriteOwner);
-        return path;
-    }
-
 private slots:
-    void initTestCase()
-    {
-        AllowLargePictures();
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { AllowLargePictures(); }
 
     void opensOrRefusesClearly_data()
     {
@@ -72,14 +51,20 @@ private slots:
     void opensOrRefusesClearly()
     {
         QFETCH(CorpusPicture, picture);
-        if (picture.kind == CorpusPicture::Kind::Unreadable && geteuid() == 0)
+        using Kind = CorpusPicture::Kind;
+        if (picture.kind == Kind::Unreadable && geteuid() == 0)
             QSKIP("running as root, which reads every file whatever its permissions");
-        const QString earlier = WriteFile(m_dir.filePath("earlier.png"), Encoded(Flat(30, 20, Qt::gray), "png"));
-        const QString path = Place(picture);
+        const QString path = m_dir.filePath(picture.fileName);
+        if (picture.kind == Kind::Folder)
+            QVERIFY(QDir(m_dir.path()).mkdir(picture.fileName));
+        else
+            WriteFile(path, picture.bytes);
+        if (picture.kind == Kind::Unreadable)
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
 
         RemovingDialog dialogs;
         MainForm form(&dialogs);
-        QVERIFY(OpenPictureAndWait(form, earlier));
+        QVERIFY(OpenPictureAndWait(form, WriteFile(m_dir.filePath("earlier.png"), Encoded(Noise(30, 20), "png"))));
         form.Session().Apply([](Editor& e) {
             AddTestBox(e.map, 2, 3, 10, 8, kRectangleShape, "box.html", "a box");
             AddTestPolygon(e.map, { { 1, 1 }, { 20, 2 }, { 9, 15 } }, true, "poly.html");
@@ -87,7 +72,7 @@ private slots:
         });
         const Editor before = form.editor();
         dialogs.ChooseFile(path);
-        dialogs.removeChoice = picture.kind == CorpusPicture::Kind::RemovedAfterChoice;
+        dialogs.removeChoice = picture.kind == Kind::RemovedAfterChoice;
 
         ModalAnswer answer;
         form.newButton_Click();
@@ -101,8 +86,7 @@ private slots:
             QCOMPARE(form.Controls().NoticePanel->text().isEmpty(), !picture.partial);
             return;
         }
-        QVERIFY2(answer.text.contains(QStringLiteral("“%1”%2").arg(picture.fileName, picture.reason)),
-            qPrintable(answer.text));
+        QVERIFY2(answer.text.contains("“" + picture.fileName + "”" + picture.reason), qPrintable(answer.text));
         Editor after = form.editor();
         after.state.imagePath = before.state.imagePath; // the dialog's memory of the last choice
         QVERIFY(after == before);

@@ -38,12 +38,6 @@ private slots:
         blank.fill(Qt::transparent);
         QVERIFY(drawn != blank);
     }
-
-    void unknownPictureGivesNoIcon()
-    {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no-such-picture"));
-        QVERIFY(ToolPicture("no-such-picture").isNull());
-    }
 };
 
 QTEST_MAIN(tst_Pictures)

@@ -10,8 +10,6 @@
 
 // Writes bytes to path, which it returns; a test that cannot write its files stops at once.
 QString WriteFile(const QString& path, const QByteArray& bytes);
-// One colour all over.
-QImage Flat(int width, int height, const QColor& colour);
 // Random pixels, which compress badly, so that a file cut in half loses half its picture.
 QImage Noise(int width, int height, QImage::Format format = QImage::Format_RGB32);
 // The image in a format Qt writes ("jpg", "png", "bmp", "webp", "ppm").
@@ -22,14 +20,10 @@ QByteArray HandMadeGif(int width, int height, int frames);
 QByteArray BitmapHeader(int width, int height);
 // A JPEG with an EXIF orientation (1 to 8) recorded in front of it.
 QByteArray WithExifOrientation(QByteArray jpeg, int orientation);
-// Small files whose headers claim the given size (at most 65535 a side for GIF and JPEG).
+// A small JPEG whose frame header claims the given size (at most 65535 a side).
 QByteArray JpegClaiming(int width, int height);
-QByteArray PngClaiming(int width, int height);
-QByteArray GifClaiming(int width, int height);
 // A photo-sized picture (smooth gradients, so it compresses as a photo does), encoded.
 QByteArray LargePicture(int width, int height, const char* format);
-// A JPEG of four components, as print work flows write: flat magenta, Adobe-style inverted.
-QByteArray CmykJpeg(int width, int height);
 
 struct CorpusPicture {
     enum class Kind {
