@@ -22,6 +22,7 @@ private slots:
     void askBeforeDiscarding();
     void aMissingPictureIsAskedFor();
     void aFailedSaveKeepsTheMapUnsaved();
+    void theSavedPageShowsThePictureOnScreen();
 
 private:
     QString Picture(const QString& name);
@@ -172,6 +173,27 @@ void MapFilesTest::aFailedSaveKeepsTheMapUnsaved()
     QVERIFY2(answer.text.contains("page.html"), qPrintable(answer.text));
     QVERIFY(form.Files().IsModified());
     QCOMPARE(form.Files().FilePath(), QString());
+}
+
+void MapFilesTest::theSavedPageShowsThePictureOnScreen()
+{
+    ScriptedFileDialog dialogs;
+    MainForm form(&dialogs);
+    QVERIFY(OpenPictureAndWait(form, Picture("shown.png")));
+    QFile notAPicture(m_dir->filePath("notes.jpg"));
+    QVERIFY(notAPicture.open(QIODevice::WriteOnly));
+    notAPicture.write("shopping list");
+    notAPicture.close();
+    dialogs.ChooseFile(notAPicture.fileName());
+    ModalAnswer refusal;
+    form.newButton_Click(); // refused: the picture shown stays
+    QVERIFY(!WaitForPicture(form));
+    const QString page = m_dir->filePath("page.html");
+    dialogs.ChooseFile(page);
+    QVERIFY(form.Files().Save());
+    QFile saved(page);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("src=\"shown.png\""));
 }
 
 QTEST_MAIN(MapFilesTest)

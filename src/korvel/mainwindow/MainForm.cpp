@@ -252,6 +252,7 @@ void MainForm::ShowPicture(const QString& path, const LoadedPicture& picture)
     } else {
         m_session.StartNewMap();
     }
+    m_picturePath = path;
     m_pictureSize = picture.image.size();
     m_controls.InnerPict->SetPicture(picture.image);
     m_controls.InnerPict->move(0, 0);

@@ -40,7 +40,9 @@ public:
     // A file dropped on the window or named on the command line: a web page opens its map,
     // anything else is taken for a picture. Unsaved changes are asked about first.
     void OpenFile(const QString& path);
-    // The size of the picture on the canvas, in its own pixels.
+    // The picture on the canvas: its file and its size in its own pixels. The path New
+    // Imagemap offers next may differ: it is the last one chosen, read or not.
+    QString PicturePath() const { return m_picturePath; }
     QSize PictureSize() const { return m_pictureSize; }
     MapFileActions& Files() { return *m_files; }
     // A picture is being read; editing waits until it is done.
@@ -104,5 +106,6 @@ private:
     BackgroundPictureReader m_pictureReader;
     MapFileActions* m_files = nullptr;
     std::optional<std::pair<ImagemapDocument, QString>> m_pendingMap; // opened with the picture being read
+    QString m_picturePath;
     QSize m_pictureSize;
 };

@@ -93,7 +93,7 @@ bool MapFileActions::SaveAs()
     dialog.Filter = MapPageFileFilter();
     dialog.DefaultExt = QStringLiteral("html");
     dialog.DlgTitle = QStringLiteral("Save the Imagemap");
-    QString path = SuggestedPagePath(m_filePath, m_session.editor().state.imagePath);
+    QString path = SuggestedPagePath(m_filePath, m_form.PicturePath());
     return dialog.VBGetSaveFileName(path) && WriteTo(path);
 }
 
@@ -101,7 +101,7 @@ bool MapFileActions::WriteTo(const QString& htmlPath)
 {
     const Editor& editor = m_session.editor();
     const QString failure
-        = SaveMapFile(htmlPath, editor.map, m_mapName.text(), editor.state.imagePath, m_form.PictureSize());
+        = SaveMapFile(htmlPath, editor.map, m_mapName.text(), m_form.PicturePath(), m_form.PictureSize());
     if (!failure.isEmpty()) {
         QMessageBox::warning(&m_form, QStringLiteral("Korvel"), failure);
         return false;
