@@ -65,39 +65,40 @@ FuzzEvent FuzzEventMaker::Next(const MainForm& form)
     FuzzEvent event;
     const int choice = Pick(1000);
     const int areas = form.editor().map.boxCount + form.editor().map.polyCount;
-    if (choice < 450) {
-        event.kind = m_buttonDown ? (Chance(12) ? FuzzEvent::Release : FuzzEvent::Move)
-                                  : (Chance(20) ? FuzzEvent::Press : FuzzEvent::Move);
+    if (choice < 600) {
+        // Clicks come often enough that a polygon gets many corners before the tool changes.
+        event.kind = m_buttonDown ? (Chance(35) ? FuzzEvent::Release : FuzzEvent::Move)
+                                  : (Chance(25) ? FuzzEvent::Press : FuzzEvent::Move);
         PointerTarget(form, event.a, event.b);
         m_buttonDown = event.kind == FuzzEvent::Press || (m_buttonDown && event.kind != FuzzEvent::Release);
-    } else if (choice < 520) {
+    } else if (choice < 615) {
         event.kind = FuzzEvent::Tool;
         event.a = Pick(3);
-    } else if (choice < 800) {
+    } else if (choice < 835) {
         event.kind = FuzzEvent::Key;
         // Deleting wins more often on a crowded map, so maps stay a size worth checking.
         event.a = areas > 40 && Chance(50) ? Qt::Key_Delete : kKeys[Pick(std::size(kKeys))];
         event.b = (Chance(60) ? int(Qt::ControlModifier) : 0) | (Chance(10) ? int(Qt::ShiftModifier) : 0)
             | (Chance(5) ? int(Qt::AltModifier) : 0);
         event.c = Chance(80) ? 0 : Pick(5);
-    } else if (choice < 870) {
+    } else if (choice < 895) {
         event.kind = FuzzEvent::Type;
         event.a = Pick(static_cast<int>(FuzzTexts().size()));
         event.c = 1 + Pick(3);
-    } else if (choice < 880) {
+    } else if (choice < 900) {
         event.kind = FuzzEvent::NewMap;
         event.a = Pick(3);
-    } else if (choice < 900) {
+    } else if (choice < 910) {
         event.kind = FuzzEvent::Generate;
-    } else if (choice < 930) {
+    } else if (choice < 935) {
         event.kind = FuzzEvent::Scroll;
         event.a = Pick(2);
         event.b = Pick(1001);
-    } else if (choice < 950) {
+    } else if (choice < 955) {
         event.kind = FuzzEvent::Resize;
         event.a = 80 + Pick(1300);
         event.b = 80 + Pick(900);
-    } else if (choice < 955) {
+    } else if (choice < 959) {
         event.kind = FuzzEvent::SaveAndOpen;
     } else {
         event.kind = FuzzEvent::Zoom;

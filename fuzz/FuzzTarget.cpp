@@ -134,6 +134,7 @@ void FuzzTarget::Play(const FuzzEvent& event)
         break;
     case FuzzEvent::Zoom: {
         const int keys[] = { Qt::Key_Plus, Qt::Key_Minus, Qt::Key_0, Qt::Key_9 };
+        Activate();
         c.InnerPict->setFocus();
         QTest::keyClick(c.InnerPict, Qt::Key(keys[event.a & 3]), Qt::ControlModifier);
         break;
@@ -160,8 +161,17 @@ void FuzzTarget::PlayPointer(const FuzzEvent& event)
     QApplication::sendEvent(canvas, &mouse);
 }
 
+// The output window takes the activation when Generate shows it; a user goes back to the
+// main window before typing there.
+void FuzzTarget::Activate()
+{
+    if (QApplication::activeWindow() != m_form.get())
+        QApplication::setActiveWindow(m_form.get());
+}
+
 void FuzzTarget::PlayKey(const FuzzEvent& event)
 {
+    Activate();
     const MainFormControls& c = m_form->Controls();
     QWidget* targets[] = { c.InnerPict, c.MapNameText, c.HrefText, c.AltText, c.VBar->Bar() };
     QWidget* target = targets[std::clamp(event.c, 0, 4)];
@@ -178,6 +188,7 @@ void FuzzTarget::PlayType(const FuzzEvent& event)
     QLineEdit* box = event.c == 1 ? c.MapNameText : (event.c == 2 ? c.HrefText : c.AltText);
     if (!box->isEnabled())
         return;
+    Activate();
     box->setFocus();
     box->selectAll();
     box->insert(FuzzTexts()[static_cast<size_t>(event.a) % FuzzTexts().size()]); // as a paste does

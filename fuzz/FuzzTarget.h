@@ -27,6 +27,7 @@ public:
 
 private:
     void PlayPointer(const FuzzEvent& event);
+    void Activate();
     void PlayKey(const FuzzEvent& event);
     void PlayType(const FuzzEvent& event);
     void OpenPicture(int which);
