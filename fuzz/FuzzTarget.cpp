@@ -79,6 +79,7 @@ FuzzTarget::FuzzTarget(const QTemporaryDir& folder)
             picture.save(PicturePath(folder, i));
         }
     }
+    QObject::connect(&m_form->UndoStack(), &QUndoStack::indexChanged, [this] { m_historyMoved = true; });
     m_form->show();
     QApplication::setActiveWindow(m_form.get());
     OpenPicture(0);
@@ -95,6 +96,15 @@ void FuzzTarget::OpenPicture(int which)
 void FuzzTarget::HistoryStarts()
 {
     m_historyStart = Undoable(m_form->editor().map);
+    m_lastChecked = m_historyStart;
+}
+
+bool FuzzTarget::HistoryMoved() const
+{
+    // A gesture under way is checked once it has ended.
+    if (m_form->editor().state.buttonDown || m_form->IsReadingPicture())
+        return false;
+    return m_historyMoved || Undoable(m_form->editor().map) != m_lastChecked;
 }
 
 void FuzzTarget::Play(const FuzzEvent& event)
@@ -244,6 +254,8 @@ QString FuzzTarget::CheckUndoAllTheWayBack()
     const bool back = Undoable(m_form->editor().map) == m_historyStart;
     stack.setIndex(steps);
     const bool forth = Undoable(m_form->editor().map) == now;
+    m_historyMoved = false;
+    m_lastChecked = now;
     if (back && forth)
         return QString();
     return QStringLiteral("undoing %1 steps does not give the map the history began with%2")

@@ -23,6 +23,9 @@ public:
     QString Check() const;
     // Undoes every step back to where the history began, compares, and redoes them all.
     QString CheckUndoAllTheWayBack();
+    // The undo history moved, or the map changed, since undo was last checked, and no
+    // gesture is under way.
+    bool HistoryMoved() const;
     const MainForm& Form() const { return *m_form; }
 
 private:
@@ -38,6 +41,8 @@ private:
     ScriptedFileDialog m_dialogs;
     std::unique_ptr<MainForm> m_form;
     ImagemapDocument m_historyStart; // the map where the undo history begins
+    ImagemapDocument m_lastChecked; // the map when undo was last checked
     QString m_lastFault;
     int m_eventCount = 0;
+    bool m_historyMoved = false;
 };

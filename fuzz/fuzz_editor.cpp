@@ -1,6 +1,8 @@
 // Drives the real main window, offscreen, through long random sequences of what a user can
-// do, and checks after every event that the map, the HTML and the screen still hold up.
-//   fuzz_editor [--events N] [--seed S] [--undo-every K]
+// do, and checks after every event that the map, the HTML and the screen still hold up, and
+// after every event that changed the undo history that undoing all of it gives the map the
+// history began with.
+//   fuzz_editor [--events N] [--seed S]
 // Exit status 0 when no fault was found; on the first fault it prints the seed and the
 // shortest sequence of events it can find that still fails, then exits 1. The last line is
 // a one-line summary.
@@ -21,7 +23,6 @@ namespace {
 struct Options {
     long long events = 10000;
     uint64_t seed = 1;
-    int undoEvery = 500;
 };
 
 Options ReadOptions(const QStringList& arguments)
@@ -32,8 +33,6 @@ Options ReadOptions(const QStringList& arguments)
             options.events = arguments[i + 1].toLongLong();
         else if (arguments[i] == QLatin1String("--seed"))
             options.seed = arguments[i + 1].toULongLong();
-        else if (arguments[i] == QLatin1String("--undo-every"))
-            options.undoEvery = std::max(1, arguments[i + 1].toInt());
     }
     return options;
 }
@@ -141,7 +140,7 @@ int main(int argc, char* argv[])
         target->Play(event);
         QString fault = target->Check();
         ++checks;
-        if (fault.isEmpty() && (i + 1) % options.undoEvery == 0) {
+        if (fault.isEmpty() && target->HistoryMoved()) {
             fault = target->CheckUndoAllTheWayBack();
             ++checks;
         }
