@@ -326,23 +326,17 @@ private slots:
         QVERIFY(h.view.refreshCount > refreshes);
     }
 
-    void nothingSelectedDoesNothing_data()
-    {
-        QTest::addColumn<QString>("key");
-        for (const char* key : { "Delete", "ctrl+C", "ctrl+X", "ctrl+D", "Left", "Down", "ctrl+V" })
-            QTest::newRow(key) << QString(key);
-    }
-
     void nothingSelectedDoesNothing()
     {
-        QFETCH(QString, key);
-        EditorHarness h;
-        QVERIFY(h.Play("box 10,10,20,20; polygon 100,100 120,100 110,120"));
-        const Editor before = h.editor();
-        const int refreshes = h.view.refreshCount;
-        QVERIFY(h.Play("key " + key)); // the clipboard is empty too
-        QVERIFY(h.editor() == before);
-        QCOMPARE(h.view.refreshCount, refreshes); // not even a redraw
+        for (const char* key : { "Delete", "ctrl+C", "ctrl+X", "ctrl+D", "Left", "Down", "ctrl+V" }) {
+            EditorHarness h;
+            QVERIFY(h.Play("box 10,10,20,20; polygon 100,100 120,100 110,120"));
+            const Editor before = h.editor();
+            const int refreshes = h.view.refreshCount;
+            QVERIFY(h.Play(QStringLiteral("key ") + key)); // the clipboard is empty too
+            QVERIFY2(h.editor() == before, key);
+            QCOMPARE(h.view.refreshCount, refreshes); // not even a redraw
+        }
     }
 
     void areaUnderPointer_data()
