@@ -19,6 +19,11 @@ bool ParsePoint(const QString& text, float& x, float& y)
     return okX && okY;
 }
 
+QString Texts(const QString& url, const QString& alt)
+{
+    return url.isEmpty() && alt.isEmpty() ? QString() : QStringLiteral(" [%1|%2]").arg(url, alt);
+}
+
 QString DescribeBox(const BoxArea& box, int16_t index, const EditorState& state)
 {
     const QString kind = box.Shape == kCircleShape ? QStringLiteral("circle") : QStringLiteral("rect");
@@ -30,7 +35,7 @@ QString DescribeBox(const BoxArea& box, int16_t index, const EditorState& state)
         text += box.BorderColor == SelectedColour ? QStringLiteral("*") : QStringLiteral("*grey");
     else if (box.BorderColor == SelectedColour)
         text += QStringLiteral(" magenta");
-    return text;
+    return text + Texts(box.url, box.alt);
 }
 
 QString DescribePolygon(const PolygonArea& polygon, int16_t index, const EditorState& state)
@@ -43,21 +48,17 @@ QString DescribePolygon(const PolygonArea& polygon, int16_t index, const EditorS
         text += QStringLiteral("*");
     if (index == state.buildingPoly)
         text += QStringLiteral(" building");
-    return text;
+    return text + Texts(polygon.url, polygon.alt);
 }
 
 bool PlayKey(EditorSession& session, QString name)
 {
     int16_t shift = 0;
     const std::pair<const char*, int16_t> modifiers[] = { { "ctrl+", 2 }, { "shift+", 1 }, { "alt+", 4 } };
-    for (bool found = true; found;) {
-        found = false;
-        for (const auto& [prefix, bit] : modifiers) {
-            if (name.startsWith(QLatin1String(prefix))) {
-                shift |= bit;
-                name = name.mid(int(qstrlen(prefix)));
-                found = true;
-            }
+    for (const auto& [prefix, bit] : modifiers) {
+        if (name.startsWith(QLatin1String(prefix))) {
+            shift |= bit;
+            name = name.mid(int(qstrlen(prefix)));
         }
     }
     const std::pair<const char*, int16_t> named[]
@@ -113,46 +114,55 @@ bool EditorHarness::BuildStep(const QString& verb, const QStringList& arguments)
     return false;
 }
 
+bool EditorHarness::InputStep(const QString& verb, const QString& argument)
+{
+    const QStringList numbers = argument.split(QRegularExpression(QStringLiteral("[,/]")));
+    if (verb == QLatin1String("key"))
+        return PlayKey(session, argument);
+    if (verb == QLatin1String("href"))
+        session.HrefEdited(argument);
+    else if (verb == QLatin1String("alt"))
+        session.AltEdited(argument);
+    else if (verb == QLatin1String("newmap"))
+        session.StartNewMap();
+    else if (verb == QLatin1String("generate"))
+        session.Generate();
+    else if (verb == QLatin1String("zoom"))
+        view.zoom = ZoomMapping(numbers.value(0).toInt(), numbers.value(1, QStringLiteral("1")).toInt());
+    else if (verb == QLatin1String("canvas") && numbers.size() == 4)
+        view.canvas = { numbers[0].toFloat(), numbers[1].toFloat(), numbers[2].toFloat(), numbers[3].toFloat() };
+    else if (verb == QLatin1String("focus")) {
+        const FocusedControl controls[]
+            = { FocusedControl::Other, FocusedControl::MapNameText, FocusedControl::HrefText, FocusedControl::AltText };
+        view.focus = controls[std::max<qsizetype>(0, QStringList { "other", "map", "href", "alt" }.indexOf(argument))];
+        session.FocusMoved();
+    } else if (verb == QLatin1String("tool")) {
+        session.ChooseTool(argument == QLatin1String("rect")
+                ? ToolMode::Rect
+                : (argument == QLatin1String("circle") ? ToolMode::Circle : ToolMode::Poly));
+    } else if (verb == QLatin1String("release")) {
+        const CanvasGeometry canvas = view.canvas;
+        session.MouseUp(m_x, m_y, m_x >= 0 && m_y >= 0 && m_x < canvas.Width && m_y < canvas.Height);
+    } else if ((verb == QLatin1String("move") || verb == QLatin1String("press") || verb == QLatin1String("click"))
+        && ParsePoint(argument, m_x, m_y)) {
+        session.MouseMove(m_x, m_y);
+        if (verb != QLatin1String("move"))
+            session.MouseDown(m_x, m_y);
+        if (verb == QLatin1String("click"))
+            InputStep(QStringLiteral("release"), QString());
+    } else {
+        return false;
+    }
+    return true;
+}
+
 bool EditorHarness::Play(const QString& script)
 {
     for (const QString& rawStep : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList words = rawStep.simplified().split(QLatin1Char(' '));
-        const QString& verb = words.front();
-        const QString argument = words.size() > 1 ? words[1] : QString();
-        if (BuildStep(verb, words.mid(1)))
-            continue;
-        if (verb == QLatin1String("key") && PlayKey(session, argument))
-            continue;
-        if (verb == QLatin1String("zoom")) {
-            const QStringList ratio = argument.split(QLatin1Char('/'));
-            view.zoom = ZoomMapping(ratio.value(0).toInt(), ratio.value(1, QStringLiteral("1")).toInt());
-            continue;
-        }
-        if (verb == QLatin1String("focus")) {
-            view.focus = argument == QLatin1String("map")
-                ? FocusedControl::MapNameText
-                : (argument == QLatin1String("href")
-                        ? FocusedControl::HrefText
-                        : (argument == QLatin1String("alt") ? FocusedControl::AltText : FocusedControl::Other));
-            continue;
-        }
-        if (verb == QLatin1String("tool")) {
-            session.ChooseTool(argument == QLatin1String("rect")
-                    ? ToolMode::Rect
-                    : (argument == QLatin1String("circle") ? ToolMode::Circle : ToolMode::Poly));
-        } else if (verb == QLatin1String("generate")) {
-            session.Generate();
-        } else if (verb == QLatin1String("release")) {
-            const CanvasGeometry canvas = view.canvas;
-            session.MouseUp(m_x, m_y, m_x >= 0 && m_y >= 0 && m_x < canvas.Width && m_y < canvas.Height);
-        } else if ((verb == QLatin1String("move") || verb == QLatin1String("press") || verb == QLatin1String("click"))
-            && ParsePoint(argument, m_x, m_y)) {
-            session.MouseMove(m_x, m_y);
-            if (verb != QLatin1String("move"))
-                session.MouseDown(m_x, m_y);
-            if (verb == QLatin1String("click"))
-                Play(QStringLiteral("release"));
-        } else {
+        const QString step = rawStep.trimmed();
+        const QString verb = step.section(QLatin1Char(' '), 0, 0);
+        const QString argument = step.section(QLatin1Char(' '), 1); // all of the rest: texts keep their spaces
+        if (!BuildStep(verb, argument.simplified().split(QLatin1Char(' '))) && !InputStep(verb, argument)) {
             QTest::qFail(qPrintable(QStringLiteral("unknown step \"%1\"").arg(rawStep)), __FILE__, __LINE__);
             return false;
         }

@@ -15,8 +15,11 @@
 //   click X,Y               press X,Y; release
 //   generate                the Generate button
 //   key [ctrl+][shift+][alt+]NAME   a key: a letter, Delete, Backspace, Left, Right, Up, Down
-//   focus map|href|alt|other        where the keyboard focus is
+//   focus map|href|alt|other        the keyboard focus moves there
+//   href TEXT | alt TEXT    the user types TEXT (may be empty) into the URL or alt box
 //   zoom N/D                the canvas shows N screen pixels per D picture pixels
+//   canvas L,T,W,H          the visible part of the canvas
+//   newmap                  a new picture starts a new map
 // and, to set the scene, areas made and selected directly:
 //   box L,T,W,H | circle L,T,W,H | polygon X,Y X,Y ... | open X,Y X,Y ... | select bN|pN
 class EditorHarness {
@@ -39,12 +42,13 @@ public:
 
 private:
     bool BuildStep(const QString& verb, const QStringList& arguments);
+    bool InputStep(const QString& verb, const QString& argument);
 
     float m_x = 0;
     float m_y = 0;
 };
 
 // The map and the gesture state in a few words, for comparing against a table:
-// "B1 rect 10,10 100x50*" (* selected, magenta), "P2 10,10 50,10 30,40 10,10*", then the
-// tool, e.g. "arrow". Areas are separated by " | ".
+// "B1 rect 10,10 100x50*" (* selected, magenta), "P2 10,10 50,10 30,40 10,10*", texts as
+// [url|alt] when there are any, then the tool, e.g. "arrow". Areas are separated by " | ".
 QString Describe(const Editor& editor);

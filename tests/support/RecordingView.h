@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
 // An EditorView that remembers what the editing code asked of the screen, and keeps the
@@ -19,13 +20,21 @@ public:
         }
     };
 
-    void Refresh() override;
+    void Refresh() override
+    {
+        ++refreshCount;
+        segments.clear();
+    }
     void SetForeColor(Rgb colour) override { foreColor = colour; }
     void Line(float x1, float y1, float x2, float y2) override { segments.push_back({ x1, y1, x2, y2, foreColor }); }
     void SetMousePointer(MousePointer pointer) override { mousePointer = pointer; }
     CanvasGeometry InnerPictGeometry() const override { return canvas; }
     ZoomMapping Zoom() const override { return zoom; }
-    void MovePolyShape(float left, float top, float width, float height) override;
+    void MovePolyShape(float left, float top, float width, float height) override
+    {
+        const float shape[4] = { left, top, width, height };
+        std::copy(shape, shape + 4, polyShape);
+    }
     void SetPolyShapeVisible(bool visible) override { polyShapeVisible = visible; }
     void SetPropertyBoxesEnabled(bool enabled) override { panelEnabled = enabled; }
     void ShowHrefText(const QString& text) override { hrefText = text; }
@@ -34,7 +43,11 @@ public:
     void ShowNotice(const QString& text) override { notices << text; }
     FocusedControl KeyboardFocus() const override { return focus; }
     QString MapNameText() const override { return mapName; }
-    void AppendOutputAndShow(const QString& text) override;
+    void AppendOutputAndShow(const QString& text) override
+    {
+        output += text;
+        ++outputShows;
+    }
     void Present(const Editor&) override { ++presentCount; }
 
     // What is on screen and what happened.
