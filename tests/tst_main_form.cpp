@@ -110,11 +110,14 @@ private slots:
             SelectTestBox(e, 1);
         });
         const MainFormControls& c = form.Controls();
-        const auto pressed = [&c] {
-            return QList<bool> { c.rectButton->isChecked(), c.circleButton->isChecked(), c.polyButton->isChecked() };
-        };
         const std::pair<QToolButton*, ToolMode> tools[] = { { c.rectButton, ToolMode::Rect },
             { c.circleButton, ToolMode::Circle }, { c.polyButton, ToolMode::Poly } };
+        const auto pressed = [&tools] {
+            QList<bool> on;
+            for (const auto& tool : tools)
+                on << tool.first->isChecked();
+            return on;
+        };
         for (int i = 0; i < 3; ++i) {
             tools[i].first->click();
             QCOMPARE(form.editor().state.toolMode, tools[i].second);
@@ -314,8 +317,8 @@ private slots:
         QTest::addColumn<QString>("copied");
         const QStringList maps { "before\r\n", LongMap("first", 6000), LongMap("second", 3000) };
         const QString all = maps.join(QString());
-        QTest::newRow("no-break space and tabs")
-            << QStringList { "<map name=\"a\u00a0b\">\t" } << QString() << false << "<map name=\"a\u00a0b\">\t";
+        const QString spaces = "<map name=\"a\u00a0b\">\t";
+        QTest::newRow("no-break space and tabs") << QStringList { spaces } << QString() << false << spaces;
         QTest::newRow("the user's edits")
             << QStringList { "<map>\r\n</map>" } << "x|y" << false << "<map>\r\n</map>x\r\ny";
         QTest::newRow("slices still pending") << maps << QString() << false << all;
