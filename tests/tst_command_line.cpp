@@ -46,9 +46,7 @@ private slots:
     void helpKeepsToKorvelsOptions()
     {
         const QString help = ReadCommandLine({ "korvel", "--help" }).output;
-        QVERIFY(help.contains("--version"));
-        QVERIFY(help.contains("IMAGE"));
-        QVERIFY(!help.contains("platform"));
+        QVERIFY(help.contains("--version") && help.contains("IMAGE") && !help.contains("platform"));
         QVERIFY(ReadCommandLine({ "korvel", "--help-all" }).output.contains("-platform"));
     }
 };

@@ -8,11 +8,7 @@
 #include <QtTest>
 
 #include <climits>
-#include <functional>
-#include <memory>
 
-using BarInput = std::function<void(QScrollBar*)>;
-Q_DECLARE_METATYPE(BarInput)
 // What one wheel event reports: its angle delta, its pixel delta (null from a plain wheel) and Shift.
 struct Turn {
     QPoint angle;
@@ -60,14 +56,6 @@ void AddLayoutRow(const char* name, int formWidth, int formHeight, int imageWidt
                         << QString::fromLatin1(expected);
 }
 
-void TurnWheel(QScrollBar* bar, int delta)
-{
-    const QPointF centre = QRectF(bar->rect()).center();
-    QWheelEvent event(
-        centre, bar->mapToGlobal(centre), {}, { 0, delta }, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(bar, &event);
-}
-
 } // namespace
 
 class LayoutTest : public QObject {
@@ -84,7 +72,6 @@ private slots:
         AddLayoutRow("1 px too tall", 465, 473, 100, 311, "0,144 448x312 in 446x310 h - v 448,144 17x312 ranges");
         AddLayoutRow(
             "vbar brings hbar", 465, 473, 447, 311, "0,144 448x295 in 446x293 h 0,439 448x17 v 448,144 17x295 ranges");
-        AddLayoutRow("shorter than strip", 465, 150, 100, 100, "0,144 448x0 in 446x0 h - v -");
         AddLayoutRow("2 px high", 465, 180, 1000, 1000, "0,144 448x2 in 446x0 h 0,146 448x17 v 448,144 17x2 ranges");
         AddLayoutRow("1 px high", 465, 179, 1000, 1000, "0,144 448x1 in 446x0 h - v -");
         AddLayoutRow("negative width", 10, 473, 100, 400, "0,144 0x295 in 0x293 h - v -");
@@ -116,13 +103,11 @@ private slots:
         QTest::addColumn<int>("image");
         QTest::addColumn<QString>("expected");
         QTest::newRow("4 px") << 4 << 10 << "0..-6 step 1 page 1";
-        QTest::newRow("5 px") << 5 << 10 << "0..-5 step 1 page 5";
         QTest::newRow("fifth 2.4") << 12 << 100 << "0..-88 step 2 page 12";
         QTest::newRow("fifth 2.6") << 13 << 100 << "0..-87 step 3 page 13";
         QTest::newRow("image fits") << 300 << 100 << "0..200 step 60 page 300";
         // A zoomed picture goes far past 16 bits: 12000 pixels at 16x are 192,000 on screen.
         QTest::newRow("12000 px at 16x") << 1280 << 192000 << "0..-190720 step 256 page 1280";
-        QTest::newRow("huge viewport") << 40000 << 0 << "0..40000 step 8000 page 40000";
         QTest::newRow("beyond int") << 0 << INT_MAX << "0..-2147483647 step 1 page 1";
     }
     void scrollRange()
@@ -134,106 +119,39 @@ private slots:
         QTEST(Describe(ComputeScrollRanges(1, viewport, 1, image).vBar), "expected");
     }
 
-    void barPositionMapping_data()
+    // The bar shows 0..-551 as 0..551. Moves by the program, by the user and by dragging the
+    // thumb each report one Change with the value; a drag reports Scroll as it goes.
+    void movesReportOnce()
     {
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("max");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("valueBack"); // what the position reads back as
-        QTest::newRow("left end") << 0 << -551 << 0 << 0 << 0;
-        QTest::newRow("right end") << 0 << -551 << -551 << 551 << -551;
-        QTest::newRow("beyond max") << 0 << -551 << -600 << 551 << -551;
-        QTest::newRow("rising range") << -10 << 90 << 30 << 40 << 30;
-        QTest::newRow("empty range") << 5 << 5 << 5 << 0 << 5;
-        QTest::newRow("full 16 bits") << 32767 << -32768 << -32768 << 65535 << -32768;
-        QTest::newRow("beyond 16 bits") << 0 << -190720 << -150000 << 150000 << -150000;
-    }
-    void barPositionMapping()
-    {
-        QFETCH(int, min);
-        QFETCH(int, max);
-        QFETCH(int, value);
-        QFETCH(int, position);
-
-        QCOMPARE(ScrollPositionForValue(min, max, value), position);
-        QTEST(ScrollValueForPosition(min, max, position), "valueBack");
-    }
-
-    void init()
-    {
-        m_bar = std::make_unique<QScrollBar>(Qt::Horizontal); // the old bar takes its control with it
-        m_bar->resize(200, 17);
-        m_control = new ScrollBarControl(m_bar.get());
-        m_control->setScrollRange({ 0, -551, 90, 449 });
-    }
-
-    void programMovesReportOnce()
-    {
-        QCOMPARE(m_bar->minimum(), 0);
-        QCOMPARE(m_bar->maximum(), 551);
-        QCOMPARE(m_bar->singleStep(), 90);
-        QCOMPARE(m_bar->pageStep(), 449);
-        QSignalSpy change(m_control, &ScrollBarControl::Change);
-
-        m_control->setValue(-551);
-        m_control->setValue(-551);
-        QCOMPARE(m_bar->value(), m_bar->maximum());
+        QScrollBar bar(Qt::Vertical);
+        bar.resize(17, 200);
+        auto* control = new ScrollBarControl(&bar);
+        control->setScrollRange({ 0, -551, 90, 449 });
+        QCOMPARE(QList<int>({ bar.minimum(), bar.maximum(), bar.singleStep(), bar.pageStep() }),
+            QList<int>({ 0, 551, 90, 449 }));
+        QSignalSpy change(control, &ScrollBarControl::Change);
+        QSignalSpy scroll(control, &ScrollBarControl::Scroll);
+        control->setValue(-551);
+        control->setValue(-551);
+        QCOMPARE(bar.value(), 551);
         // A narrower range pulls the value in; a wider one leaves it where it is.
-        m_control->setScrollRange({ 0, -300, 60, 300 });
-        QCOMPARE(m_bar->value(), 300);
-        m_control->setScrollRange({ 0, -400, 80, 400 });
-        QCOMPARE(m_control->Value(), int16_t(-300));
-
-        QCOMPARE(change.count(), 2);
-        QCOMPARE(change.at(0).at(0).value<int16_t>(), int16_t(-551));
-        QCOMPARE(change.at(1).at(0).value<int16_t>(), int16_t(-300));
-    }
-
-    void userMoves_data()
-    {
-        QTest::addColumn<Qt::Orientation>("orientation");
-        QTest::addColumn<BarInput>("input");
-        QTest::addColumn<int>("expected"); // from -200 in 0..-551; steps of 90 and 449, 3 steps a wheel notch
-        const auto key = [](Qt::Key k) { return BarInput([k](QScrollBar* bar) { QTest::keyClick(bar, k); }); };
-        const auto wheel = [](int delta) { return BarInput([delta](QScrollBar* bar) { TurnWheel(bar, delta); }); };
-        // 3 pixels inside the far end (end > 0) or the near end of a horizontal bar.
-        const auto click = [](int end) {
-            return BarInput([end](QScrollBar* bar) {
-                QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(end > 0 ? bar->width() - 3 : 3, bar->height() / 2));
-            });
-        };
-        const auto page = [](QAbstractSlider::SliderAction action) {
-            return BarInput([action](QScrollBar* bar) { bar->triggerAction(action); });
-        };
-        QTest::newRow("right key") << Qt::Horizontal << key(Qt::Key_Right) << -290;
-        QTest::newRow("left key") << Qt::Horizontal << key(Qt::Key_Left) << -110;
-        QTest::newRow("down key") << Qt::Vertical << key(Qt::Key_Down) << -290;
-        QTest::newRow("up key") << Qt::Vertical << key(Qt::Key_Up) << -110;
-        QTest::newRow("right end click") << Qt::Horizontal << click(1) << -290;
-        QTest::newRow("left end click") << Qt::Horizontal << click(-1) << -110;
-        QTest::newRow("page stops at max") << Qt::Horizontal << page(QAbstractSlider::SliderPageStepAdd) << -551;
-        QTest::newRow("page stops at min") << Qt::Horizontal << page(QAbstractSlider::SliderPageStepSub) << 0;
-        QTest::newRow("wheel down") << Qt::Vertical << wheel(-120) << -470;
-        QTest::newRow("wheel up") << Qt::Vertical << wheel(120) << 0;
-    }
-    void userMoves()
-    {
-        QFETCH(Qt::Orientation, orientation);
-        QFETCH(BarInput, input);
-        QFETCH(int, expected);
-
-        m_bar->setOrientation(orientation);
-        m_bar->resize(orientation == Qt::Horizontal ? QSize(200, 17) : QSize(17, 200));
-        m_control->setValue(-200);
-        QSignalSpy change(m_control, &ScrollBarControl::Change);
-        QSignalSpy scroll(m_control, &ScrollBarControl::Scroll);
-
-        input(m_bar.get());
-        QCOMPARE(int { m_control->Value() }, expected);
-        QCOMPARE(change.count(), 1);
-        QCOMPARE(int { change.at(0).at(0).value<int16_t>() }, expected);
-        QCOMPARE(scroll.count(), 0);
+        control->setScrollRange({ 0, -300, 60, 300 });
+        control->setScrollRange({ 0, -400, 80, 400 });
+        QCOMPARE(control->Value(), int16_t(-300));
+        QTest::keyClick(&bar, Qt::Key_Up);
+        bar.triggerAction(QAbstractSlider::SliderPageStepSub); // stops at the end
+        bar.setSliderDown(true);
+        bar.setSliderPosition(100);
+        bar.setSliderPosition(150);
+        bar.setSliderDown(false);
+        bar.setSliderDown(true); // grabbing the thumb and letting go where it was is no move
+        bar.setSliderDown(false);
+        QList<int> changes;
+        for (const QList<QVariant>& report : change)
+            changes << report.at(0).value<int16_t>();
+        QCOMPARE(changes, QList<int>({ -551, -300, -220, 0, -150 }));
+        QCOMPARE(scroll.count(), 2);
+        QCOMPARE(scroll.at(1).at(0).value<int16_t>(), int16_t(-150));
     }
 
     void wheelOverTheViewport_data()
@@ -242,8 +160,6 @@ private slots:
         QTest::addColumn<QPoint>("values"); // the bars' values, from -200 and -200; arrow steps 90 across, 60 down
         const auto repeat = [](int count, Turn turn) { return QList<Turn>(count, turn); };
         QTest::newRow("a notch down") << repeat(1, { { 0, -120 }, {} }) << QPoint(-200, -260);
-        QTest::newRow("a notch up") << repeat(1, { { 0, 120 }, {} }) << QPoint(-200, -140);
-        QTest::newRow("quarter notches add up to one") << repeat(4, { { 0, -30 }, {} }) << QPoint(-200, -260);
         QTest::newRow("fractions carried over") << repeat(7, { { -10, 0 }, {} }) << QPoint(-252, -200); // 7 x 7.5
         QTest::newRow("touchpad pixels win") << repeat(3, { { 0, -84 }, { 0, -7 } }) << QPoint(-200, -221);
         QTest::newRow("touchpad both ways") << repeat(1, { { -60, -108 }, { -5, -9 } }) << QPoint(-205, -209);
@@ -276,32 +192,6 @@ private slots:
         }
         QTEST(QPoint(across->Value(), down->Value()), "values");
     }
-
-    void dragScrollsThenChangesOnce()
-    {
-        QSignalSpy change(m_control, &ScrollBarControl::Change);
-        QSignalSpy scroll(m_control, &ScrollBarControl::Scroll);
-
-        m_bar->setSliderDown(true);
-        m_bar->setSliderPosition(100);
-        m_bar->setSliderPosition(150);
-        QCOMPARE(scroll.count(), 2);
-        QCOMPARE(scroll.at(1).at(0).value<int16_t>(), int16_t(-150));
-        QCOMPARE(change.count(), 0);
-        m_bar->setSliderDown(false);
-        QCOMPARE(change.count(), 1);
-        QCOMPARE(change.at(0).at(0).value<int16_t>(), int16_t(-150));
-
-        // Grabbing the thumb and letting go where it was is no move.
-        m_bar->setSliderDown(true);
-        m_bar->setSliderDown(false);
-        QCOMPARE(change.count(), 1);
-        QCOMPARE(scroll.count(), 2);
-    }
-
-private:
-    std::unique_ptr<QScrollBar> m_bar;
-    ScrollBarControl* m_control = nullptr;
 };
 
 QTEST_MAIN(LayoutTest)

@@ -1,19 +1,21 @@
 #include "canvas/CanvasWidget.h"
-#include "editing/FocusWatch.h"
 #include "forms/ScrollBarControl.h"
 #include "forms/ViewportFrame.h"
+#include "help/HelpText.h"
 #include "helpwindow/HelpAboutDialog.h"
 #include "mainwindow/KeyPreview.h"
 #include "mainwindow/MainForm.h"
 #include "outputwindow/GenerateDialog.h"
+#include "outputwindow/OutputWindowHost.h"
 #include "support/DocumentBuilders.h"
 #include "support/ModalAnswer.h"
 #include "support/PictureWait.h"
 #include "support/ScriptedFileDialog.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -22,351 +24,459 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <functional>
+namespace {
 
-using FormAction = std::function<void(MainForm&)>;
-Q_DECLARE_METATYPE(FormAction)
-
-class MainFormTest : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void toolButtonsArmATool_data();
-    void toolButtonsArmATool();
-    void newImagemapAsksForAPicture();
-    void cancelledOrFailedNewImagemapKeepsTheMap_data();
-    void cancelledOrFailedNewImagemapKeepsTheMap();
-    void newImagemapStartsAnEmptyMap();
-    void droppedPictureOpens();
-    void designSizeShowsAWholePicture();
-    void largePictureScrolls();
-    void generateAppendsAcrossClose();
-    void secondaryWindowsLiveWithTheMainWindow();
-    void focusWatch_data();
-    void focusWatch();
-    void focusWatchRepaintsWhenFocusLeaves();
-    void keyPreviewSeesKeysFirst();
-
-private:
-    QString MakePicture(const QString& name, int width, int height);
-    QTemporaryDir m_dir;
-};
-
-void MainFormTest::initTestCase()
+void Drag(QWidget* canvas, QPoint from, QPoint to)
 {
-    QVERIFY(m_dir.isValid());
+    QTest::mouseMove(canvas, from);
+    QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(canvas, (from + to) / 2);
+    QTest::mouseMove(canvas, to);
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
 }
 
-QString MainFormTest::MakePicture(const QString& name, int width, int height)
+void Click(QWidget* widget, QPoint at)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(30, 120, 200));
-    const QString path = m_dir.filePath(name);
-    if (!image.save(path))
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    QTest::mouseMove(widget, at);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
-void MainFormTest::toolButtonsArmATool_data()
+void Type(QWidget* box, const QString& text)
 {
-    QTest::addColumn<FormAction>("press");
-    QTest::addColumn<ToolMode>("mode");
-    QTest::newRow("rectangle") << FormAction([](MainForm& f) { f.Controls().rectButton->click(); }) << ToolMode::Rect;
-    QTest::newRow("circle") << FormAction([](MainForm& f) { f.Controls().circleButton->click(); }) << ToolMode::Circle;
-    QTest::newRow("polygon") << FormAction([](MainForm& f) { f.Controls().polyButton->click(); }) << ToolMode::Poly;
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(box, text);
 }
 
-void MainFormTest::toolButtonsArmATool()
+bool ShowActive(QWidget& window)
 {
-    QFETCH(FormAction, press);
-    QFETCH(ToolMode, mode);
-    MainForm form;
-    QVERIFY(OpenPictureAndWait(form, MakePicture("tools.png", 100, 100)));
-    form.Session().Apply([](Editor& e) {
-        AddTestBox(e.map, 10, 10, 20, 20);
-        SelectTestBox(e, 1);
-    });
-    press(form);
-    QCOMPARE(form.editor().state.toolMode, mode);
-    QCOMPARE(form.Controls().InnerPict->CurrentMousePointer(), MousePointer::Cross);
-    QCOMPARE(form.editor().state.selBox, int16_t(1)); // the selection stays, magenta
-    QCOMPARE(form.editor().map.box(1).BorderColor, SelectedColour);
-    // The armed tool's button shows as pressed, and only that one.
-    const MainFormControls& c = form.Controls();
-    QCOMPARE(int(c.rectButton->isChecked()) + int(c.circleButton->isChecked()) + int(c.polyButton->isChecked()), 1);
-    form.generateButton_Click(); // back to the arrow: no tool shows as pressed
-    QVERIFY(!c.rectButton->isChecked() && !c.circleButton->isChecked() && !c.polyButton->isChecked());
-}
-
-void MainFormTest::newImagemapAsksForAPicture()
-{
-    ScriptedFileDialog dialogs;
-    MainForm form(&dialogs);
-    form.Session().Apply([](Editor& e) { e.state.imagePath = "/pictures/previous.jpg"; });
-    dialogs.Cancel();
-    form.Controls().newButton->click();
-    QCOMPARE(dialogs.requests.size(), size_t(1));
-    const FileDialogRequest& request = dialogs.requests.front();
-    QCOMPARE(request.title, QStringLiteral("Open an Image File"));
-    QCOMPARE(request.owner, static_cast<QWidget*>(&form));
-    QCOMPARE(request.flags, 0x1004u);
-    QCOMPARE(request.fileName, QStringLiteral("/pictures/previous.jpg"));
-    QCOMPARE(request.filters.size(), 5);
-    // A cancel leaves one NUL in the path, so the next dialog starts without a name.
-    QCOMPARE(form.editor().state.imagePath, QString(QChar(0)));
-}
-
-void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap_data()
-{
-    QTest::addColumn<QString>("choice"); // empty: cancel
-    QTest::addColumn<bool>("message");
-    QTest::newRow("cancelled") << QString() << false;
-    QTest::newRow("not a picture") << QStringLiteral("notes.jpg") << true;
-    QTest::newRow("gone") << QStringLiteral("vanished.png") << true;
-}
-
-void MainFormTest::cancelledOrFailedNewImagemapKeepsTheMap()
-{
-    QFETCH(QString, choice);
-    QFETCH(bool, message);
-    ScriptedFileDialog dialogs;
-    MainForm form(&dialogs);
-    QVERIFY(OpenPictureAndWait(form, MakePicture("keep.png", 200, 150)));
-    form.Session().Apply([](Editor& e) {
-        AddTestBox(e.map, 10, 10, 20, 20, kRectangleShape, "a.html");
-        AddTestPolygon(e.map, { { 50, 50 }, { 90, 50 }, { 70, 90 } });
-        SelectTestPolygon(e, 1);
-    });
-    const Editor before = form.editor();
-
-    QString path;
-    if (choice.isEmpty()) {
-        dialogs.Cancel();
-    } else {
-        path = m_dir.filePath(choice);
-        if (choice.startsWith("notes")) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("shopping list\n");
-        }
-        dialogs.ChooseFile(path);
-    }
-    ModalAnswer answer;
-    form.newButton_Click();
-    WaitForPicture(form);
-
-    QCOMPARE(answer.seen, message);
-    if (message)
-        QVERIFY2(answer.text.contains(choice), qPrintable(answer.text));
-    Editor after = form.editor();
-    after.state.imagePath = before.state.imagePath; // the dialog's own memory of the last choice
-    QVERIFY(after == before);
-    QCOMPARE(form.Controls().InnerPict->size(), QSize(200, 150));
-}
-
-void MainFormTest::newImagemapStartsAnEmptyMap()
-{
-    ScriptedFileDialog dialogs;
-    MainForm form(&dialogs);
-    QVERIFY(OpenPictureAndWait(form, MakePicture("first.png", 200, 150)));
-    form.Session().Apply([](Editor& e) {
-        for (int i = 0; i < 3; ++i)
-            AddTestBox(e.map, 10.f * i, 10, 5, 5, kRectangleShape, QString("box%1").arg(i + 1));
-        AddTestPolygon(e.map, { { 1, 1 }, { 9, 1 }, { 5, 9 } }, true, "poly1");
-        AddTestPolygon(e.map, { { 1, 1 }, { 9, 1 } }, false, "poly2");
-        e.state.buildingPoly = 2;
-        SelectTestBox(e, 2);
-        static_cast<ShapeControl&>(e.map.boxes[0]) = ShapeControl { 1, 2, 3, 4, kCircleShape, NormalColour, false, 1 };
-        e.map.boxes[0].url = "clipped.html";
-        e.state.clipKind = AreaKind::Box;
-        e.state.toolMode = ToolMode::Poly;
-    });
-    form.Controls().MapNameText->setText("kept");
-    form.Controls().HrefText->setText("panel text");
-
-    dialogs.ChooseFile(MakePicture("second.bmp", 320, 240));
-    form.Controls().newButton->click();
-    QVERIFY(WaitForPicture(form));
-
-    const Editor& e = form.editor();
-    QCOMPARE(e.map.boxCount + e.map.polyCount, 0);
-    QCOMPARE(e.state.selBox + e.state.selPoly + e.state.drawingBox + e.state.buildingPoly, 0);
-    QCOMPARE(e.map.boxes.size(), size_t(2));
-    QCOMPARE(e.map.boxes[0].url, QStringLiteral("clipped.html")); // the clipboard survives
-    QCOMPARE(e.map.boxes[0].Shape, kCircleShape);
-    QCOMPARE(e.map.boxes[1].url, QStringLiteral("box1")); // so does the spare element
-    QVERIFY(!e.map.boxes[1].Visible);
-    QCOMPARE(e.state.clipKind, AreaKind::Box);
-    QCOMPARE(e.state.toolMode, ToolMode::Poly);
-    QCOMPARE(e.state.imagePath, dialogs.answer.chosenPath);
-    QCOMPARE(EditorInvariantViolations(e), QStringList());
-    QCOMPARE(form.Controls().MapNameText->text(), QStringLiteral("kept"));
-    QCOMPARE(form.Controls().HrefText->text(), QStringLiteral("panel text"));
-    QCOMPARE(form.Controls().InnerPict->size(), QSize(320, 240));
-    for (QWidget* control : std::initializer_list<QWidget*> { form.Controls().rectButton, form.Controls().circleButton,
-             form.Controls().polyButton, form.Controls().generateButton, form.Controls().InnerPict,
-             form.Controls().MapNameText })
-        QVERIFY(control->isEnabled());
-}
-
-void MainFormTest::droppedPictureOpens()
-{
-    MainForm form;
-    QMimeData mime;
-    mime.setUrls({ QUrl::fromLocalFile(MakePicture("dropped.jpg", 64, 48)) });
-    QDragEnterEvent enter(QPoint(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(&form, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(100, 200), Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(&form, &drop);
-    QVERIFY(WaitForPicture(form));
-    QCOMPARE(form.Controls().InnerPict->size(), QSize(64, 48));
-}
-
-void MainFormTest::designSizeShowsAWholePicture()
-{
-    // 473 - 144 (tool strip and panel) - 17 (status bar) = 312 rows for the viewport, whose
-    // one-pixel border leaves 463 x 310 for the picture.
-    MainForm form;
-    QCOMPARE(form.size(), QSize(465, 473));
-    QVERIFY(OpenPictureAndWait(form, MakePicture("design.png", 463, 310)));
-    const MainFormControls& c = form.Controls();
-    QCOMPARE(c.OuterPict->geometry(), QRect(0, 144, 465, 312));
-    QCOMPARE(c.StatusBar->geometry(), QRect(0, 456, 465, 17));
-    QVERIFY(!c.HBar->Bar()->isVisibleTo(&form));
-    QVERIFY(!c.VBar->Bar()->isVisibleTo(&form));
-    QCOMPARE(c.InnerPict->mapTo(c.OuterPict, QPoint(0, 0)), QPoint(1, 1));
-}
-
-void MainFormTest::largePictureScrolls()
-{
-    MainForm form;
-    form.resize(465, 473);
-    QVERIFY(OpenPictureAndWait(form, MakePicture("large.png", 1000, 800)));
-    const MainFormControls& c = form.Controls();
-    QVERIFY(c.HBar->Bar()->isVisibleTo(&form));
-    QVERIFY(c.VBar->Bar()->isVisibleTo(&form));
-    const int viewportWidth = c.OuterPict->ScaleWidth();
-    const int viewportHeight = c.OuterPict->ScaleHeight();
-    QCOMPARE(int(c.HBar->Max()), viewportWidth - 1000);
-    QCOMPARE(int(c.VBar->Max()), viewportHeight - 800);
-    QCOMPARE(int(c.HBar->LargeChange()), viewportWidth);
-
-    c.HBar->Bar()->setValue(c.HBar->Bar()->maximum()); // the thumb at the right end
-    c.VBar->Bar()->setValue(40);
-    QCOMPARE(c.InnerPict->pos(), QPoint(viewportWidth - 1000, -40));
-
-    // A window larger than the picture needs no bars, and shows the whole picture.
-    form.show();
-    form.resize(1200, 1100);
-    QTRY_COMPARE(form.size(), QSize(1200, 1100));
-    QVERIFY(!c.HBar->Bar()->isVisibleTo(&form));
-    QVERIFY(!c.VBar->Bar()->isVisibleTo(&form));
-    QCOMPARE(c.InnerPict->pos(), QPoint(0, 0));
-}
-
-void MainFormTest::generateAppendsAcrossClose()
-{
-    MainForm form;
-    QVERIFY(OpenPictureAndWait(form, MakePicture("generate.png", 100, 100)));
-    form.Session().Apply([](Editor& e) {
-        AddTestBox(e.map, 10, 20, 100, 50, kRectangleShape, "a.html", "A");
-        e.state.toolMode = ToolMode::Circle;
-    });
-    form.Controls().MapNameText->setText("m");
-    form.Controls().generateButton->click();
-    QCOMPARE(form.editor().state.toolMode, ToolMode::Arrow);
-    GenerateDialog* output = form.Output().Dialog();
-    QVERIFY(output && output->isVisible());
-    output->CloseButton()->click();
-    form.Controls().generateButton->click();
-    const QString map = "<map name=\"m\">\r\n<area href=\"a.html\" alt=\"A\" coords=\"10,20,110,70\">\r\n</map>";
-    QCOMPARE(output->Text(), map + map);
-}
-
-void MainFormTest::secondaryWindowsLiveWithTheMainWindow()
-{
-    MainForm form;
-    form.show();
-    form.Controls().helpaboutButton->click();
-    QPointer<HelpAboutDialog> help = form.HelpDialog();
-    QVERIFY(help && help->isVisible());
-    form.Controls().helpaboutButton->click(); // the same window again, not a second one
-    QCOMPARE(form.HelpDialog(), help.data());
-    form.generateButton_Click();
-    QPointer<GenerateDialog> output = form.Output().Dialog();
-    QVERIFY(output);
-    form.close();
-    QVERIFY(help.isNull());
-    QVERIFY(output.isNull());
-}
-
-void MainFormTest::focusWatch_data()
-{
-    QTest::addColumn<QList<int>>("focus"); // 0 start, 1 and 2 other widgets, -1 another program
-    QTest::addColumn<QList<bool>>("repaints");
-    QTest::newRow("leaving once repaints once") << QList<int> { 0, 1, 2 } << QList<bool> { false, true, false };
-    QTest::newRow("back and away again") << QList<int> { 0, 1, 0, 2 } << QList<bool> { false, true, false, true };
-    QTest::newRow("nothing before the focus was on the start") << QList<int> { 1, 2 } << QList<bool> { false, false };
-    QTest::newRow("another program does nothing")
-        << QList<int> { 0, -1, 1, -1 } << QList<bool> { false, false, true, false };
-}
-
-void MainFormTest::focusWatch()
-{
-    QFETCH(QList<int>, focus);
-    QFETCH(QList<bool>, repaints);
-    int widgets[3];
-    FocusWatch watch(&widgets[0]);
-    for (int i = 0; i < focus.size(); ++i) {
-        const void* focused = focus[i] < 0 ? nullptr : &widgets[focus[i]];
-        QCOMPARE(watch.FocusChanged(focused), repaints[i]);
-    }
-}
-
-void MainFormTest::focusWatchRepaintsWhenFocusLeaves()
-{
-    MainForm form;
-    QVERIFY(OpenPictureAndWait(form, MakePicture("focus.png", 100, 100)));
-    form.show();
-    QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QSignalSpy repaints(&form, &MainForm::FocusRedrawn);
-    const MainFormControls& c = form.Controls();
-    c.HrefText->setEnabled(true);
-    c.newButton->setFocus();
-    c.MapNameText->setFocus();
-    c.HrefText->setFocus();
-    QCOMPARE(repaints.size(), 1);
-    c.newButton->setFocus();
-    c.InnerPict->setFocus();
-    QCOMPARE(repaints.size(), 2);
-}
-
-void MainFormTest::keyPreviewSeesKeysFirst()
-{
-    QWidget window;
-    auto* edit = new QLineEdit(&window);
-    QList<QPair<int, int>> seen;
-    QString textWhenSeen;
-    new KeyPreview(&window, [&](int16_t code, int16_t shift) {
-        seen.append({ code, shift });
-        textWhenSeen = edit->text();
-    });
     window.show();
     QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A);
-    QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClick(edit, Qt::Key_Left, Qt::AltModifier);
-    // Modifier keys arrive as keys of their own, Shift 16, Ctrl 17, Alt 18.
-    QCOMPARE(
-        seen, (QList<QPair<int, int>> { { 65, 0 }, { 16, 1 }, { 17, 3 }, { 68, 3 }, { 46, 0 }, { 18, 4 }, { 37, 4 } }));
-    QCOMPARE(edit->text(), QStringLiteral("a")); // the focused control still got the keys
-    QCOMPARE(textWhenSeen, QStringLiteral("a"));
+    return QTest::qWaitForWindowActive(&window);
 }
+
+// A map long enough to reach the output window in several slices.
+QString LongMap(const QString& name, int areas)
+{
+    QString map = QStringLiteral("<map name=\"%1\">\r\n").arg(name);
+    for (int i = 0; i < areas; ++i)
+        map += QStringLiteral("<area href=\"%1.html\" alt=\"\" coords=\"%2,%2,%3,%3\">\r\n")
+                   .arg(name)
+                   .arg(i)
+                   .arg(i + 9);
+    return map + QStringLiteral("</map>");
+}
+
+int LineCount(const QString& text)
+{
+    return int(text.count(QLatin1String("\r\n"))) + 1;
+}
+
+} // namespace
+
+// The main window and its secondary windows, down to whole sessions with real mouse and key
+// events.
+class MainFormTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString MakePicture(const QString& name, QSize size)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(QColor(30, 120, 200));
+        const QString path = m_dir.filePath(name);
+        if (!image.save(path))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // Shows the form and opens a picture through New Imagemap, as a user does.
+    void Open(MainForm& form, ScriptedFileDialog& dialogs, QSize size)
+    {
+        QVERIFY(ShowActive(form));
+        dialogs.ChooseFile(MakePicture("session.png", size));
+        QTest::mouseClick(form.Controls().newButton, Qt::LeftButton);
+        QTRY_COMPARE(form.Controls().InnerPict->size(), size);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void toolButtonsArmATool()
+    {
+        MainForm form;
+        QVERIFY(OpenPictureAndWait(form, MakePicture("tools.png", { 100, 100 })));
+        form.Session().Apply([](Editor& e) {
+            AddTestBox(e.map, 10, 10, 20, 20);
+            SelectTestBox(e, 1);
+        });
+        const MainFormControls& c = form.Controls();
+        const std::pair<QToolButton*, ToolMode> tools[] = { { c.rectButton, ToolMode::Rect },
+            { c.circleButton, ToolMode::Circle }, { c.polyButton, ToolMode::Poly } };
+        const auto pressed = [&tools] {
+            QList<bool> on;
+            for (const auto& tool : tools)
+                on << tool.first->isChecked();
+            return on;
+        };
+        for (int i = 0; i < 3; ++i) {
+            tools[i].first->click();
+            QCOMPARE(form.editor().state.toolMode, tools[i].second);
+            QCOMPARE(c.InnerPict->CurrentMousePointer(), MousePointer::Cross);
+            QCOMPARE(form.editor().map.box(1).BorderColor, SelectedColour); // the selection stays
+            QList<bool> only(3, false);
+            only[i] = true;
+            QCOMPARE(pressed(), only); // the armed tool's button alone shows as pressed
+        }
+        form.generateButton_Click(); // back to the arrow: no tool shows as pressed
+        QCOMPARE(pressed(), QList<bool>(3, false));
+    }
+
+    void cancelledOrFailedNewImagemapKeepsTheMap_data()
+    {
+        QTest::addColumn<QString>("choice"); // empty: cancel
+        QTest::newRow("cancelled") << QString();
+        QTest::newRow("not a picture") << QStringLiteral("notes.jpg");
+        QTest::newRow("gone") << QStringLiteral("vanished.png");
+    }
+
+    void cancelledOrFailedNewImagemapKeepsTheMap()
+    {
+        QFETCH(QString, choice);
+        ScriptedFileDialog dialogs;
+        MainForm form(&dialogs);
+        QVERIFY(OpenPictureAndWait(form, MakePicture("keep.png", { 200, 150 })));
+        form.Session().Apply([](Editor& e) {
+            AddTestBox(e.map, 10, 10, 20, 20, kRectangleShape, "a.html");
+            AddTestPolygon(e.map, { { 50, 50 }, { 90, 50 }, { 70, 90 } });
+            SelectTestPolygon(e, 1);
+        });
+        const Editor before = form.editor();
+        if (choice.isEmpty()) {
+            dialogs.Cancel();
+        } else {
+            QFile file(m_dir.filePath(choice));
+            if (choice.startsWith("notes"))
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("shopping list\n") > 0);
+            dialogs.ChooseFile(file.fileName());
+        }
+        ModalAnswer answer;
+        form.newButton_Click();
+        WaitForPicture(form);
+
+        // The dialog belongs to the main window and starts at the picture last chosen.
+        QCOMPARE(dialogs.requests.size(), size_t(1));
+        QCOMPARE(dialogs.requests.front().owner, static_cast<QWidget*>(&form));
+        QCOMPARE(dialogs.requests.front().fileName, before.state.imagePath);
+        QCOMPARE(answer.seen, !choice.isEmpty());
+        QVERIFY2(answer.text.contains(choice), qPrintable(answer.text));
+        Editor after = form.editor();
+        // A cancel leaves one NUL in the path, so the next dialog starts without a name.
+        QCOMPARE(after.state.imagePath, choice.isEmpty() ? QString(QChar(0)) : m_dir.filePath(choice));
+        after.state.imagePath = before.state.imagePath;
+        QVERIFY(after == before);
+        QCOMPARE(form.Controls().InnerPict->size(), QSize(200, 150));
+    }
+
+    void newImagemapStartsAnEmptyMap()
+    {
+        ScriptedFileDialog dialogs;
+        MainForm form(&dialogs);
+        QVERIFY(OpenPictureAndWait(form, MakePicture("first.png", { 200, 150 })));
+        form.Session().Apply([](Editor& e) {
+            AddTestBox(e.map, 10, 10, 5, 5, kRectangleShape, "box1");
+            AddTestPolygon(e.map, { { 1, 1 }, { 9, 1 } }, false, "being built");
+            e.state.buildingPoly = 1;
+            SelectTestBox(e, 1);
+            e.map.boxes[0].url = "clipped.html";
+            e.state.clipKind = AreaKind::Box;
+            e.state.toolMode = ToolMode::Poly;
+        });
+        form.Controls().MapNameText->setText("kept");
+
+        dialogs.ChooseFile(MakePicture("second.bmp", { 320, 240 }));
+        form.Controls().newButton->click();
+        QVERIFY(WaitForPicture(form));
+
+        const Editor& e = form.editor();
+        QCOMPARE(e.map.boxCount + e.map.polyCount, 0);
+        QCOMPARE(e.state.selBox + e.state.selPoly + e.state.drawingBox + e.state.buildingPoly, 0);
+        QCOMPARE(e.map.boxes[0].url, QStringLiteral("clipped.html")); // the clipboard survives
+        QCOMPARE(e.state.clipKind, AreaKind::Box);
+        QCOMPARE(e.state.toolMode, ToolMode::Poly);
+        QCOMPARE(e.state.imagePath, dialogs.answer.chosenPath);
+        QCOMPARE(EditorInvariantViolations(e), QStringList());
+        QCOMPARE(form.Controls().MapNameText->text(), QStringLiteral("kept"));
+        QCOMPARE(form.Controls().InnerPict->size(), QSize(320, 240));
+        QVERIFY(form.Controls().InnerPict->isEnabled() && form.Controls().generateButton->isEnabled());
+    }
+
+    void designSizeShowsAWholePicture()
+    {
+        // 473 - 144 (tool strip and panel) - 17 (status bar) = 312 rows for the viewport, whose
+        // one-pixel border leaves 463 x 310 for the picture.
+        MainForm form;
+        QCOMPARE(form.size(), QSize(465, 473));
+        QVERIFY(OpenPictureAndWait(form, MakePicture("design.png", { 463, 310 })));
+        const MainFormControls& c = form.Controls();
+        QCOMPARE(c.OuterPict->geometry(), QRect(0, 144, 465, 312));
+        QCOMPARE(c.StatusBar->geometry(), QRect(0, 456, 465, 17));
+        QVERIFY(!c.HBar->Bar()->isVisibleTo(&form) && !c.VBar->Bar()->isVisibleTo(&form));
+        QCOMPARE(c.InnerPict->mapTo(c.OuterPict, QPoint(0, 0)), QPoint(1, 1));
+    }
+
+    void largePictureScrolls()
+    {
+        MainForm form;
+        QVERIFY(OpenPictureAndWait(form, MakePicture("large.png", { 1000, 800 })));
+        const MainFormControls& c = form.Controls();
+        QVERIFY(c.HBar->Bar()->isVisibleTo(&form) && c.VBar->Bar()->isVisibleTo(&form));
+        const int viewportWidth = c.OuterPict->ScaleWidth();
+        QCOMPARE(int(c.HBar->Max()), viewportWidth - 1000);
+        QCOMPARE(int(c.VBar->Max()), c.OuterPict->ScaleHeight() - 800);
+        QCOMPARE(int(c.HBar->LargeChange()), viewportWidth);
+        c.HBar->Bar()->setValue(c.HBar->Bar()->maximum()); // the thumb at the right end
+        c.VBar->Bar()->setValue(40);
+        QCOMPARE(c.InnerPict->pos(), QPoint(viewportWidth - 1000, -40));
+
+        // A window larger than the picture needs no bars, and shows the whole picture.
+        form.show();
+        form.resize(1200, 1100);
+        QTRY_COMPARE(form.size(), QSize(1200, 1100));
+        QVERIFY(!c.HBar->Bar()->isVisibleTo(&form) && !c.VBar->Bar()->isVisibleTo(&form));
+        QCOMPARE(c.InnerPict->pos(), QPoint(0, 0));
+    }
+
+    void generateAppendsAcrossClose()
+    {
+        MainForm form;
+        QVERIFY(OpenPictureAndWait(form, MakePicture("generate.png", { 100, 100 })));
+        form.Session().Apply([](Editor& e) {
+            AddTestBox(e.map, 10, 20, 100, 50, kRectangleShape, "a.html", "A");
+            e.state.toolMode = ToolMode::Circle;
+        });
+        form.Controls().MapNameText->setText("m");
+        form.Controls().generateButton->click();
+        QCOMPARE(form.editor().state.toolMode, ToolMode::Arrow);
+        QPointer<GenerateDialog> output = form.Output().Dialog();
+        QVERIFY(output && output->isVisible());
+        QTest::mouseClick(output->CloseButton(), Qt::LeftButton); // only hides
+        QVERIFY(!output->isVisible());
+        form.Controls().generateButton->click();
+        const QString map = "<map name=\"m\">\r\n<area href=\"a.html\" alt=\"A\" coords=\"10,20,110,70\">\r\n</map>";
+        QCOMPARE(output->Text(), map + map);
+        QCOMPARE(output->OutputText()->blockCount(), 5);
+        QVERIFY(output->close()); // the window frame's close discards the text
+        QTRY_VERIFY(output.isNull());
+        form.Controls().generateButton->click();
+        QCOMPARE(form.Output().Dialog()->Text(), map);
+    }
+
+    // Help and output windows are made once and kept while hidden: the help window's keys and
+    // the output window's Close hide them, the window frame discards them, and both go with
+    // the main window.
+    void secondaryWindowsLiveWithTheMainWindow()
+    {
+        MainForm form;
+        form.show();
+        const auto help = [&form] {
+            form.Controls().helpaboutButton->click();
+            return QPointer<HelpAboutDialog>(form.HelpDialog());
+        };
+        QPointer<HelpAboutDialog> first = help();
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        // The help text fits its label: nothing is cut off at the bottom.
+        QLabel* label = first->HelpLabel();
+        QCOMPARE(label->text(), QString(HelpAboutText()).replace("\r\n", "\n"));
+        QVERIFY(label->wordWrap() && label->heightForWidth(label->width()) <= label->height());
+        for (Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
+            QTest::keyClick(first, key);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(first && !first->isVisible());
+            QCOMPARE(help(), first); // the same window again, not a second one
+            QVERIFY(first->isVisible());
+        }
+        QVERIFY(first->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        const QPointer<HelpAboutDialog> second = help();
+        form.generateButton_Click();
+        const QPointer<GenerateDialog> output = form.Output().Dialog();
+        QVERIFY(second && output);
+        form.close();
+        QVERIFY(second.isNull() && output.isNull());
+    }
+
+    // Copy takes the whole text with the user's edits, the lines ended as Generate ends them,
+    // however little of it is selected and whether or not all of it has arrived. Long maps
+    // arrive in slices, in order, even when nothing asks for the whole text.
+    void outputWindowCopiesTheWholeText_data()
+    {
+        QTest::addColumn<QStringList>("appended");
+        QTest::addColumn<QString>("typed"); // at the end; "|" is Return
+        QTest::addColumn<bool>("wait"); // for the event loop to bring in every slice
+        QTest::addColumn<QString>("copied");
+        const QStringList maps { "before\r\n", LongMap("first", 6000), LongMap("second", 3000) };
+        const QString all = maps.join(QString());
+        const QString spaces = "<map name=\"a\u00a0b\">\t";
+        QTest::newRow("no-break space and tabs") << QStringList { spaces } << QString() << false << spaces;
+        QTest::newRow("the user's edits")
+            << QStringList { "<map>\r\n</map>" } << "x|y" << false << "<map>\r\n</map>x\r\ny";
+        QTest::newRow("slices still pending") << maps << QString() << false << all;
+        QTest::newRow("slices left to the event loop") << maps << QString() << true << all;
+        // Typing while a map is still arriving flushes it first: the keys never land between two slices.
+        QTest::newRow("typing while slices are pending") << maps << "typed" << false << all + "typed";
+    }
+    void outputWindowCopiesTheWholeText()
+    {
+        QFETCH(QStringList, appended);
+        QFETCH(QString, typed);
+        QFETCH(QString, copied);
+        OutputWindowHost host;
+        for (const QString& text : appended)
+            host.AppendAndShow(text);
+        QPlainTextEdit* edit = host.Dialog()->OutputText();
+        if (appended.size() > 1)
+            QVERIFY(edit->blockCount() < LineCount(copied)); // the rest is still to come
+        QFETCH(bool, wait);
+        if (wait)
+            QTRY_COMPARE(edit->toPlainText(), QString(copied).replace("\r\n", "\n"));
+        edit->moveCursor(QTextCursor::End);
+        const QStringList lines = typed.split(u'|');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClicks(edit, lines[i]);
+        }
+        QTextCursor part(edit->document());
+        part.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 1);
+        edit->setTextCursor(part); // a selection must not narrow what is copied
+        QGuiApplication::clipboard()->setText("something else");
+        QTest::mouseClick(host.Dialog()->CopyButton(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // The overlay is repainted once when the focus leaves the New Imagemap button, and not
+    // again until it has been back.
+    void focusWatchRepaintsWhenFocusLeaves()
+    {
+        MainForm form;
+        QVERIFY(OpenPictureAndWait(form, MakePicture("focus.png", { 100, 100 })));
+        QVERIFY(ShowActive(form));
+        QSignalSpy repaints(&form, &MainForm::FocusRedrawn);
+        const MainFormControls& c = form.Controls();
+        c.HrefText->setEnabled(true);
+        c.newButton->setFocus();
+        c.MapNameText->setFocus();
+        c.HrefText->setFocus();
+        QCOMPARE(repaints.size(), 1);
+        c.newButton->setFocus();
+        c.InnerPict->setFocus();
+        QCOMPARE(repaints.size(), 2);
+    }
+
+    void keyPreviewSeesKeysFirst()
+    {
+        QWidget window;
+        auto* edit = new QLineEdit(&window);
+        QList<QPair<int, int>> seen;
+        QString textWhenSeen;
+        new KeyPreview(&window, [&](int16_t code, int16_t shift) {
+            seen.append({ code, shift });
+            textWhenSeen = edit->text();
+        });
+        QVERIFY(ShowActive(window));
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A);
+        QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClick(edit, Qt::Key_Left, Qt::AltModifier);
+        // Modifier keys arrive as keys of their own, Shift 16, Ctrl 17, Alt 18.
+        QCOMPARE(seen,
+            (QList<QPair<int, int>> { { 65, 0 }, { 16, 1 }, { 17, 3 }, { 68, 3 }, { 46, 0 }, { 18, 4 }, { 37, 4 } }));
+        QCOMPARE(edit->text(), QStringLiteral("a")); // the focused control still got the keys
+        QCOMPARE(textWhenSeen, QStringLiteral("a"));
+    }
+
+    void drawEditGenerateAndCopy()
+    {
+        ScriptedFileDialog dialogs;
+        MainForm form(&dialogs);
+        Open(form, dialogs, QSize(400, 300));
+        const MainFormControls& c = form.Controls();
+        QWidget* canvas = c.InnerPict;
+
+        QTest::mouseClick(c.rectButton, Qt::LeftButton);
+        Drag(canvas, { 20, 30 }, { 120, 90 });
+        Type(c.HrefText, "a.html");
+        Type(c.AltText, "Alpha & \"quotes\"");
+        Type(c.MapNameText, "map");
+
+        QTest::mouseClick(c.circleButton, Qt::LeftButton);
+        Drag(canvas, { 250, 80 }, { 280, 80 });
+
+        QTest::mouseClick(c.polyButton, Qt::LeftButton);
+        for (QPoint p : { QPoint(20, 200), QPoint(100, 200), QPoint(60, 260), QPoint(21, 201) })
+            Click(canvas, p);
+        Type(c.HrefText, "p.html");
+
+        Drag(canvas, { 70, 60 }, { 80, 70 }); // move the rectangle by its middle
+        Drag(canvas, { 130, 100 }, { 140, 120 }); // its bottom-right corner
+        for (const auto& key : { std::pair(Qt::Key_C, Qt::ControlModifier), std::pair(Qt::Key_Delete, Qt::NoModifier),
+                 std::pair(Qt::Key_V, Qt::ControlModifier), std::pair(Qt::Key_D, Qt::ControlModifier),
+                 std::pair(Qt::Key_Right, Qt::NoModifier), std::pair(Qt::Key_Right, Qt::NoModifier),
+                 std::pair(Qt::Key_Down, Qt::NoModifier) })
+            QTest::keyClick(canvas, key.first, key.second);
+
+        QTest::mouseClick(c.generateButton, Qt::LeftButton);
+        GenerateDialog* output = form.Output().Dialog();
+        QVERIFY(output && output->isVisible());
+        QTest::mouseClick(output->CopyButton(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+            QStringLiteral("<map name=\"map\">\r\n"
+                           "<area href=\"\" alt=\"\" coords=\"250,80,30\" shape=\"circle\">\r\n"
+                           "<area href=\"a.html\" alt=\"Alpha & \"quotes\"\" coords=\"40,50,150,130\">\r\n"
+                           "<area href=\"a.html\" alt=\"Alpha & \"quotes\"\" coords=\"52,61,162,141\">\r\n"
+                           "<area href=\"p.html\" alt=\"\" coords=\"20,200,100,200,60,260,20,200\" shape=\"poly\">\r\n"
+                           "</map>"));
+    }
+
+    void keysInTextBoxesStayTheirs()
+    {
+        ScriptedFileDialog dialogs;
+        MainForm form(&dialogs);
+        Open(form, dialogs, QSize(200, 100));
+        const MainFormControls& c = form.Controls();
+        QTest::mouseClick(c.rectButton, Qt::LeftButton);
+        Drag(c.InnerPict, { 10, 10 }, { 50, 50 });
+        Type(c.MapNameText, "map");
+        QTest::keyClick(c.MapNameText, Qt::Key_Home);
+        QTest::keyClick(c.MapNameText, Qt::Key_Delete);
+        QTest::keyClick(c.MapNameText, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(c.MapNameText, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(c.MapNameText->text(), QStringLiteral("ap")); // Delete edited the text...
+        QCOMPARE(form.editor().map.boxCount, int16_t(1)); // ...and deleted no area
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ap")); // Ctrl+C copied text
+        QCOMPARE(form.editor().state.clipKind, AreaKind::None); // not an area
+        QTest::keyClick(c.HrefText, Qt::Key_Backspace);
+        QCOMPARE(form.editor().map.boxCount, int16_t(1));
+    }
+
+    void aFocusedScrollBarStillScrolls()
+    {
+        ScriptedFileDialog dialogs;
+        MainForm form(&dialogs);
+        Open(form, dialogs, QSize(1000, 800));
+        const MainFormControls& c = form.Controls();
+        Drag(c.InnerPict, { 10, 10 }, { 10, 10 }); // nothing there: no selection
+        QTest::mouseClick(c.rectButton, Qt::LeftButton);
+        Drag(c.InnerPict, { 10, 10 }, { 50, 50 });
+        QScrollBar* bar = c.VBar->Bar();
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Down);
+        QCOMPARE(c.InnerPict->y(), -int(c.VBar->SmallChange())); // the bar scrolled...
+        QCOMPARE(form.editor().map.box(1).Top, 11.f); // ...and the selected box moved down
+    }
+};
 
 QTEST_MAIN(MainFormTest)
 #include "tst_main_form.moc"

@@ -1,0 +1,363 @@
+#include "canvas/CanvasWidget.h"
+#include "display/ZoomLevels.h"
+#include "editing/HitTest.h"
+#include "forms/ScrollBarControl.h"
+#include "forms/ViewportFrame.h"
+#include "mainwindow/MainForm.h"
+#include "support/EditorHarness.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+
+Q_DECLARE_METATYPE(ZoomMapping)
+
+namespace {
+
+// Sent straight to the widget: zoomed positions go far beyond what QTest's integer events reach.
+void Send(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void ShowPicture(MainForm& form, QSize size, ZoomMapping zoom = ZoomMapping())
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(QColor(40, 90, 160));
+    form.Controls().InnerPict->SetPicture(picture);
+    form.Controls().InnerPict->setEnabled(true);
+    form.Form_Resize();
+    form.Zoom().ZoomTo(zoom, QPoint());
+}
+
+// Plays "tool rect|circle|poly", "click X,Y" and "drag X,Y X,Y" with real mouse events on the
+// canvas. Positions are picture pixels, sent at scale * position plus nudge screen pixels:
+// the same gesture scaled, landing anywhere on the pixel's square.
+void Play(MainForm& form, const QString& script, int scale, int nudge = 0)
+{
+    QWidget* canvas = form.Controls().InnerPict;
+    const auto at = [scale, nudge](const QString& text) {
+        const QStringList xy = text.split(',');
+        return QPointF(xy[0].toInt() * scale + nudge, xy[1].toInt() * scale + nudge);
+    };
+    for (const QString& step : script.split(';', Qt::SkipEmptyParts)) {
+        const QStringList words = step.simplified().split(' ');
+        if (words[0] == "tool") {
+            form.Session().ChooseTool(
+                words[1] == "rect" ? ToolMode::Rect : (words[1] == "circle" ? ToolMode::Circle : ToolMode::Poly));
+            continue;
+        }
+        const QPointF from = at(words[1]);
+        const QPointF to = words[0] == "drag" ? at(words[2]) : from;
+        Send(canvas, QEvent::MouseMove, from);
+        Send(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
+        Send(canvas, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+        Send(canvas, QEvent::MouseMove, to, Qt::LeftButton);
+        Send(canvas, QEvent::MouseButtonRelease, to);
+    }
+}
+
+// Ctrl and the wheel at a point of the viewport's client area. A wheel event that the
+// program sends goes to its receiver alone, so it goes to the viewport, where the canvas's
+// own wheel events end up.
+void TurnWheel(ViewportFrame* viewport, QPoint at, int delta)
+{
+    const QPointF position = viewport->ClientArea()->mapTo(viewport, at);
+    QWheelEvent wheel(position, viewport->mapToGlobal(position), QPoint(), QPoint(0, delta), Qt::NoButton,
+        Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+}
+
+} // namespace
+
+// The zoom from its arithmetic up to the real main window: mouse events reach the editor in
+// picture pixels, handles keep their size on screen, the wheel and the keys zoom around the
+// right point, the bars reach the whole zoomed picture, and the canvas paints through the
+// same mapping.
+class ZoomTest : public QObject {
+    Q_OBJECT
+private slots:
+    void wholePixelsGoBothWaysWithoutDrift_data()
+    {
+        QTest::addColumn<ZoomMapping>("zoom");
+        for (const ZoomMapping& level : ZoomLevels())
+            QTest::newRow(qPrintable(level.PercentText())) << level;
+    }
+    void wholePixelsGoBothWaysWithoutDrift()
+    {
+        QFETCH(ZoomMapping, zoom);
+        // From far left of the picture to far beyond a 16-bit one at 16x.
+        QList<int64_t> pixels { 32767, -32768, 524287 };
+        for (int64_t p = -70000; p <= 600000; p += 997)
+            pixels << p;
+        for (int64_t p = -50; p <= 50; ++p)
+            pixels << p;
+        for (const int64_t p : pixels) {
+            // Above 100 % every picture pixel has screen pixels of its own; below, every
+            // screen pixel shows a picture pixel of its own.
+            if (zoom.Factor() >= 1)
+                QCOMPARE(zoom.PicturePixel(zoom.ScreenPixel(p)), p);
+            if (zoom.Factor() <= 1)
+                QCOMPARE(zoom.ScreenPixel(zoom.PicturePixel(p)), p);
+            // A vertex on pixel p is drawn inside the screen pixel that shows p's centre.
+            QCOMPARE(int64_t(std::floor(zoom.ScreenCoordinate(double(p)) + 0.5)), zoom.ScreenPixel(p));
+            QVERIFY(std::abs(zoom.PictureCoordinate(zoom.ScreenCoordinate(double(p))) - double(p)) < 1e-6);
+        }
+    }
+
+    // Zooming keeps the picture pixel under the pointer still, far beyond 16 bits at 16x.
+    void wheelKeepsThePixelUnderThePointer()
+    {
+        MainForm form;
+        ShowPicture(form, QSize(3000, 800));
+        const MainFormControls& c = form.Controls();
+        c.HBar->setValue(-2400);
+        c.VBar->setValue(-250);
+        const QPoint anchor(300, 200); // in the viewport
+        const auto pointerPixel = [&] {
+            Send(c.InnerPict, QEvent::MouseMove, anchor - c.InnerPict->pos());
+            return QPoint(int(form.editor().state.mouseX), int(form.editor().state.mouseY));
+        };
+        const QPoint kept = pointerPixel();
+        // Up to 16x, a notch more there, and down to 1/2, where the picture still fills the view.
+        for (int step : { 1, 1, 1, 1, 1, 1, 1, 1, -1, -1, -1, -1, -1, -1, -1, -1, -1 }) {
+            TurnWheel(c.OuterPict, anchor, 120 * step);
+            const ZoomMapping zoom = c.InnerPict->Zoom();
+            const QPoint now = pointerPixel();
+            const double reach = zoom.Factor() >= 1 ? 0 : 1 / zoom.Factor(); // one screen pixel's worth
+            QVERIFY2(std::abs(now.x() - kept.x()) <= reach && std::abs(now.y() - kept.y()) <= reach,
+                qPrintable(QStringLiteral("%1: %2,%3").arg(zoom.PercentText()).arg(now.x()).arg(now.y())));
+        }
+        QCOMPARE(c.ZoomPanel->text(), QStringLiteral("50%"));
+        TurnWheel(c.OuterPict, anchor, 60); // a touchpad's small turns add up to a notch
+        QCOMPARE(c.ZoomPanel->text(), QStringLiteral("50%"));
+        TurnWheel(c.OuterPict, anchor, 60);
+        QCOMPARE(c.ZoomPanel->text(), QStringLiteral("66.7%"));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("inTextBox");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("ctrl shift +") << "Ctrl+Shift++" << false << "200%";
+        QTest::newRow("ctrl = ctrl = ctrl -") << "Ctrl+=, Ctrl+=, Ctrl+-" << false << "200%";
+        QTest::newRow("ctrl - ctrl 0") << "Ctrl+-, Ctrl+0" << false << "100%";
+        QTest::newRow("ctrl 9 enlarges a small picture") << "Ctrl+9" << false << "200%";
+        QTest::newRow("= alone") << "=" << false << "100%";
+        QTest::newRow("in the URL box") << "Ctrl+=, Ctrl+9" << true << "100%";
+    }
+    void keys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, inTextBox);
+        MainForm form;
+        ShowPicture(form, QSize(200, 100));
+        form.Session().Apply([](Editor& e) {
+            AddTestBox(e.map, 10, 10, 50, 50);
+            SelectTestBox(e, 1);
+        });
+        const MainFormControls& c = form.Controls();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        c.HrefText->setEnabled(true);
+        QWidget* target = inTextBox ? static_cast<QWidget*>(c.HrefText) : c.InnerPict;
+        target->setFocus();
+        const Editor before = form.editor();
+        const QKeySequence sequence(keys);
+        for (int i = 0; i < sequence.count(); ++i)
+            QTest::keyClick(target, sequence[i].key(), sequence[i].keyboardModifiers());
+        QTEST(c.ZoomPanel->text(), "level");
+        QCOMPARE(c.StatusBar->height(), kStatusBarHeight);
+        QVERIFY(form.editor().map == before.map); // no keyboard command ran...
+        if (!inTextBox) { // ...and they still run
+            QTest::keyClick(target, Qt::Key_Delete);
+            QCOMPARE(form.editor().map.boxCount, int16_t(0));
+        }
+    }
+
+    // Handles, their reach and the closing marker keep their size on screen at every zoom.
+    void handlesReachThreeScreenPixels_data()
+    {
+        QTest::addColumn<QString>("zoom");
+        QTest::addColumn<QString>("scene");
+        QTest::addColumn<QString>("pointer");
+        QTest::addColumn<QString>("mode");
+        const QString polygon = "polygon 1000,1000 1600,1000 1300,1500; select p1";
+        const QString box = "box 1000,1000,2000,1000; select b1";
+        // At 1/16 three screen pixels are 48 picture pixels.
+        QTest::newRow("1/16: vertex 48 right") << "1/16" << polygon << "1048,952"
+                                               << "resize_corner";
+        QTest::newRow("1/16: vertex 49 right") << "1/16" << polygon << "1049,1000"
+                                               << "arrow";
+        QTest::newRow("1/16: box side 48 out") << "1/16" << box << "952,1500"
+                                               << "resize_side";
+        QTest::newRow("1/16: box side 49 out") << "1/16" << box << "951,1500"
+                                               << "arrow";
+        // At 16x a picture pixel is wider than the reach: only the handle's own pixel counts.
+        QTest::newRow("16x: on the vertex") << "16" << polygon << "1600,1000"
+                                            << "resize_corner";
+        QTest::newRow("16x: a pixel off the vertex") << "16" << polygon << "1601,1000"
+                                                     << "arrow";
+        QTest::newRow("16x: on the side") << "16" << box << "3000,1500"
+                                          << "resize_side";
+        QTest::newRow("16x: a pixel inside the side") << "16" << box << "2999,1500"
+                                                      << "arrow";
+    }
+    void handlesReachThreeScreenPixels()
+    {
+        QFETCH(QString, zoom);
+        QFETCH(QString, scene);
+        QFETCH(QString, pointer);
+        EditorHarness h;
+        QVERIFY(h.Play("zoom " + zoom + "; " + scene + "; move " + pointer));
+        QTEST(ToolModeName(h.state().toolMode), "mode");
+    }
+
+    void closingDistance_data()
+    {
+        QTest::addColumn<QString>("zoom");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QRectF>("marker"); // null: hidden, and a click adds a vertex
+        QTest::newRow("1/16: 48 off") << "1/16" << QPoint(148, 52) << QRectF(52, 52, 96, 96);
+        QTest::newRow("1/16: 49 off") << "1/16" << QPoint(100, 149) << QRectF();
+        QTest::newRow("16x: on it") << "16" << QPoint(100, 100) << QRectF(99.8125, 99.8125, 0.375, 0.375);
+        QTest::newRow("16x: a pixel off") << "16" << QPoint(101, 100) << QRectF();
+        QTest::newRow("2/3: 4 off") << "2/3" << QPoint(104, 104) << QRectF(95.5, 95.5, 9, 9);
+    }
+    void closingDistance()
+    {
+        QFETCH(QString, zoom);
+        QFETCH(QPoint, pointer);
+        QFETCH(QRectF, marker);
+        EditorHarness h;
+        QVERIFY(h.Play("zoom " + zoom + "; tool poly; click 100,100; click 400,100; click 250,400"));
+        const QString at = QStringLiteral("%1,%2").arg(pointer.x()).arg(pointer.y());
+        QVERIFY(h.Play("move " + at));
+        const float* shape = h.view.polyShape;
+        QCOMPARE(h.view.polyShapeVisible ? QRectF(shape[0], shape[1], shape[2], shape[3]) : QRectF(), marker);
+        QVERIFY(h.Play("click " + at));
+        QCOMPARE(h.state().buildingPoly == 0, !marker.isNull());
+        // The fourth vertex is the closing copy of the first, or a new corner at the pointer.
+        QCOMPARE(h.map().polygon(1).vertexX[4], marker.isNull() ? int16_t(pointer.x()) : int16_t(100));
+    }
+
+    void drawnHandlesAreSevenScreenPixels_data()
+    {
+        QTest::addColumn<QString>("zoom");
+        QTest::addColumn<QString>("selection");
+        for (const char* zoom : { "1/16", "2/3", "16" }) {
+            QTest::newRow(qPrintable(QString("%1 polygon").arg(zoom))) << zoom << "p1";
+            QTest::newRow(qPrintable(QString("%1 box").arg(zoom))) << zoom << "b1";
+        }
+    }
+    void drawnHandlesAreSevenScreenPixels()
+    {
+        QFETCH(QString, zoom);
+        QFETCH(QString, selection);
+        EditorHarness h;
+        QVERIFY(
+            h.Play("zoom " + zoom + "; polygon 1000,1000 1600,1000 1300,1500; box 20,30,400,300; select " + selection));
+        h.session.Redraw();
+        // The first magenta line is the top of the first handle, centred on a vertex or corner.
+        const QPointF centre = selection == "p1" ? QPointF(1000, 1000) : QPointF(20, 30);
+        const auto& segments = h.view.segments;
+        const auto top = std::find_if(segments.begin(), segments.end(),
+            [](const RecordingView::Segment& line) { return line.colour == SelectedColour; });
+        QVERIFY(top != segments.end());
+        const ZoomMapping& mapping = h.view.zoom;
+        QCOMPARE(mapping.ScreenCoordinate(top->x2) - mapping.ScreenCoordinate(top->x1), 6.0);
+        QCOMPARE(mapping.ScreenCoordinate(centre.x()) - mapping.ScreenCoordinate(top->x1), 3.0);
+        QCOMPARE(mapping.ScreenCoordinate(centre.y()) - mapping.ScreenCoordinate(top->y1), 3.0);
+    }
+
+    // Gestures at 200 % and 300 %, landing anywhere on a picture pixel's square, leave what
+    // the same gestures leave at 100 %: no drift at fractional screen positions.
+    void gesturesAtZoomMatchThoseAt100Scaled_data()
+    {
+        QTest::addColumn<QString>("gestures");
+        QTest::addColumn<QString>("expected");
+        // On a box 40,40 100x60 and a triangle, nothing selected.
+        const QString box = "B1 rect 40,40 100x60 | ";
+        const QString triangle = "P1 200,40 260,40 230,100 200,40";
+        QTest::newRow("draw a rectangle")
+            << "tool rect; drag 80,190 20,150" << box + "B2 rect 20,150 60x40* | " + triangle + " | arrow";
+        QTest::newRow("draw a circle") << "tool circle; drag 150,150 170,160"
+                                       << box + "B2 circle 130,130 40x40* | " + triangle + " | arrow";
+        QTest::newRow("move the box") << "drag 90,70 101,64"
+                                      << "B1 rect 51,34 100x60* | " + triangle + " | arrow";
+        QTest::newRow("drag its corner") << "click 90,70; drag 140,100 160,121"
+                                         << "B1 rect 40,40 120x81* | " + triangle + " | resize_corner";
+        QTest::newRow("drag its left side") << "click 90,70; drag 40,70 31,80"
+                                            << "B1 rect 31,40 109x60* | " + triangle + " | resize_side";
+        QTest::newRow("drag a vertex") << "click 230,60; drag 260,40 281,33"
+                                       << box + "P1 200,40 281,33 230,100 200,40* | resize_corner";
+        QTest::newRow("build a polygon") << "tool poly; click 20,120; click 60,121; click 41,170; click 20,120"
+                                         << box + triangle + " | P2 20,120 60,121 41,170 20,120* | arrow";
+    }
+    void gesturesAtZoomMatchThoseAt100Scaled()
+    {
+        QFETCH(QString, gestures);
+        for (int scale : { 1, 2, 3 }) {
+            MainForm form;
+            ShowPicture(form, QSize(300, 200), ZoomMapping(scale, 1));
+            form.Session().Apply([](Editor& e) {
+                AddTestBox(e.map, 40, 40, 100, 60);
+                AddTestPolygon(e.map, { { 200, 40 }, { 260, 40 }, { 230, 100 } });
+            });
+            Play(form, gestures, scale, scale - 1);
+            QTEST(Describe(form.editor()), "expected");
+        }
+    }
+
+    void duplicateAndNudgeStayInPicturePixels_data()
+    {
+        QTest::addColumn<float>("left");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("expected");
+        // At 200 % with the canvas scrolled by 1000 screen pixels, 500 picture pixels show
+        // from picture x 500: within 20 of that end a copy goes to the picture's centre.
+        QTest::newRow("copy 10 right and down") << 400.f << int('D') << "B2 rect 410,110 10x10*";
+        QTest::newRow("copy near the visible end") << 490.f << int('D') << "B2 rect 500,400 10x10*";
+        QTest::newRow("nudge one picture pixel") << 400.f << 39 << "B1 rect 401,100 10x10*";
+    }
+    void duplicateAndNudgeStayInPicturePixels()
+    {
+        QFETCH(float, left);
+        QFETCH(int, key);
+        MainForm form;
+        ShowPicture(form, QSize(1000, 800), ZoomMapping(2, 1));
+        form.Controls().HBar->setValue(-1000);
+        form.Session().Apply([left](Editor& e) {
+            AddTestBox(e.map, left, 100, 10, 10);
+            SelectTestBox(e, 1);
+        });
+        form.Form_KeyDown(int16_t(key), key == 'D' ? 2 : 0);
+        QTEST(Describe(form.editor()).split(" | ").at(form.editor().map.boxCount - 1), "expected");
+    }
+
+    void scrollRangesBeyond16Bits()
+    {
+        MainForm form;
+        ShowPicture(form, QSize(3000, 2500), ZoomMapping(16, 1));
+        const MainFormControls& c = form.Controls();
+        const QPoint farEnd(c.OuterPict->ScaleWidth() - 48000, c.OuterPict->ScaleHeight() - 40000);
+        QCOMPARE(QPoint(c.HBar->Max(), c.VBar->Max()), farEnd);
+        c.HBar->Bar()->setValue(c.HBar->Bar()->maximum()); // both thumbs at their far ends
+        c.VBar->Bar()->setValue(c.VBar->Bar()->maximum());
+        QCOMPARE(c.InnerPict->pos(), farEnd);
+        // The viewport's last pixel shows the picture's last one.
+        Send(c.InnerPict, QEvent::MouseMove, QPoint(47999, 39999));
+        QCOMPARE(c.PositionPanel->text(), QStringLiteral("2999,2499"));
+    }
+};
+
+QTEST_MAIN(ZoomTest)
+#include "tst_zoom.moc"
