@@ -53,7 +53,8 @@ private slots:
         QTest::addColumn<bool>("chosen");
         const auto open = FileDialogKind::Open, save = FileDialogKind::Save;
         QTest::newRow("open several") << open << "ms" << 0u << 0x1200u << true;
-        QTest::newRow("preview without hook") << FileDialogKind::OpenWithPreview << "s" << 0x8060u << 0x8200u << true;
+        QTest::newRow("preview without hook")
+            << FileDialogKind::OpenWithPreview << "s" << 0x8060u << 0x8200u << true;
         QTest::newRow("open cancelled") << open << "mh" << 0x8000u << 0x9004u << false;
         QTest::newRow("save cancelled") << save << "mhos" << 0u << 0x6u << false;
         QTest::newRow("save with own flags") << save << "" << 0xffffu << 0xff9fu << true;
@@ -98,8 +99,8 @@ private slots:
     void qtDialogShowsRequestAndReturnsChoice()
     {
         QTemporaryDir folder;
-        const QStringList pictures { "PHOTO.JPG", "Scan.BMP", "b.gif", "icon.png", "old.JPE", "photo.jpeg", "pic.WEBP",
-            "shot.Jpeg" };
+        const QStringList pictures { "PHOTO.JPG", "Scan.BMP", "b.gif", "icon.png", "old.JPE", "photo.jpeg",
+            "pic.WEBP", "shot.Jpeg" };
         QStringList everything = pictures + QStringList { "README", "notes.txt" };
         everything.sort();
         for (const QString& name : everything)
@@ -123,7 +124,8 @@ private slots:
             dialog->selectNameFilter(dialog->nameFilters().last());
             QTRY_COMPARE(ShownFiles(dialog), everything);
             dialog->selectNameFilter(dialog->nameFilters().at(1));
-            QTRY_COMPARE(ShownFiles(dialog), QStringList({ "PHOTO.JPG", "old.JPE", "photo.jpeg", "shot.Jpeg" }));
+            QTRY_COMPARE(
+                ShownFiles(dialog), QStringList({ "PHOTO.JPG", "old.JPE", "photo.jpeg", "shot.Jpeg" }));
             // selectFile() leaves the name box alone while it has the focus; type as a user would.
             auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(nameBox);

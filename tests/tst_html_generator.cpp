@@ -17,15 +17,20 @@ private slots:
         QTest::addColumn<QString>("area");
         const int circle = kCircleShape, rect = kRectangleShape;
         // Circles: centre and radius rounded half to even (22.5 -> 22, 23.5 -> 24, 12.5 -> 12).
-        QTest::newRow("circle halves down") << circle << QRectF(10, 10, 25, 25) << "22,22,12\" shape=\"circle\">";
-        QTest::newRow("circle halves up") << circle << QRectF(11, 11, 25, 25) << "24,24,12\" shape=\"circle\">";
+        QTest::newRow("circle halves down")
+            << circle << QRectF(10, 10, 25, 25) << "22,22,12\" shape=\"circle\">";
+        QTest::newRow("circle halves up")
+            << circle << QRectF(11, 11, 25, 25) << "24,24,12\" shape=\"circle\">";
         QTest::newRow("circle radius from width only")
             << circle << QRectF(0, 0, 30, 10) << "15,5,15\" shape=\"circle\">";
         QTest::newRow("circle -0.5 to 0") << circle << QRectF(-1, -1, 1, 1) << "0,0,0\" shape=\"circle\">";
-        // Rectangles, HTML's default shape: exact single-precision values in their shortest text, never rounded.
-        QTest::newRow("rect shortest float text") << rect << QRectF(0.1, 0.2, 0.2, 0.1) << "0.1,0.2,0.3,0.3\">";
+        // Rectangles, HTML's default shape: exact single-precision values in their shortest text, never
+        // rounded.
+        QTest::newRow("rect shortest float text")
+            << rect << QRectF(0.1, 0.2, 0.2, 0.1) << "0.1,0.2,0.3,0.3\">";
         QTest::newRow("rect negative") << rect << QRectF(-15, -3.5, 10, 2) << "-15,-3.5,-5,-1.5\">";
-        QTest::newRow("rect single precision sum") << rect << QRectF(16777216, 0, 1, 0) << "16777216,0,16777216,0\">";
+        QTest::newRow("rect single precision sum")
+            << rect << QRectF(16777216, 0, 1, 0) << "16777216,0,16777216,0\">";
         QTest::newRow("rect minus zero") << rect << QRectF(-0.0, 0, 0, 0) << "0,0,0,0\">";
     }
 
@@ -35,8 +40,10 @@ private slots:
         QFETCH(QRectF, box);
         QFETCH(QString, area);
         ImagemapDocument doc;
-        AddTestBox(doc, float(box.x()), float(box.y()), float(box.width()), float(box.height()), int16_t(shape));
-        QCOMPARE(GenerateImagemapHtml(doc, "m").split("\r\n").at(1), "<area href=\"\" alt=\"\" coords=\"" + area);
+        AddTestBox(
+            doc, float(box.x()), float(box.y()), float(box.width()), float(box.height()), int16_t(shape));
+        QCOMPARE(
+            GenerateImagemapHtml(doc, "m").split("\r\n").at(1), "<area href=\"\" alt=\"\" coords=\"" + area);
     }
 
     // Boxes by index whatever their kind, then polygons, whatever order they were drawn in; a shape
@@ -53,9 +60,11 @@ private slots:
         QCOMPARE(GenerateImagemapHtml(doc, " a\"b "),
             QStringLiteral(
                 "<map name=\" a\"b \">\r\n"
-                "<area href=\"https://example.org/straße\" alt=\"Käse — 北京\" coords=\"2,2,1\" shape=\"circle\">\r\n"
+                "<area href=\"https://example.org/straße\" alt=\"Käse — 北京\" coords=\"2,2,1\" "
+                "shape=\"circle\">\r\n"
                 "<area href=\"\" alt=\"\" coords=\"3,3,7,7\">\r\n"
-                "<area href=\"x.html?a=1&b=\"2\"\" alt=\"<b> & </b>\" coords=\"0,0,9,0,9,9,0,0\" shape=\"poly\">\r\n"
+                "<area href=\"x.html?a=1&b=\"2\"\" alt=\"<b> & </b>\" coords=\"0,0,9,0,9,9,0,0\" "
+                "shape=\"poly\">\r\n"
                 "<area href=\"  \" alt=\" alt \" coords=\"-32768,32767,7,8\" shape=\"poly\">\r\n</map>"));
     }
 };

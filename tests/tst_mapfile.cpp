@@ -1,7 +1,6 @@
 #include "document/DocumentInvariants.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/MapFileActions.h"
-#include "mapfile/CoordinateList.h"
 #include "mapfile/MapFileReading.h"
 #include "mapfile/MapFileSaving.h"
 #include "mapfile/OpenedMap.h"
@@ -17,7 +16,6 @@
 #include <QUndoStack>
 #include <QtTest>
 
-#include <cmath>
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
@@ -41,34 +39,24 @@ QByteArray ReadBytes(const QString& path)
 QString Opened(const QString& path, const QString& folder)
 {
     const MapFileContents contents = ReadMapFile(path);
-    QStringList parts;
+    QStringList lines;
     for (const FoundMap& found : contents.maps) {
         const OpenedMap opened = OpenFoundMap(found);
         if (!opened.picturePath.isEmpty())
-            parts << opened.picturePath + (opened.pictureExists ? "" : " missing");
-        parts << GenerateImagemapHtml(opened.map, opened.mapName).split("\r\n");
-        parts << opened.leftOut << opened.rounded;
+            lines << opened.picturePath + (opened.pictureExists ? "" : " missing");
+        lines << GenerateImagemapHtml(opened.map, opened.mapName).split("\r\n");
+        lines << opened.leftOut << opened.rounded;
         if (!DocumentInvariantViolations(opened.map).isEmpty())
-            parts << "broken";
+            lines << "broken";
     }
     // Shorter: "map m|href alt text x,y,... shape", with empty alt texts, "rect" and "</map>" left out.
-    QString opened = contents.error + parts.join(u'|');
+    QString opened = contents.error + lines.join(u'|');
     for (const auto& [from, to] : { std::pair { "<map name=\"", "map " }, { "<area href=\"", "" },
              { "\" alt=\"\" coords=\"", " " }, { "\" alt=\"", " alt " }, { "\" coords=\"", " " },
              { "\" shape=\"", " " }, { "\">", "" }, { "|</map>", "" } })
         opened.replace(QLatin1String(from), QLatin1String(to));
     return opened.replace(folder + '/', QString())
         .replace(QStringLiteral("Korvel cannot open “page.html”: "), QStringLiteral("refused: "));
-}
-
-// The one map of a page, opened; empty, with a warning that says why, when the page does not
-// hold exactly one.
-OpenedMap OpenOnlyMap(const QString& path)
-{
-    const MapFileContents contents = ReadMapFile(path);
-    if (contents.maps.size() != 1)
-        qWarning("%s: %d maps, %s", qPrintable(path), int(contents.maps.size()), qPrintable(contents.error));
-    return contents.maps.size() == 1 ? OpenFoundMap(contents.maps.front()) : OpenedMap {};
 }
 
 QString Generated(MainForm& form)
@@ -97,7 +85,10 @@ class MapFileTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    QString Write(const QString& name, const QByteArray& bytes) { return WriteFile(m_dir->filePath(name), bytes); }
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        return WriteFile(m_dir->filePath(name), bytes);
+    }
     QString Picture(const QString& name) { return Write(name, Encoded(Noise(32, 24), "png")); }
 
 private slots:
@@ -141,7 +132,9 @@ private slots:
         const QString picture = Write("a:b #1?%&K\u00e4se.png", "not really a picture");
         const QString page = m_dir->filePath("round trip.html");
         QCOMPARE(SaveMapFile(page, map, mapName, picture, QSize(640, 480)), QString());
-        const OpenedMap opened = OpenOnlyMap(page);
+        const MapFileContents contents = ReadMapFile(page);
+        QCOMPARE(int(contents.maps.size()), 1);
+        const OpenedMap opened = OpenFoundMap(contents.maps.front());
         QCOMPARE(opened.leftOut + opened.rounded, QStringList());
         QCOMPARE(opened.mapName, mapName);
         QCOMPARE(opened.picturePath, picture);
@@ -161,8 +154,8 @@ private slots:
     void savedPageIsEscapedHtml()
     {
         ImagemapDocument map;
-        const QString controls
-            = QStringLiteral("\r\n\t\x01\x7f") + QChar(0) + QChar(0x85) + QChar(0xD800) + QStringLiteral("\U0001F600");
+        const QString controls = QStringLiteral("\r\n\t\x01\x7f") + QChar(0) + QChar(0x85) + QChar(0xD800)
+            + QStringLiteral("\U0001F600");
         AddTestBox(map, 10, 20, 100, 50, kRectangleShape, "a.html?x=1&y=2", "A \"1\"" + controls);
         AddTestBox(map, 10, 10, 25, 25, kCircleShape, "b.html", "B");
         const QString page = m_dir->filePath("saved.html");
@@ -171,7 +164,8 @@ private slots:
             QStringLiteral(
                 "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>m&lt;1&gt;</title>\n"
                 "</head>\n<body>\n"
-                "<img src=\"img/p%20q.png\" alt=\"m&lt;1&gt;\" width=\"640\" height=\"480\" usemap=\"#m&lt;1&gt;\">\n"
+                "<img src=\"img/p%20q.png\" alt=\"m&lt;1&gt;\" width=\"640\" height=\"480\" "
+                "usemap=\"#m&lt;1&gt;\">\n"
                 "<map name=\"m&lt;1&gt;\">\n"
                 "<area href=\"a.html?x=1&amp;y=2\" alt=\"A "
                 "&quot;1&quot;&#13;\n\t&#1;&#127;\uFFFD\uFFFD\uFFFD\U0001F600\" "
@@ -193,12 +187,14 @@ private slots:
             "<HTML><BODY><MAP NAME=Nav><AREA SHAPE=RECT COORDS='0,0,10,10' HREF=a.html?x=1&amp;y=2 "
             "ALT=&quot;Caf&eacute;&quot;></MAP></BODY></HTML>",
             "map Nav|a.html?x=1&y=2 alt \"Café\" 0,0,10,10");
+        // Numbers as browsers read them: garbage before one skipped, after it dropped, none at all 0.
         // Browsers fold ASCII letters only, so "poly" with a long s is an unknown shape: a rectangle.
-        row("odd separators, swapped corners, shapes as browsers name them",
-            "<map name=m><area coords=' 10 ;10,, 0\n0 ' href=r><area shape=CiRc coords='5 5 2' href=c>"
-            "<area shape=polygon coords='1;2;3;4;5;6;7' href=p><area shape=triangle href=t coords=0,0,1,1>"
+        row("odd numbers and separators, swapped corners, shapes as browsers name them",
+            "<map name=m><area coords=' 1e1 ;x10,, 0px\n.0 ' href=r><area shape=CiRc coords='5 +5 .2e1' "
+            "href=c>"
+            "<area shape=polygon coords='1;2;a;4;5;6;7' href=p><area shape=triangle href=t coords=0,0,1,1>"
             "<area shape=poly\u017F href=s coords=0,0,1,1></map>",
-            "map m|r 0,0,10,10|c 5,5,2 circle|t 0,0,1,1|s 0,0,1,1|p 1,2,3,4,5,6 poly");
+            "map m|r 0,0,10,10|c 5,5,2 circle|t 0,0,1,1|s 0,0,1,1|p 1,2,0,4,5,6 poly");
         row("areas nested in the map, none outside, id as name",
             "<area href=outside coords=1,1,2,2><map id=byId><div><p><area href=in coords=1,2,3,4></p></div>"
             "</map><template><map name=t><area></map></template><svg><map name=s></map></svg>",
@@ -219,40 +215,50 @@ private slots:
             "map m| alt café € 0,0,1,1");
         QStringEncoder littleEndian(QStringConverter::Utf16LE);
         row("UTF-16 with a byte order mark",
-            QByteArray("\xFF\xFE") + QByteArray(littleEndian.encode(u"<map name=\u00e9><area coords=1,1,2,2></map>")),
+            QByteArray("\xFF\xFE")
+                + QByteArray(littleEndian.encode(u"<map name=\u00e9><area coords=1,1,2,2></map>")),
             "map é| 1,1,2,2");
         row("areas it cannot hold",
             "<map name=m><area shape=DEFAULT href=x.html><area coords='0,0,50%,100%' alt=Home>"
             "<area shape=circle coords=1,2><area shape=circle coords=1,2,-3><area coords=0,0,1e999,1>"
             "<area coords=0,0,2e7,1><area shape=poly coords=0,0,32767.5,-32768><area shape=poly coords=5>"
             "<area href=kept coords=1,2,3,4></map>",
-            "map m|kept 1,2,3,4|area 1 (href “x.html”): its shape “default” covers the whole picture, which no Korvel "
-            "area can.|area 2 (alt “Home”): its coordinate “50%” is a percentage, which depends on the size the "
-            "picture is shown at.|area 3 (no href): a circle needs 3 coordinates, it has 2.|area 4 (no href): its "
+            "map m|kept 1,2,3,4|area 1 (href “x.html”): its shape “default” covers the whole picture, which "
+            "no Korvel "
+            "area can.|area 2 (alt “Home”): its coordinate “50%” is a percentage, which depends on the size "
+            "the "
+            "picture is shown at.|area 3 (no href): a circle needs 3 coordinates, it has 2.|area 4 (no "
+            "href): its "
             "radius -3 is negative.|area 5 (no href): its coordinate “1e999” is too large to be a number of "
-            "pixels.|area 6 (no href): its coordinate 20000000 lies farther out than any picture reaches.|area 7 (no "
-            "href): its point 2 (32767.5, -32768) lies outside the range -32768 to 32767.|area 8 (no href): a polygon "
+            "pixels.|area 6 (no href): its coordinate 20000000 lies farther out than any picture "
+            "reaches.|area 7 (no "
+            "href): its point 2 (32767.5, -32768) lies outside the range -32768 to 32767.|area 8 (no href): "
+            "a polygon "
             "needs at least one x,y pair of coordinates.");
         // Each map's picture is the first that names it exactly, after its "#".
-        row("pictures of maps", "<img src=a.png usemap=#M><img src=b usemap=#M><map name=m></map><map name=M></map>",
+        row("pictures of maps",
+            "<img src=a.png usemap=#M><img src=b usemap=#M><map name=m></map><map name=M></map>",
             "map m|a.png|map M");
         row("text before the hash", "<img src=a.png usemap='page.html#m'><map id=m></map>", "a.png|map m");
-        row("missing picture, query and fragment", "<img src='gone/x%20y.png?v=2#top' usemap=#m><map name=m></map>",
-            "gone/x y.png missing|map m");
-        row("src with spaces around and backslashes", "<img src=' \timg\\a%20b.png\n' usemap=#m><map name=m></map>",
-            "img/a b.png missing|map m");
-        row("file URL", "<img src=file:///nowhere/x.png usemap=#m><map name=m></map>", "/nowhere/x.png missing|map m");
+        row("missing picture, query and fragment",
+            "<img src='gone/x%20y.png?v=2#top' usemap=#m><map name=m></map>", "gone/x y.png missing|map m");
+        row("src with spaces around and backslashes",
+            "<img src=' \timg\\a%20b.png\n' usemap=#m><map name=m></map>", "img/a b.png missing|map m");
+        row("file URL", "<img src=file:///nowhere/x.png usemap=#m><map name=m></map>",
+            "/nowhere/x.png missing|map m");
         row("no local picture",
             "<img src=https://example.org/x.png usemap=#w><map name=w></map>"
             "<img src='  ' usemap=#n><map name=n></map>",
             "map w|map n");
-        row("web base", "<base href=https://example.org/><img src=a.png usemap=#m><map name=m></map>", "map m");
+        row("web base", "<base href=https://example.org/><img src=a.png usemap=#m><map name=m></map>",
+            "map m");
         row("page base", "<base href=sub/><img src=c.png usemap=#m><map name=m></map>", "sub/c.png|map m");
         row("empty", "", "refused: the file is empty.");
         row("binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
             "refused: it holds binary data, not the text of a page.");
         row("plain text", "Just a note.\n", "refused: it is not an HTML page: there is no markup in it.");
-        row("no map", "<p>Hello <img src=a.png usemap=#m>", "refused: there is no imagemap in it (no <map> element).");
+        row("no map", "<p>Hello <img src=a.png usemap=#m>",
+            "refused: there is no imagemap in it (no <map> element).");
         row("too large", "huge", "refused: it is 65 MB; Korvel opens pages up to 64 MB.");
     }
 
@@ -275,47 +281,17 @@ private slots:
             page += "<area coords=0,0,1,1>";
         for (int i = 0; i < 150; ++i)
             page += "<area shape=poly coords=0.5,1>";
-        const OpenedMap opened = OpenOnlyMap(Write("limit.html", page + "</map>"));
+        const MapFileContents contents = ReadMapFile(Write("limit.html", page + "</map>"));
+        QCOMPARE(int(contents.maps.size()), 1);
+        const OpenedMap opened = OpenFoundMap(contents.maps.front());
         QCOMPARE(opened.map.boxCount, kMaxAreasPerKind);
         QCOMPARE(opened.map.polyCount, int16_t(150));
         QCOMPARE(opened.leftOut,
-            QStringList {
-                "area 32767 (no href): the map already holds 32766 rectangles and circles, the most it can hold." });
+            QStringList { "area 32767 (no href): the map already holds 32766 rectangles and circles, the "
+                          "most it can hold." });
         QCOMPARE(opened.rounded.size(), kMaxListedAreaLines + 1);
         QCOMPARE(opened.rounded.last(), QStringLiteral("… and 50 more polygons rounded to whole pixels."));
         QCOMPARE(DocumentInvariantViolations(opened.map), QStringList());
-    }
-
-    // Percentages and numbers too large are told apart by the messages of readsPages.
-    void coordinateList_data()
-    {
-        QTest::addColumn<QString>("coords");
-        QTest::addColumn<QString>("numbers");
-        QTest::newRow("any run of separators") << " ;, 1;2,, 3 \t\r\n\f4 ;"
-                                               << "1 2 3 4";
-        QTest::newRow("line tabulation is no separator") << "1\v2,3"
-                                                         << "1 3";
-        QTest::newRow("fractions and signs") << "1.5,-2.25,.5,-.5,+7"
-                                             << "1.5 -2.25 0.5 -0.5 7";
-        QTest::newRow("exponents") << "1e2,1E-1,1.e1,2e,3e+,4ex"
-                                   << "100 0.10000000000000001 10 2 3 4";
-        QTest::newRow("a number ends where it stops fitting") << "12px,5.5.5,7-1"
-                                                              << "12 5.5 7";
-        QTest::newRow("leading garbage skipped") << "x12,(7),#3"
-                                                 << "12 7 3";
-        QTest::newRow("no number reads as 0") << "a,-,.,-+5,\u0661"
-                                              << "0 0 0 0 0";
-        QTest::newRow("minus zero is zero, tiny is 0") << "-0,-0.0,1e-400"
-                                                       << "0 0 0";
-    }
-
-    void coordinateList()
-    {
-        QFETCH(QString, coords);
-        QStringList numbers;
-        for (const double number : ParseCoordinateList(coords).numbers) // QString::number writes -0 as 0
-            numbers << (std::signbit(number) && number == 0 ? "-0" : QString::number(number, 'g', 17));
-        QTEST(numbers.join(u' '), "numbers");
     }
 
     // Through the window: a failed save says why and leaves the old file and the map unsaved;
@@ -397,7 +373,8 @@ private slots:
         if (answer == QMessageBox::Save)
             dialogs.queued = { ScriptedFileDialog::Chosen(page) }; // Save As
         const QString other = Picture("other.png");
-        dialogs.ChooseFile(action != "open" ? other : Write("other.html", "<img src=other.png usemap=#m><map name=m>"));
+        dialogs.ChooseFile(
+            action != "open" ? other : Write("other.html", "<img src=other.png usemap=#m><map name=m>"));
         ModalAnswer answers({ QMessageBox::StandardButton(answer) });
         if (action == "close") {
             QCOMPARE(form.close(), goesOn);
@@ -412,11 +389,13 @@ private slots:
     void aMissingPictureIsAskedFor()
     {
         const QString page = Write("moved.html",
-            "<IMG SRC=gone.jpg USEMAP=#one><MAP NAME=one><AREA SHAPE=circle COORDS='50, 60, 20' HREF=x.html></MAP>"
+            "<IMG SRC=gone.jpg USEMAP=#one><MAP NAME=one><AREA SHAPE=circle COORDS='50, 60, 20' "
+            "HREF=x.html></MAP>"
             "<map name=two><area shape=default></map>");
         ScriptedFileDialog dialogs;
         MainForm form(&dialogs);
-        dialogs.queued = { ScriptedFileDialog::Chosen(page), ScriptedFileDialog::Chosen(Picture("found.png")) };
+        dialogs.queued
+            = { ScriptedFileDialog::Chosen(page), ScriptedFileDialog::Chosen(Picture("found.png")) };
         // Which map (the first), then: choose the picture? Open. Then what was left out.
         ModalAnswer answers({ QMessageBox::NoButton, QMessageBox::Open, QMessageBox::Ok });
         form.Files().Open();
