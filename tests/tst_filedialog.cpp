@@ -40,46 +40,32 @@ Q_DECLARE_METATYPE(FileDialogKind)
 class FileDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    // The flags the dialog is given for each kind and set of properties (m FileMustExist,
-    // s MultiSelect, h HideReadOnly, o OverwritePrompt; the rest off), and what comes back.
+    // The flags the dialog is given as Korvel uses it (every property left as it is), and the path
+    // and name handed back.
     void asksAndHandsBack_data()
     {
         QTest::addColumn<FileDialogKind>("kind");
-        QTest::addColumn<QString>("properties");
-        QTest::addColumn<uint>("flags");
         QTest::addColumn<uint>("asked");
         QTest::addColumn<bool>("chosen");
-        const auto open = FileDialogKind::Open, save = FileDialogKind::Save;
-        QTest::newRow("open several") << open << "ms" << 0u << 0x1200u << true;
-        QTest::newRow("preview without hook")
-            << FileDialogKind::OpenWithPreview << "s" << 0x8060u << 0x8200u << true;
-        QTest::newRow("open cancelled") << open << "mh" << 0x8000u << 0x9004u << false;
-        QTest::newRow("save cancelled") << save << "mhos" << 0u << 0x6u << false;
-        QTest::newRow("save with own flags") << save << "" << 0xffffu << 0xff9fu << true;
+        QTest::newRow("open, chosen") << FileDialogKind::Open << 0x1004u << true;
+        QTest::newRow("open, cancelled") << FileDialogKind::Open << 0x1004u << false;
+        QTest::newRow("save, chosen") << FileDialogKind::Save << 0x6u << true;
+        QTest::newRow("save, cancelled") << FileDialogKind::Save << 0x6u << false;
     }
 
     void asksAndHandsBack()
     {
         QFETCH(FileDialogKind, kind);
-        QFETCH(QString, properties);
         QFETCH(bool, chosen);
         ScriptedFileDialog platform;
         cFileDlg dialog(platform);
-        dialog.FileMustExist = properties.contains(u'm');
-        dialog.MultiSelect = properties.contains(u's');
-        dialog.HideReadOnly = properties.contains(u'h');
-        dialog.OverwritePrompt = properties.contains(u'o');
-        QFETCH(uint, flags);
-        dialog.Flags = flags;
         if (chosen)
             platform.answer = { true, kNewPath, 5, 0x1005 };
         QString path = kOldPath;
         QString title = QStringLiteral("old.gif");
-        const bool save = kind == FileDialogKind::Save, preview = kind == FileDialogKind::OpenWithPreview;
-        QCOMPARE(save     ? dialog.VBGetSaveFileName(path, title)
-                : preview ? dialog.VBGetOpenFileNamePreview(path, title)
-                          : dialog.VBGetOpenFileName(path, title),
-            chosen);
+        const bool save = kind == FileDialogKind::Save;
+        QCOMPARE(
+            save ? dialog.VBGetSaveFileName(path, title) : dialog.VBGetOpenFileName(path, title), chosen);
         const FileDialogRequest& request = platform.requests.at(0);
         QCOMPARE(request.kind, kind);
         QCOMPARE(request.initialDirectory, SpecialFolderPath(SpecialDirectory::Personal));
