@@ -190,10 +190,9 @@ private slots:
         // Numbers as browsers read them: garbage before one skipped, after it dropped, none at all 0.
         // Browsers fold ASCII letters only, so "poly" with a long s is an unknown shape: a rectangle.
         row("odd numbers and separators, swapped corners, shapes as browsers name them",
-            "<map name=m><area coords=' 1e1 ;x10,, 0px\n.0 ' href=r><area shape=CiRc coords='5 +5 .2e1' "
-            "href=c>"
-            "<area shape=polygon coords='1;2;a;4;5;6;7' href=p><area shape=triangle href=t coords=0,0,1,1>"
-            "<area shape=poly\u017F href=s coords=0,0,1,1></map>",
+            "<map name=m><area coords=' 1e1 ;x10,, 0px\n.0 ' href=r><area shape=CiRc coords='5 +5 .2e1'"
+            " href=c><area shape=polygon coords='1;2;a;4;5;6;7' href=p><area shape=triangle href=t"
+            " coords=0,0,1,1><area shape=poly\u017F href=s coords=0,0,1,1></map>",
             "map m|r 0,0,10,10|c 5,5,2 circle|t 0,0,1,1|s 0,0,1,1|p 1,2,0,4,5,6 poly");
         row("areas nested in the map, none outside, id as name",
             "<area href=outside coords=1,1,2,2><map id=byId><div><p><area href=in coords=1,2,3,4></p></div>"
