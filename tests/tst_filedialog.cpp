@@ -93,7 +93,7 @@ private slots:
         request.filterIndex = 3;
         request.fileName = folder.filePath(QStringLiteral("x")); // its folder wins over the initial one
         request.initialDirectory = QDir::rootPath();
-        const auto inspect = [&](QFileDialog* dialog) {
+        const auto examine = [&](QFileDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Open an Image File"));
             QCOMPARE(dialog->directory().canonicalPath(), QDir(folder.path()).canonicalPath());
             QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
@@ -113,10 +113,10 @@ private slots:
             nameBox->setText(QStringLiteral("PHOTO.JPG"));
             static_cast<QDialog*>(dialog)->accept();
         };
-        QTimer::singleShot(0, [&inspect] { // from inside the dialog's event loop
+        QTimer::singleShot(0, [&examine] { // from inside the dialog's event loop
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            inspect(dialog);
+            examine(dialog);
             if (dialog->isVisible()) // a check failed
                 dialog->reject();
         });
