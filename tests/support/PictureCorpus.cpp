@@ -1,5 +1,7 @@
 #include "support/PictureCorpus.h"
 
+#include "picture/PictureLoader.h"
+
 #include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
@@ -45,46 +47,51 @@ QByteArray GifClaiming(int width, int height)
 }
 
 // An 8 x 8 JPEG of four components as print work flows write it: Adobe-style inverted C, M, Y
-// and K of full magenta and no black. Every quantiser is 1 and each component's one block flat,
-// so a block is its DC value (a 4-bit category code, then the value's bits) and an end of
-// block (the one AC code, 0).
+// and K of full magenta and no black, every quantiser 1 and each component's one block flat.
 QByteArray CmykJpeg()
 {
-    QString bits;
-    for (const int level : { 255, 0, 255, 255 }) {
-        const int dc = 8 * (level - 128); // 1016 in category 10, or -1024 in 11 (its bits 1023)
-        const int category = dc > 0 ? 10 : 11;
-        bits += QString::number(category, 2).rightJustified(4, u'0')
-            + QString::number(dc > 0 ? dc : dc + (1 << category) - 1, 2).rightJustified(category, u'0') + u'0';
-    }
-    QByteArray scan;
-    for (qsizetype i = 0; i < bits.size(); i += 8) {
-        scan += char(bits.mid(i, 8).leftJustified(8, u'1').toUInt(nullptr, 2)); // padded with ones
-        if (uchar(scan.back()) == 0xFF)
-            scan += '\0';
-    }
-    const auto segment = [](uchar marker, const QByteArray& body) {
-        return QByteArray(1, char(0xFF)) + char(marker) + Number(body.size() + 2, 2, true) + body;
-    };
-    const QByteArray dcTable = QByteArray("\0\0\0\0\x0C", 5) + QByteArray(12, '\0')
-        + QByteArray("\0\1\2\3\4\5\6\7\x08\x09\x0A\x0B", 12); // codes of 4 bits for categories 0 to 11
-    return QByteArray("\xFF\xD8", 2) + segment(0xEE, QByteArray("Adobe\0\x64\0\0\0\0\0", 12))
-        + segment(0xDB, QByteArray(1, '\0') + QByteArray(64, 1))
-        + segment(0xC0, QByteArray("\x08\0\x08\0\x08\x04\x01\x11\0\x02\x11\0\x03\x11\0\x04\x11\0", 18))
-        + segment(0xC4, dcTable + QByteArray("\x10\x01", 2) + QByteArray(16, '\0'))
-        + segment(0xDA, QByteArray("\x04\x01\0\x02\0\x03\0\x04\0\0\x3F\0", 12)) + scan + QByteArray("\xFF\xD9", 2);
+    return QByteArray::fromHex("ffd8ffee000e41646f626500640000000000ffdb004300") + QByteArray(64, 1)
+        + QByteArray::fromHex("ffc00014080008000804011100021100031100041100ffc40031000000000c0000000000000000"
+                              "00000000000102030405060708090a0b100100000000000000000000000000000000ffda000e04"
+                              "0100020003000400003f00afe16ffd5fc2bf87ffd9");
 }
 
-CorpusPicture Opens(
-    const QString& name, const QString& fileName, const QByteArray& bytes, QSize size, bool partial = false)
+QByteArray BitmapHeader(int width, int height)
 {
-    return { name, fileName, bytes, CorpusPicture::Kind::File, size, {}, partial };
+    QByteArray bmp("BM");
+    for (quint32 field :
+        { 54u, 0u, 54u, 40u, quint32(width), quint32(height), 1u | 24u << 16, 0u, 0u, 0u, 0u, 0u, 0u })
+        bmp += Number(field, 4);
+    return bmp;
 }
 
-CorpusPicture Refused(const QString& name, const QString& fileName, const QByteArray& bytes, const QString& reason,
-    CorpusPicture::Kind kind = CorpusPicture::Kind::File)
+// Qt's JPEG writer turns the pixels instead of recording an orientation, so the EXIF block
+// (one big-endian IFD entry, tag 0x0112) goes in by hand, right after the start marker.
+QByteArray WithExifOrientation(QByteArray jpeg, int orientation)
 {
-    return { name, fileName, bytes, kind, {}, reason, false };
+    const QByteArray exif("\xFF\xE1\0\x22"
+                          "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0",
+        29);
+    return jpeg.insert(2, exif + char(orientation) + QByteArray(6, '\0'));
+}
+
+// The frame header gives the height, then the width, five bytes after its marker.
+QByteArray JpegClaiming(int width, int height)
+{
+    QByteArray jpeg = Encoded(Noise(16, 16), "jpg");
+    return jpeg.replace(jpeg.indexOf("\xFF\xC0") + 5, 4, Number(height, 2, true) + Number(width, 2, true));
+}
+
+CorpusPicture Opens(const QString& name, const QString& fileName, const QByteArray& bytes, QSize size,
+    const QString& warning = {}, QPoint at = { -1, -1 }, QRgb colour = 0)
+{
+    return { name, fileName, bytes, CorpusPicture::Kind::File, size, warning, at, colour };
+}
+
+CorpusPicture Refused(const QString& name, const QString& fileName, const QByteArray& bytes,
+    const QString& reason, CorpusPicture::Kind kind = CorpusPicture::Kind::File)
+{
+    return { name, fileName, bytes, kind, {}, reason };
 }
 
 } // namespace
@@ -146,38 +153,19 @@ QByteArray HandMadeGif(int width, int height, int frames)
     return gif + ';';
 }
 
-QByteArray BitmapHeader(int width, int height)
-{
-    QByteArray bmp("BM");
-    for (quint32 field : { 54u, 0u, 54u, 40u, quint32(width), quint32(height), 1u | 24u << 16, 0u, 0u, 0u, 0u, 0u, 0u })
-        bmp += Number(field, 4);
-    return bmp;
-}
-
-// Qt's JPEG writer turns the pixels instead of recording an orientation, so the EXIF block
-// (one big-endian IFD entry, tag 0x0112) goes in by hand, right after the start marker.
-QByteArray WithExifOrientation(QByteArray jpeg, int orientation)
-{
-    const QByteArray exif("\xFF\xE1\0\x22"
-                          "Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0",
-        29);
-    return jpeg.insert(2, exif + char(orientation) + QByteArray(6, '\0'));
-}
-
-// The frame header gives the height, then the width, five bytes after its marker.
-QByteArray JpegClaiming(int width, int height)
-{
-    QByteArray jpeg = Encoded(Noise(16, 16), "jpg");
-    return jpeg.replace(jpeg.indexOf("\xFF\xC0") + 5, 4, Number(height, 2, true) + Number(width, 2, true));
-}
-
 QList<CorpusPicture> HostileCorpus()
 {
     using Kind = CorpusPicture::Kind;
-    const QString notAPicture(": it is not a picture in a format Korvel reads (JPEG, GIF, BMP, PNG or WebP).");
+    const QString notAPicture(
+        ": it is not a picture in a format Korvel reads (JPEG, GIF, BMP, PNG or WebP).");
+    const QString damaged(": the picture in it is damaged or incomplete.");
+    const QString endsEarly(" is missing because the file ends early; only what could be read is shown.");
+    const QRgb grey = qRgb(128, 128, 128); // unread parts: JPEG's own filler, not whatever memory held
     const QImage photo = Noise(320, 240);
-    const QByteArray png = Encoded(photo, "png");
+    const QByteArray png = Encoded(photo, "png"), jpeg = Encoded(photo, "jpg");
     const auto half = [](const QByteArray& bytes) { return bytes.left(bytes.size() / 2); };
+    QByteArray hurt = png; // one byte flipped inside a late data chunk, whose checksum then fails
+    hurt[hurt.size() * 3 / 4] = char(~hurt[hurt.size() * 3 / 4]);
     QImage deep(64, 48, QImage::Format_RGBA64);
     deep.fill(QColor(10, 200, 30, 128));
     QImage p3 = Noise(48, 32);
@@ -189,19 +177,44 @@ QList<CorpusPicture> HostileCorpus()
     const QSize whole(320, 240);
     QList<CorpusPicture> corpus {
         Refused("zero bytes", "empty.jpg", {}, ": the file is empty."),
-        Opens("JPEG cut", "cut.jpg", half(Encoded(photo, "jpg")), whole, true),
-        Opens("GIF cut", "cut.gif", half(HandMadeGif(320, 240, 1)), whole, true),
-        Opens("BMP cut", "cut.bmp", half(Encoded(photo, "bmp")), whole, true),
-        Opens("PNG cut", "cut.png", half(png), whole, true),
-        Refused("text named .jpg", "notes.jpg", "Shopping: bread, milk.\n", notAPicture),
+        Opens("JPEG cut", "cut.jpg", half(jpeg), whole, endsEarly),
+        Opens("progressive JPEG cut", "cutp.jpg", half(Encoded(photo, "jpg", true)), whole, endsEarly),
+        Opens("GIF cut", "cut.gif", half(HandMadeGif(320, 240, 1)), whole, endsEarly),
+        Opens("GIF cut after frame 1", "cut1.gif", half(HandMadeGif(320, 240, 3)), whole),
+        // Rows are stored bottom up.
+        Opens("BMP cut", "cut.bmp", half(Encoded(photo, "bmp")), whole, endsEarly, { 0, 0 }, grey),
+        Opens("PNG cut", "cut.png", half(png), whole, endsEarly, { 319, 239 }, grey),
+        Opens("PNG damaged", "damaged.png", hurt, whole, " is damaged; only what could be read is shown.",
+            { 319, 239 }, grey),
+        Opens("JPEG with bytes after its end", "tail.jpg", jpeg + QByteArray(500, 'x'), whole),
+        Refused("WebP cut", "cut.webp", half(Encoded(photo, "webp")), damaged),
+        Refused("PNG cut in its one chunk", "chunk.png", Encoded(Noise(20, 20), "png").chopped(40), damaged),
+        Refused("JPEG cut in its header", "cut header.jpg", jpeg.left(100), damaged),
+        // Qt writes one colour scan, whose header is 12 bytes after its marker's two.
+        Refused("JPEG without pixels", "no pixels.jpg", jpeg.left(jpeg.indexOf("\xFF\xDA") + 14), damaged),
+        Refused("BMP without rows", "no rows.bmp", BitmapHeader(64, 64), damaged),
+        // A name and a text that would fill in placeholders of the message.
+        Refused("text named .jpg", "50%1 off.jpg", "%2 is no picture.\n", notAPicture),
+        Refused("a format Qt reads and Korvel not", "scan.ppm", Encoded(Noise(8, 8), "ppm"), notAPicture),
         Opens("PNG named .gif", "renamed.gif", png, whole),
         Refused("folder", "album.jpg", {}, ": it is a folder, not a picture.", Kind::Folder),
-        Refused("unreadable", "secret.png", png, ": you do not have permission to read it.", Kind::Unreadable),
+        Refused("named pipe", "pipe.bmp", {}, ": it is not an ordinary file.", Kind::Pipe),
+        Refused(
+            "unreadable", "secret.png", png, ": you do not have permission to read it.", Kind::Unreadable),
         Refused("removed after choice", "gone.png", png, ": there is no such file", Kind::RemovedAfterChoice),
         Opens("1 x 1", "dot.png", Encoded(Noise(1, 1), "png"), QSize(1, 1)),
-        Opens("animated GIF", "anim.gif", HandMadeGif(64, 48, 3), QSize(64, 48)),
+        Opens("grey JPEG", "grey.jpg", Encoded(Noise(320, 240, QImage::Format_Grayscale8), "jpg"), whole),
+        Opens("BMP", "photo.bmp", Encoded(photo, "bmp"), whole),
+        Opens("WebP", "photo.webp", Encoded(photo, "webp"), whole),
+        Opens("PNG with transparency", "alpha.png", Encoded(Noise(320, 240, QImage::Format_ARGB32), "png"),
+            whole),
+        Opens("widest", "strip.png", Encoded(Noise(kMaxPictureSide, 1), "png"), QSize(kMaxPictureSide, 1)),
+        // The first frame's first pixel.
+        Opens(
+            "animated GIF", "anim.gif", HandMadeGif(64, 48, 3), QSize(64, 48), {}, { 0, 0 }, qRgb(0, 255, 0)),
         Opens("CMYK JPEG", "print.jpg", CmykJpeg(), QSize(8, 8)),
-        Opens("16-bit PNG", "deep.png", Encoded(deep, "png"), QSize(64, 48)),
+        Opens("16-bit PNG", "deep.png", Encoded(deep, "png"), QSize(64, 48), {}, { 9, 9 },
+            qRgba(10, 200, 30, 128)),
         Opens("PNG with an ICC profile", "p3.png", Encoded(p3, "png"), QSize(48, 32)),
         Opens("JPEG with an ICC profile", "p3.jpg", Encoded(p3, "jpg"), QSize(48, 32)),
         Refused("JPEG claiming 65000", "huge65000.jpg", JpegClaiming(65000, 65000), at65000),
@@ -212,13 +225,26 @@ QList<CorpusPicture> HostileCorpus()
         Refused("GIF claiming 100000", "huge100000.gif", GifClaiming(65535, 65535), at65535),
         Refused("PNG claiming 100000", "huge100000.png", PngClaiming(100000, 100000), at100000),
         Refused("BMP claiming 100000", "huge100000.bmp", BitmapHeader(100000, 100000), at100000),
+        // Headers of other shapes (rows stored top-down, a frame behind EXIF), and sides too long.
+        Refused("BMP top-down", "top-down.bmp", BitmapHeader(65000, -65000), at65000),
+        Refused("JPEG frame behind EXIF", "behind.jpg", WithExifOrientation(JpegClaiming(65535, 8), 1),
+            " is 65535 × 8 pixels; Korvel"),
+        Refused("rounded up", "up.bmp", BitmapHeader(20000, 10001), " is 20000 × 10001 pixels (200.1 "),
+        Refused("too wide", "wide.bmp", BitmapHeader(32768, 10), " is 32768 × 10 pixels; Korvel places"),
+        Refused("too tall", "tall.bmp", BitmapHeader(8, 40000), " is 8 × 40000 pixels;"),
     };
-    const QByteArray stored = Encoded(Noise(60, 40), "jpg");
+    // A red corner on white; 5 to 8 turn the picture a quarter, so a browser shows it 40 wide and 60 high.
+    QImage stored(60, 40, QImage::Format_RGB32);
+    stored.fill(Qt::white);
+    for (int i = 0; i < 16 * 16; ++i) // no QPainter: benchmarks build the corpus without a GUI application
+        stored.setPixel(i % 16, i / 16, qRgb(255, 0, 0));
+    const QPoint corners[]
+        = { { 5, 5 }, { 54, 5 }, { 54, 34 }, { 5, 34 }, { 5, 5 }, { 34, 5 }, { 34, 54 }, { 5, 54 } };
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        // 5 to 8 turn the picture a quarter, so a browser shows it 40 wide and 60 high.
         corpus << Opens(QStringLiteral("EXIF orientation %1").arg(orientation),
-            QStringLiteral("turned%1.jpg").arg(orientation), WithExifOrientation(stored, orientation),
-            orientation >= 5 ? QSize(40, 60) : QSize(60, 40));
+            QStringLiteral("turned%1.jpg").arg(orientation),
+            WithExifOrientation(Encoded(stored, "jpg"), orientation),
+            orientation >= 5 ? QSize(40, 60) : QSize(60, 40), {}, corners[orientation - 1], qRgb(255, 0, 0));
     }
     return corpus;
 }

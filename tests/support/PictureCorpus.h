@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -16,12 +17,6 @@ QImage Noise(int width, int height, QImage::Format format = QImage::Format_RGB32
 QByteArray Encoded(const QImage& image, const char* format, bool progressive = false);
 // A GIF of colour bands, drawn anew in each frame; Qt has no GIF writer.
 QByteArray HandMadeGif(int width, int height, int frames);
-// Only the headers of a 24-bit bitmap, claiming whatever size it is given.
-QByteArray BitmapHeader(int width, int height);
-// A JPEG with an EXIF orientation (1 to 8) recorded in front of it.
-QByteArray WithExifOrientation(QByteArray jpeg, int orientation);
-// A small JPEG whose frame header claims the given size (at most 65535 a side).
-QByteArray JpegClaiming(int width, int height);
 // A photo-sized picture (smooth gradients, so it compresses as a photo does), encoded.
 QByteArray LargePicture(int width, int height, const char* format);
 
@@ -31,16 +26,17 @@ struct CorpusPicture {
         Folder, // a folder named fileName
         Unreadable, // bytes, written without read permission
         RemovedAfterChoice, // chosen in the dialog, then deleted before it is read
+        Pipe, // a named pipe
     };
     QString name; // the row's name
     QString fileName;
     QByteArray bytes;
     Kind kind = Kind::File;
-    // Opens at this size (as a browser shows it), or, when invalid, is refused with a message
-    // that names the file and then says this.
-    QSize shownSize;
+    QSize shownSize; // as a browser shows it; invalid: refused
+    // What the refusal, or the warning when part of the picture is missing, says after the quoted name.
     QString reason;
-    bool partial = false; // opens, but part of the picture is missing
+    QPoint at { -1, -1 }; // a pixel to check, if any, and its colour
+    QRgb colour = 0;
 };
 
 // Every hostile and unusual picture Korvel must either open correctly or refuse clearly.
