@@ -50,12 +50,18 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
     QSaveFile file(target.absoluteFilePath());
     // Never write into the old file directly: without the rename, a failure would leave it cut short.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a size limit) shows here and is not lost
+    // in a flush whose partial success reads as success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return CannotSave(target, SystemReason(file));
-    if (file.write(bytes) != bytes.size()) {
-        const QString failure = CannotSave(target, SystemReason(file));
-        file.cancelWriting();
-        return failure;
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            const QString failure = CannotSave(target, SystemReason(file));
+            file.cancelWriting();
+            return failure;
+        }
+        written += count;
     }
     if (!file.commit())
         return CannotSave(target, SystemReason(file));
