@@ -64,8 +64,7 @@ private slots:
         QString path = kOldPath;
         QString title = QStringLiteral("old.gif");
         const bool save = kind == FileDialogKind::Save;
-        QCOMPARE(
-            save ? dialog.VBGetSaveFileName(path, title) : dialog.VBGetOpenFileName(path, title), chosen);
+        QCOMPARE(save ? dialog.VBGetSaveFileName(path, title) : dialog.VBGetOpenFileName(path, title), chosen);
         const FileDialogRequest& request = platform.requests.at(0);
         QCOMPARE(request.kind, kind);
         QCOMPARE(request.initialDirectory, SpecialFolderPath(SpecialDirectory::Personal));
@@ -80,8 +79,8 @@ private slots:
     void qtDialogShowsRequestAndReturnsChoice()
     {
         QTemporaryDir folder;
-        const QStringList pictures { "PHOTO.JPG", "Scan.BMP", "b.gif", "icon.png", "old.JPE", "photo.jpeg",
-            "pic.WEBP", "shot.Jpeg" };
+        const QStringList pictures { "PHOTO.JPG", "Scan.BMP", "b.gif", "icon.png", "old.JPE", "photo.jpeg", "pic.WEBP",
+            "shot.Jpeg" };
         QStringList everything = pictures + QStringList { "README", "notes.txt" };
         everything.sort();
         for (const QString& name : everything)
@@ -105,8 +104,7 @@ private slots:
             dialog->selectNameFilter(dialog->nameFilters().last());
             QTRY_COMPARE(ShownFiles(dialog), everything);
             dialog->selectNameFilter(dialog->nameFilters().at(1));
-            QTRY_COMPARE(
-                ShownFiles(dialog), QStringList({ "PHOTO.JPG", "old.JPE", "photo.jpeg", "shot.Jpeg" }));
+            QTRY_COMPARE(ShownFiles(dialog), QStringList({ "PHOTO.JPG", "old.JPE", "photo.jpeg", "shot.Jpeg" }));
             // selectFile() leaves the name box alone while it has the focus; type as a user would.
             auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(nameBox);

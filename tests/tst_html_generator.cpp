@@ -23,8 +23,7 @@ private slots:
         // Rectangles: exact single-precision values in their shortest text, never rounded.
         QTest::newRow("rect shortest float text") << false << QRectF(0.1, 0.2, 0.2, 0.1) << "0.1,0.2,0.3,0.3";
         QTest::newRow("rect negative") << false << QRectF(-15, -3.5, 10, 2) << "-15,-3.5,-5,-1.5";
-        QTest::newRow("rect single precision sum")
-            << false << QRectF(16777216, 0, 1, 0) << "16777216,0,16777216,0";
+        QTest::newRow("rect single precision sum") << false << QRectF(16777216, 0, 1, 0) << "16777216,0,16777216,0";
         QTest::newRow("rect minus zero") << false << QRectF(-0.0, 0, 0, 0) << "0,0,0,0";
     }
 
@@ -37,8 +36,7 @@ private slots:
         AddTestBox(doc, float(box.x()), float(box.y()), float(box.width()), float(box.height()),
             circle ? kCircleShape : kRectangleShape);
         const QString area = "<area href=\"\" alt=\"\" coords=\"" + coords;
-        QCOMPARE(GenerateImagemapHtml(doc, "m").split("\r\n").at(1),
-            area + (circle ? "\" shape=\"circle\">" : "\">"));
+        QCOMPARE(GenerateImagemapHtml(doc, "m").split("\r\n").at(1), area + (circle ? "\" shape=\"circle\">" : "\">"));
     }
 
     // Boxes by index whatever their kind, then polygons, whatever order they were drawn in; a shape
@@ -53,14 +51,13 @@ private slots:
         AddTestPolygon(doc, { { -32768, 32767 }, { 7, 8 } }, false, "  ", " alt "); // still being built
         AddTestBox(doc, 3, 3, 4, 4, kRectangleShape);
         QCOMPARE(GenerateImagemapHtml(doc, " a\"b "),
-            QStringLiteral(
-                "<map name=\" a\"b \">\r\n"
-                "<area href=\"https://example.org/straße\" alt=\"Käse — 北京\" coords=\"2,2,1\" "
-                "shape=\"circle\">\r\n"
-                "<area href=\"\" alt=\"\" coords=\"3,3,7,7\">\r\n"
-                "<area href=\"x.html?a=1&b=\"2\"\" alt=\"<b> & </b>\" coords=\"0,0,9,0,9,9,0,0\" "
-                "shape=\"poly\">\r\n"
-                "<area href=\"  \" alt=\" alt \" coords=\"-32768,32767,7,8\" shape=\"poly\">\r\n</map>"));
+            QStringLiteral("<map name=\" a\"b \">\r\n"
+                           "<area href=\"https://example.org/straße\" alt=\"Käse — 北京\" coords=\"2,2,1\" "
+                           "shape=\"circle\">\r\n"
+                           "<area href=\"\" alt=\"\" coords=\"3,3,7,7\">\r\n"
+                           "<area href=\"x.html?a=1&b=\"2\"\" alt=\"<b> & </b>\" coords=\"0,0,9,0,9,9,0,0\" "
+                           "shape=\"poly\">\r\n"
+                           "<area href=\"  \" alt=\" alt \" coords=\"-32768,32767,7,8\" shape=\"poly\">\r\n</map>"));
     }
 };
 

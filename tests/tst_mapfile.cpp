@@ -85,10 +85,7 @@ class MapFileTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    QString Write(const QString& name, const QByteArray& bytes)
-    {
-        return WriteFile(m_dir->filePath(name), bytes);
-    }
+    QString Write(const QString& name, const QByteArray& bytes) { return WriteFile(m_dir->filePath(name), bytes); }
     QString Picture(const QString& name) { return Write(name, Encoded(Noise(32, 24), "png")); }
 
 private slots:
@@ -154,25 +151,24 @@ private slots:
     void savedPageIsEscapedHtml()
     {
         ImagemapDocument map;
-        const QString controls = QStringLiteral("\r\n\t\x01\x7f") + QChar(0) + QChar(0x85) + QChar(0xD800)
-            + QStringLiteral("\U0001F600");
+        const QString controls
+            = QStringLiteral("\r\n\t\x01\x7f") + QChar(0) + QChar(0x85) + QChar(0xD800) + QStringLiteral("\U0001F600");
         AddTestBox(map, 10, 20, 100, 50, kRectangleShape, "a.html?x=1&y=2", "A \"1\"" + controls);
         AddTestBox(map, 10, 10, 25, 25, kCircleShape, "b.html", "B");
         const QString page = m_dir->filePath("saved.html");
         QCOMPARE(SaveMapFile(page, map, "m<1>", m_dir->filePath("img/p q.png"), QSize(640, 480)), QString());
         QCOMPARE(QString::fromUtf8(ReadBytes(page)),
-            QStringLiteral(
-                "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>m&lt;1&gt;</title>\n"
-                "</head>\n<body>\n"
-                "<img src=\"img/p%20q.png\" alt=\"m&lt;1&gt;\" width=\"640\" height=\"480\" "
-                "usemap=\"#m&lt;1&gt;\">\n"
-                "<map name=\"m&lt;1&gt;\">\n"
-                "<area href=\"a.html?x=1&amp;y=2\" alt=\"A "
-                "&quot;1&quot;&#13;\n\t&#1;&#127;\uFFFD\uFFFD\uFFFD\U0001F600\" "
-                "coords=\"10,20,110,70\" shape=\"rect\">\n"
-                "<area href=\"b.html\" alt=\"B\" coords=\"22,22,12\" shape=\"circle\" "
-                "data-korvel-box=\"10,10,25,25\">\n"
-                "</map>\n</body>\n</html>\n"));
+            QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>m&lt;1&gt;</title>\n"
+                           "</head>\n<body>\n"
+                           "<img src=\"img/p%20q.png\" alt=\"m&lt;1&gt;\" width=\"640\" height=\"480\" "
+                           "usemap=\"#m&lt;1&gt;\">\n"
+                           "<map name=\"m&lt;1&gt;\">\n"
+                           "<area href=\"a.html?x=1&amp;y=2\" alt=\"A "
+                           "&quot;1&quot;&#13;\n\t&#1;&#127;\uFFFD\uFFFD\uFFFD\U0001F600\" "
+                           "coords=\"10,20,110,70\" shape=\"rect\">\n"
+                           "<area href=\"b.html\" alt=\"B\" coords=\"22,22,12\" shape=\"circle\" "
+                           "data-korvel-box=\"10,10,25,25\">\n"
+                           "</map>\n</body>\n</html>\n"));
     }
 
     // a.png and sub/c.png exist.
@@ -214,8 +210,7 @@ private slots:
             "map m| alt café € 0,0,1,1");
         QStringEncoder littleEndian(QStringConverter::Utf16LE);
         row("UTF-16 with a byte order mark",
-            QByteArray("\xFF\xFE")
-                + QByteArray(littleEndian.encode(u"<map name=\u00e9><area coords=1,1,2,2></map>")),
+            QByteArray("\xFF\xFE") + QByteArray(littleEndian.encode(u"<map name=\u00e9><area coords=1,1,2,2></map>")),
             "map é| 1,1,2,2");
         row("areas it cannot hold",
             "<map name=m><area shape=DEFAULT href=x.html><area coords='0,0,50%,100%' alt=Home>"
@@ -235,29 +230,25 @@ private slots:
             "a polygon "
             "needs at least one x,y pair of coordinates.");
         // Each map's picture is the first that names it exactly, after its "#".
-        row("pictures of maps",
-            "<img src=a.png usemap=#M><img src=b usemap=#M><map name=m></map><map name=M></map>",
+        row("pictures of maps", "<img src=a.png usemap=#M><img src=b usemap=#M><map name=m></map><map name=M></map>",
             "map m|a.png|map M");
         row("text before the hash", "<img src=a.png usemap='page.html#m'><map id=m></map>", "a.png|map m");
-        row("missing picture, query and fragment",
-            "<img src='gone/x%20y.png?v=2#top' usemap=#m><map name=m></map>", "gone/x y.png missing|map m");
-        row("src with spaces around and backslashes",
-            "<img src=' \timg\\a%20b.png\n' usemap=#m><map name=m></map>", "img/a b.png missing|map m");
-        row("file URL", "<img src=file:///nowhere/x.png usemap=#m><map name=m></map>",
-            "/nowhere/x.png missing|map m");
+        row("missing picture, query and fragment", "<img src='gone/x%20y.png?v=2#top' usemap=#m><map name=m></map>",
+            "gone/x y.png missing|map m");
+        row("src with spaces around and backslashes", "<img src=' \timg\\a%20b.png\n' usemap=#m><map name=m></map>",
+            "img/a b.png missing|map m");
+        row("file URL", "<img src=file:///nowhere/x.png usemap=#m><map name=m></map>", "/nowhere/x.png missing|map m");
         row("no local picture",
             "<img src=https://example.org/x.png usemap=#w><map name=w></map>"
             "<img src='  ' usemap=#n><map name=n></map>",
             "map w|map n");
-        row("web base", "<base href=https://example.org/><img src=a.png usemap=#m><map name=m></map>",
-            "map m");
+        row("web base", "<base href=https://example.org/><img src=a.png usemap=#m><map name=m></map>", "map m");
         row("page base", "<base href=sub/><img src=c.png usemap=#m><map name=m></map>", "sub/c.png|map m");
         row("empty", "", "refused: the file is empty.");
         row("binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
             "refused: it holds binary data, not the text of a page.");
         row("plain text", "Just a note.\n", "refused: it is not an HTML page: there is no markup in it.");
-        row("no map", "<p>Hello <img src=a.png usemap=#m>",
-            "refused: there is no imagemap in it (no <map> element).");
+        row("no map", "<p>Hello <img src=a.png usemap=#m>", "refused: there is no imagemap in it (no <map> element).");
         row("too large", "huge", "refused: it is 65 MB; Korvel opens pages up to 64 MB.");
     }
 
@@ -368,8 +359,7 @@ private slots:
         if (answer == QMessageBox::Save)
             dialogs.queued = { ScriptedFileDialog::Chosen(page) }; // Save As
         const QString other = Picture("other.png");
-        dialogs.ChooseFile(
-            action != "open" ? other : Write("other.html", "<img src=other.png usemap=#m><map name=m>"));
+        dialogs.ChooseFile(action != "open" ? other : Write("other.html", "<img src=other.png usemap=#m><map name=m>"));
         ModalAnswer answers({ QMessageBox::StandardButton(answer) });
         if (action == "close") {
             QCOMPARE(form.close(), goesOn);
@@ -389,8 +379,7 @@ private slots:
             "<map name=two><area shape=default></map>");
         ScriptedFileDialog dialogs;
         MainForm form(&dialogs);
-        dialogs.queued
-            = { ScriptedFileDialog::Chosen(page), ScriptedFileDialog::Chosen(Picture("found.png")) };
+        dialogs.queued = { ScriptedFileDialog::Chosen(page), ScriptedFileDialog::Chosen(Picture("found.png")) };
         // Which map (the first), then: choose the picture? Open. Then what was left out.
         ModalAnswer answers({ QMessageBox::NoButton, QMessageBox::Open, QMessageBox::Ok });
         form.Files().Open();

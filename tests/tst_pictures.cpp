@@ -64,8 +64,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("size");
         for (int size : { 32, 64 })
-            for (const char* name :
-                { "new", "open", "save", "rect", "circle", "poly", "generate", "help", "icon" })
+            for (const char* name : { "new", "open", "save", "rect", "circle", "poly", "generate", "help", "icon" })
                 QTest::addRow("%s@%d", name, size) << QString(name) << size;
     }
 
@@ -152,13 +151,11 @@ private slots:
             QCOMPARE(notice->text() + notice->toolTip(), QString());
         } else {
             QVERIFY2(notice->toolTip().contains(named), qPrintable(notice->toolTip()));
-            QVERIFY(
-                notice->fontMetrics().horizontalAdvance(notice->text()) <= notice->contentsRect().width());
+            QVERIFY(notice->fontMetrics().horizontalAdvance(notice->text()) <= notice->contentsRect().width());
         }
         // What the canvas was given: unread parts grey, turned and first frames as browsers show them.
         const QImage image = LoadPicture(path).image;
-        QCOMPARE(image.format(),
-            image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        QCOMPARE(image.format(), image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
         if (picture.at.x() >= 0) {
             const QRgb got = image.pixelColor(picture.at).rgba(), want = picture.colour;
             const int off = qAbs(qRed(got) - qRed(want)) + qAbs(qGreen(got) - qGreen(want))

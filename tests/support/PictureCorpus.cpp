@@ -59,8 +59,7 @@ QByteArray CmykJpeg()
 QByteArray BitmapHeader(int width, int height)
 {
     QByteArray bmp("BM");
-    for (quint32 field :
-        { 54u, 0u, 54u, 40u, quint32(width), quint32(height), 1u | 24u << 16, 0u, 0u, 0u, 0u, 0u, 0u })
+    for (quint32 field : { 54u, 0u, 54u, 40u, quint32(width), quint32(height), 1u | 24u << 16, 0u, 0u, 0u, 0u, 0u, 0u })
         bmp += Number(field, 4);
     return bmp;
 }
@@ -88,8 +87,8 @@ CorpusPicture Opens(const QString& name, const QString& fileName, const QByteArr
     return { name, fileName, bytes, CorpusPicture::Kind::File, size, warning, at, colour };
 }
 
-CorpusPicture Refused(const QString& name, const QString& fileName, const QByteArray& bytes,
-    const QString& reason, CorpusPicture::Kind kind = CorpusPicture::Kind::File)
+CorpusPicture Refused(const QString& name, const QString& fileName, const QByteArray& bytes, const QString& reason,
+    CorpusPicture::Kind kind = CorpusPicture::Kind::File)
 {
     return { name, fileName, bytes, kind, {}, reason };
 }
@@ -156,8 +155,7 @@ QByteArray HandMadeGif(int width, int height, int frames)
 QList<CorpusPicture> HostileCorpus()
 {
     using Kind = CorpusPicture::Kind;
-    const QString notAPicture(
-        ": it is not a picture in a format Korvel reads (JPEG, GIF, BMP, PNG or WebP).");
+    const QString notAPicture(": it is not a picture in a format Korvel reads (JPEG, GIF, BMP, PNG or WebP).");
     const QString damaged(": the picture in it is damaged or incomplete.");
     const QString endsEarly(" is missing because the file ends early; only what could be read is shown.");
     const QRgb grey = qRgb(128, 128, 128); // unread parts: JPEG's own filler, not whatever memory held
@@ -184,8 +182,8 @@ QList<CorpusPicture> HostileCorpus()
         // Rows are stored bottom up.
         Opens("BMP cut", "cut.bmp", half(Encoded(photo, "bmp")), whole, endsEarly, { 0, 0 }, grey),
         Opens("PNG cut", "cut.png", half(png), whole, endsEarly, { 319, 239 }, grey),
-        Opens("PNG damaged", "damaged.png", hurt, whole, " is damaged; only what could be read is shown.",
-            { 319, 239 }, grey),
+        Opens("PNG damaged", "damaged.png", hurt, whole, " is damaged; only what could be read is shown.", { 319, 239 },
+            grey),
         Opens("JPEG with bytes after its end", "tail.jpg", jpeg + QByteArray(500, 'x'), whole),
         Refused("WebP cut", "cut.webp", half(Encoded(photo, "webp")), damaged),
         Refused("PNG cut in its one chunk", "chunk.png", Encoded(Noise(20, 20), "png").chopped(40), damaged),
@@ -199,22 +197,18 @@ QList<CorpusPicture> HostileCorpus()
         Opens("PNG named .gif", "renamed.gif", png, whole),
         Refused("folder", "album.jpg", {}, ": it is a folder, not a picture.", Kind::Folder),
         Refused("named pipe", "pipe.bmp", {}, ": it is not an ordinary file.", Kind::Pipe),
-        Refused(
-            "unreadable", "secret.png", png, ": you do not have permission to read it.", Kind::Unreadable),
+        Refused("unreadable", "secret.png", png, ": you do not have permission to read it.", Kind::Unreadable),
         Refused("removed after choice", "gone.png", png, ": there is no such file", Kind::RemovedAfterChoice),
         Opens("1 x 1", "dot.png", Encoded(Noise(1, 1), "png"), QSize(1, 1)),
         Opens("grey JPEG", "grey.jpg", Encoded(Noise(320, 240, QImage::Format_Grayscale8), "jpg"), whole),
         Opens("BMP", "photo.bmp", Encoded(photo, "bmp"), whole),
         Opens("WebP", "photo.webp", Encoded(photo, "webp"), whole),
-        Opens("PNG with transparency", "alpha.png", Encoded(Noise(320, 240, QImage::Format_ARGB32), "png"),
-            whole),
+        Opens("PNG with transparency", "alpha.png", Encoded(Noise(320, 240, QImage::Format_ARGB32), "png"), whole),
         Opens("widest", "strip.png", Encoded(Noise(kMaxPictureSide, 1), "png"), QSize(kMaxPictureSide, 1)),
         // The first frame's first pixel.
-        Opens(
-            "animated GIF", "anim.gif", HandMadeGif(64, 48, 3), QSize(64, 48), {}, { 0, 0 }, qRgb(0, 255, 0)),
+        Opens("animated GIF", "anim.gif", HandMadeGif(64, 48, 3), QSize(64, 48), {}, { 0, 0 }, qRgb(0, 255, 0)),
         Opens("CMYK JPEG", "print.jpg", CmykJpeg(), QSize(8, 8)),
-        Opens("16-bit PNG", "deep.png", Encoded(deep, "png"), QSize(64, 48), {}, { 9, 9 },
-            qRgba(10, 200, 30, 128)),
+        Opens("16-bit PNG", "deep.png", Encoded(deep, "png"), QSize(64, 48), {}, { 9, 9 }, qRgba(10, 200, 30, 128)),
         Opens("PNG with an ICC profile", "p3.png", Encoded(p3, "png"), QSize(48, 32)),
         Opens("JPEG with an ICC profile", "p3.jpg", Encoded(p3, "jpg"), QSize(48, 32)),
         Refused("JPEG claiming 65000", "huge65000.jpg", JpegClaiming(65000, 65000), at65000),
@@ -238,12 +232,10 @@ QList<CorpusPicture> HostileCorpus()
     stored.fill(Qt::white);
     for (int i = 0; i < 16 * 16; ++i) // no QPainter: benchmarks build the corpus without a GUI application
         stored.setPixel(i % 16, i / 16, qRgb(255, 0, 0));
-    const QPoint corners[]
-        = { { 5, 5 }, { 54, 5 }, { 54, 34 }, { 5, 34 }, { 5, 5 }, { 34, 5 }, { 34, 54 }, { 5, 54 } };
+    const QPoint corners[] = { { 5, 5 }, { 54, 5 }, { 54, 34 }, { 5, 34 }, { 5, 5 }, { 34, 5 }, { 34, 54 }, { 5, 54 } };
     for (int orientation = 1; orientation <= 8; ++orientation) {
         corpus << Opens(QStringLiteral("EXIF orientation %1").arg(orientation),
-            QStringLiteral("turned%1.jpg").arg(orientation),
-            WithExifOrientation(Encoded(stored, "jpg"), orientation),
+            QStringLiteral("turned%1.jpg").arg(orientation), WithExifOrientation(Encoded(stored, "jpg"), orientation),
             orientation >= 5 ? QSize(40, 60) : QSize(60, 40), {}, corners[orientation - 1], qRgb(255, 0, 0));
     }
     return corpus;

@@ -60,8 +60,7 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
                        "image, give each a URL and an alt text, and generate the <map> element."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("IMAGE"),
+    parser.addPositionalArgument(QStringLiteral("IMAGE"),
         QStringLiteral("The image to start a new imagemap on, or a web page (.html) whose map to open."),
         QStringLiteral("[IMAGE or PAGE]"));
     AddQtOptions(parser);

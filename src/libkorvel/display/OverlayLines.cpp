@@ -60,8 +60,8 @@ bool OverlayLines::SameRun(size_t a, const OverlayLines& other, size_t b) const
 {
     const Run& mine = m_runs[a];
     const Run& theirs = other.m_runs[b];
-    if (mine.count != theirs.count || mine.colour != theirs.colour || mine.left != theirs.left
-        || mine.top != theirs.top || mine.right != theirs.right || mine.bottom != theirs.bottom)
+    if (mine.count != theirs.count || mine.colour != theirs.colour || mine.left != theirs.left || mine.top != theirs.top
+        || mine.right != theirs.right || mine.bottom != theirs.bottom)
         return false;
     const QPointF* p = m_points.data() + mine.first;
     const QPointF* q = other.m_points.data() + theirs.first;

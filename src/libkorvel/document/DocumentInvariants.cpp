@@ -53,7 +53,9 @@ void CheckPolygons(const ImagemapDocument& map, QStringList& out)
         if (polygon.vertexCount < 1)
             out << QStringLiteral("polygon %1 has no vertices").arg(i);
         else if (polygon.vertexX.size() != expected || polygon.vertexY.size() != expected)
-            out << QStringLiteral("polygon %1 has vertex arrays that do not span 0..%2").arg(i).arg(polygon.vertexCount);
+            out << QStringLiteral("polygon %1 has vertex arrays that do not span 0..%2")
+                       .arg(i)
+                       .arg(polygon.vertexCount);
     }
 }
 

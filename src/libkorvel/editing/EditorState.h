@@ -27,11 +27,10 @@ struct EditorState {
 
     friend bool operator==(const EditorState& a, const EditorState& b)
     {
-        return a.toolMode == b.toolMode && a.drawingBox == b.drawingBox && a.pressX == b.pressX
-            && a.pressY == b.pressY && a.buildingPoly == b.buildingPoly && a.mouseX == b.mouseX
-            && a.mouseY == b.mouseY && a.selBox == b.selBox && a.selPoly == b.selPoly && a.buttonDown == b.buttonDown
-            && a.hoverCorner == b.hoverCorner && a.hoverSide == b.hoverSide && a.imagePath == b.imagePath
-            && a.clipKind == b.clipKind;
+        return a.toolMode == b.toolMode && a.drawingBox == b.drawingBox && a.pressX == b.pressX && a.pressY == b.pressY
+            && a.buildingPoly == b.buildingPoly && a.mouseX == b.mouseX && a.mouseY == b.mouseY && a.selBox == b.selBox
+            && a.selPoly == b.selPoly && a.buttonDown == b.buttonDown && a.hoverCorner == b.hoverCorner
+            && a.hoverSide == b.hoverSide && a.imagePath == b.imagePath && a.clipKind == b.clipKind;
     }
     friend bool operator!=(const EditorState& a, const EditorState& b) { return !(a == b); }
 };
