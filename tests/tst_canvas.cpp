@@ -1,5 +1,4 @@
 #include "canvas/CanvasWidget.h"
-#include "display/AreaAverage.h"
 #include "display/CanvasDisplay.h"
 #include "support/DocumentBuilders.h"
 
@@ -11,7 +10,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ZoomMapping)
-using Pixels = QList<uint32_t>;
 
 namespace {
 
@@ -209,42 +207,6 @@ private slots:
         shot = canvas.grab().toImage();
         QCOMPARE(shot.size(), QSize(32, 32));
         QVERIFY2(qAbs(qGray(shot.pixel(10, 20)) - 128) < 20, qPrintable(QString::number(qGray(shot.pixel(10, 20)))));
-    }
-
-    // The copies below 100 % average whole blocks and fractions of pixels, alpha premultiplied.
-    void averageDown_data()
-    {
-        QTest::addColumn<Pixels>("source");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QSize>("targetSize");
-        QTest::addColumn<bool>("stop");
-        QTest::addColumn<Pixels>("expected"); // empty: refused
-        const Pixels plain(101 * 37, 0xff336699);
-        // Two thirds: a target pixel covers one source pixel whole and half of the next.
-        QTest::newRow("two thirds") << Pixels { 0xff00ff00, 0xff0000ff, 0xffff0000 } << QSize(3, 1) << QSize(2, 1)
-                                    << false << Pixels { 0xff00aa55, 0xffaa0055 };
-        QTest::newRow("alpha stays premultiplied")
-            << Pixels { 0x80404040, 0x00000000 } << QSize(2, 1) << QSize(1, 1) << false << Pixels { 0x40202020 };
-        QTest::newRow("awkward size, to the last row and column")
-            << plain << QSize(101, 37) << QSize(34, 13) << false << Pixels(34 * 13, 0xff336699);
-        QTest::newRow("larger target refused")
-            << Pixels { 0xff000000 } << QSize(1, 1) << QSize(2, 1) << false << Pixels {};
-        QTest::newRow("stopped") << plain << QSize(101, 37) << QSize(2, 2) << true << Pixels {};
-    }
-    void averageDown()
-    {
-        QFETCH(Pixels, source);
-        QFETCH(QSize, size);
-        QFETCH(QSize, targetSize);
-        QFETCH(bool, stop);
-        QFETCH(Pixels, expected);
-        Pixels target(targetSize.width() * targetSize.height(), 0);
-        const std::atomic<bool> stopped { stop };
-        const bool made = AverageDown(source.constData(), size.width(), size.height(), size.width(), target.data(),
-            targetSize.width(), targetSize.height(), targetSize.width(), stopped);
-        QCOMPARE(made, !expected.isEmpty());
-        if (made)
-            QCOMPARE(target, expected);
     }
 
     void reportsTheMouseInWholePixels()

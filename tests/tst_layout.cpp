@@ -4,7 +4,6 @@
 #include "layout/WindowLayout.h"
 
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <climits>
@@ -117,41 +116,6 @@ private slots:
         // The other axis gets a different size, so a swapped axis shows.
         QTEST(Describe(ComputeScrollRanges(viewport, 1, image, 1).hBar), "expected");
         QTEST(Describe(ComputeScrollRanges(1, viewport, 1, image).vBar), "expected");
-    }
-
-    // The bar shows 0..-551 as 0..551. Moves by the program, by the user and by dragging the
-    // thumb each report one Change with the value; a drag reports Scroll as it goes.
-    void movesReportOnce()
-    {
-        QScrollBar bar(Qt::Vertical);
-        bar.resize(17, 200);
-        auto* control = new ScrollBarControl(&bar);
-        control->setScrollRange({ 0, -551, 90, 449 });
-        QCOMPARE(QList<int>({ bar.minimum(), bar.maximum(), bar.singleStep(), bar.pageStep() }),
-            QList<int>({ 0, 551, 90, 449 }));
-        QSignalSpy change(control, &ScrollBarControl::Change);
-        QSignalSpy scroll(control, &ScrollBarControl::Scroll);
-        control->setValue(-551);
-        control->setValue(-551);
-        QCOMPARE(bar.value(), 551);
-        // A narrower range pulls the value in; a wider one leaves it where it is.
-        control->setScrollRange({ 0, -300, 60, 300 });
-        control->setScrollRange({ 0, -400, 80, 400 });
-        QCOMPARE(control->Value(), int16_t(-300));
-        QTest::keyClick(&bar, Qt::Key_Up);
-        bar.triggerAction(QAbstractSlider::SliderPageStepSub); // stops at the end
-        bar.setSliderDown(true);
-        bar.setSliderPosition(100);
-        bar.setSliderPosition(150);
-        bar.setSliderDown(false);
-        bar.setSliderDown(true); // grabbing the thumb and letting go where it was is no move
-        bar.setSliderDown(false);
-        QList<int> changes;
-        for (const QList<QVariant>& report : change)
-            changes << report.at(0).value<int16_t>();
-        QCOMPARE(changes, QList<int>({ -551, -300, -220, 0, -150 }));
-        QCOMPARE(scroll.count(), 2);
-        QCOMPARE(scroll.at(1).at(0).value<int16_t>(), int16_t(-150));
     }
 
     void wheelOverTheViewport_data()

@@ -217,18 +217,15 @@ private slots:
             "<area shape=circle coords=1,2><area shape=circle coords=1,2,-3><area coords=0,0,1e999,1>"
             "<area coords=0,0,2e7,1><area shape=poly coords=0,0,32767.5,-32768><area shape=poly coords=5>"
             "<area href=kept coords=1,2,3,4></map>",
-            "map m|kept 1,2,3,4|area 1 (href “x.html”): its shape “default” covers the whole picture, which "
-            "no Korvel "
-            "area can.|area 2 (alt “Home”): its coordinate “50%” is a percentage, which depends on the size "
-            "the "
-            "picture is shown at.|area 3 (no href): a circle needs 3 coordinates, it has 2.|area 4 (no "
-            "href): its "
-            "radius -3 is negative.|area 5 (no href): its coordinate “1e999” is too large to be a number of "
-            "pixels.|area 6 (no href): its coordinate 20000000 lies farther out than any picture "
-            "reaches.|area 7 (no "
-            "href): its point 2 (32767.5, -32768) lies outside the range -32768 to 32767.|area 8 (no href): "
-            "a polygon "
-            "needs at least one x,y pair of coordinates.");
+            "map m|kept 1,2,3,4"
+            "|area 1 (href “x.html”): its shape “default” covers the whole picture, which no Korvel area can."
+            "|area 2 (alt “Home”): its coordinate “50%” is a percentage, which depends on the size the picture "
+            "is shown at.|area 3 (no href): a circle needs 3 coordinates, it has 2."
+            "|area 4 (no href): its radius -3 is negative."
+            "|area 5 (no href): its coordinate “1e999” is too large to be a number of pixels."
+            "|area 6 (no href): its coordinate 20000000 lies farther out than any picture reaches."
+            "|area 7 (no href): its point 2 (32767.5, -32768) lies outside the range -32768 to 32767."
+            "|area 8 (no href): a polygon needs at least one x,y pair of coordinates.");
         // Each map's picture is the first that names it exactly, after its "#".
         row("pictures of maps", "<img src=a.png usemap=#M><img src=b usemap=#M><map name=m></map><map name=M></map>",
             "map m|a.png|map M");
@@ -374,9 +371,8 @@ private slots:
     void aMissingPictureIsAskedFor()
     {
         const QString page = Write("moved.html",
-            "<IMG SRC=gone.jpg USEMAP=#one><MAP NAME=one><AREA SHAPE=circle COORDS='50, 60, 20' "
-            "HREF=x.html></MAP>"
-            "<map name=two><area shape=default></map>");
+            "<IMG SRC=gone.jpg USEMAP=#one><MAP NAME=one><AREA SHAPE=circle COORDS='50, 60, 20' HREF=x.html>"
+            "</MAP><map name=two><area shape=default></map>");
         ScriptedFileDialog dialogs;
         MainForm form(&dialogs);
         dialogs.queued = { ScriptedFileDialog::Chosen(page), ScriptedFileDialog::Chosen(Picture("found.png")) };

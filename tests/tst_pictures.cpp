@@ -1,5 +1,4 @@
 #include "canvas/CanvasWidget.h"
-#include "forms/WindowIcon.h"
 #include "mainwindow/MainForm.h"
 #include "picture/PictureLoader.h"
 #include "support/DocumentBuilders.h"
@@ -11,9 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -46,7 +43,7 @@ QList<QWidget*> EditingControls(const MainForm& form)
 
 } // namespace
 
-// The button pictures, and picture files as New Imagemap reads them on a worker thread.
+// Picture files as New Imagemap reads them on a worker thread.
 class PicturesTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -58,33 +55,6 @@ class PicturesTest : public QObject {
 
 private slots:
     void initTestCase() { AllowLargePictures(); }
-
-    void buttonPicturesShow_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");
-        for (int size : { 32, 64 })
-            for (const char* name : { "new", "open", "save", "rect", "circle", "poly", "generate", "help", "icon" })
-                QTest::addRow("%s@%d", name, size) << QString(name) << size;
-    }
-
-    void buttonPicturesShow()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, size);
-        // QSvgRenderer only warns of what it cannot draw (a dangling reference, bad path data).
-        QTest::failOnWarning(QRegularExpression(".*"));
-        QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
-        QVERIFY(renderer.isValid());
-        const bool isIcon = name == "icon";
-        if (!isIcon) // drawn on the 32-pixel grid that the buttons show them at
-            QCOMPARE(renderer.viewBoxF(), QRectF(0, 0, 32, 32));
-        const QImage drawn = (isIcon ? KorvelIcon() : ToolPicture(name)).pixmap(size).toImage();
-        QCOMPARE(drawn.size(), QSize(size, size));
-        QImage blank(drawn.size(), drawn.format());
-        blank.fill(Qt::transparent);
-        QVERIFY(drawn != blank);
-    }
 
     // Each picture, chosen with New Imagemap over a map in progress, opens as a browser shows it,
     // or is refused with one message that names the file and the reason while the map, the

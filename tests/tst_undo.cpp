@@ -91,9 +91,8 @@ private slots:
         QTest::newRow("selecting is no step") << "press 20,20; release; press 210,210; release" << 0;
         QTest::newRow("hovering and clicking empty canvas") << "move 20,20; press 500,500; release" << 0;
         QTest::newRow("typing in one box is one step") << "press 20,20; release; focus href; href a; href ab" << 1;
-        QTest::newRow("typing after the focus came back") << "press 20,20; release; focus href; href a; focus other; "
-                                                             "focus href; href ab"
-                                                          << 2;
+        QTest::newRow("typing after the focus came back")
+            << "press 20,20; release; focus href; href a; focus other; focus href; href ab" << 2;
         QTest::newRow("a new change drops the redo steps")
             << "press 20,20; release; key Delete; key ctrl+Z; key Right" << 1;
         QTest::newRow("a new map starts a new history") << "press 20,20; release; key Delete; newmap" << 0;

@@ -12,7 +12,6 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include <algorithm>
 #include <cmath>
 
 Q_DECLARE_METATYPE(ZoomMapping)
@@ -247,35 +246,6 @@ private slots:
         QCOMPARE(h.state().buildingPoly == 0, !marker.isNull());
         // The fourth vertex is the closing copy of the first, or a new corner at the pointer.
         QCOMPARE(h.map().polygon(1).vertexX[4], marker.isNull() ? int16_t(pointer.x()) : int16_t(100));
-    }
-
-    void drawnHandlesAreSevenScreenPixels_data()
-    {
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<QString>("selection");
-        for (const char* zoom : { "1/16", "2/3", "16" }) {
-            QTest::newRow(qPrintable(QString("%1 polygon").arg(zoom))) << zoom << "p1";
-            QTest::newRow(qPrintable(QString("%1 box").arg(zoom))) << zoom << "b1";
-        }
-    }
-    void drawnHandlesAreSevenScreenPixels()
-    {
-        QFETCH(QString, zoom);
-        QFETCH(QString, selection);
-        EditorHarness h;
-        QVERIFY(
-            h.Play("zoom " + zoom + "; polygon 1000,1000 1600,1000 1300,1500; box 20,30,400,300; select " + selection));
-        h.session.Redraw();
-        // The first magenta line is the top of the first handle, centred on a vertex or corner.
-        const QPointF centre = selection == "p1" ? QPointF(1000, 1000) : QPointF(20, 30);
-        const auto& segments = h.view.segments;
-        const auto top = std::find_if(segments.begin(), segments.end(),
-            [](const RecordingView::Segment& line) { return line.colour == SelectedColour; });
-        QVERIFY(top != segments.end());
-        const ZoomMapping& mapping = h.view.zoom;
-        QCOMPARE(mapping.ScreenCoordinate(top->x2) - mapping.ScreenCoordinate(top->x1), 6.0);
-        QCOMPARE(mapping.ScreenCoordinate(centre.x()) - mapping.ScreenCoordinate(top->x1), 3.0);
-        QCOMPARE(mapping.ScreenCoordinate(centre.y()) - mapping.ScreenCoordinate(top->y1), 3.0);
     }
 
     // Gestures at 200 % and 300 %, landing anywhere on a picture pixel's square, leave what
