@@ -1,6 +1,7 @@
 #include "display/OverlayLines.h"
 
 #include <algorithm>
+#include <cstring>
 
 void OverlayLines::Clear()
 {
@@ -44,8 +45,21 @@ void OverlayLines::AppendChain(const int16_t* x, const int16_t* y, int vertexCou
     // No reserve for the chain: reserving exactly its size would reallocate the whole list
     // for every polygon of a redraw that outgrows it, while growing as it goes doubles it.
     Run& run = RunFrom(x[0], y[0], colour);
-    for (int k = 1; k < vertexCount; ++k)
-        AddPoint(run, x[k], y[k]);
+    // The extent in locals: every point of every polygon passes here on each redraw.
+    float left = run.left, top = run.top, right = run.right, bottom = run.bottom;
+    for (int k = 1; k < vertexCount; ++k) {
+        const float px = x[k], py = y[k];
+        m_points.emplace_back(px, py);
+        left = std::min(left, px);
+        right = std::max(right, px);
+        top = std::min(top, py);
+        bottom = std::max(bottom, py);
+    }
+    run.count += static_cast<uint32_t>(vertexCount - 1);
+    run.left = left;
+    run.top = top;
+    run.right = right;
+    run.bottom = bottom;
 }
 
 QRectF OverlayLines::Extent(size_t index) const
@@ -63,7 +77,9 @@ bool OverlayLines::SameRun(size_t a, const OverlayLines& other, size_t b) const
     if (mine.count != theirs.count || mine.colour != theirs.colour || mine.left != theirs.left || mine.top != theirs.top
         || mine.right != theirs.right || mine.bottom != theirs.bottom)
         return false;
-    const QPointF* p = m_points.data() + mine.first;
-    const QPointF* q = other.m_points.data() + theirs.first;
-    return std::equal(p, p + mine.count, q);
+    // Bit for bit: QPointF's own == is fuzzy and several times slower, and a point that
+    // differs in the last bit is drawn again, which is harmless.
+    return std::memcmp(m_points.data() + mine.first, other.m_points.data() + theirs.first,
+               mine.count * sizeof(QPointF))
+        == 0;
 }
