@@ -2,13 +2,16 @@
 // redraw and the repaint it causes, with real mouse events on the real main window.
 //   bench_drag [--polygons N]   (default 2000 polygons of 50 vertices, and 2000 boxes,
 //                                on a 6000 x 4000 picture in a 1280 x 800 viewport)
-// The last line ends with the median over both drags.
+// It also times the hit test of a press: over nothing (every area looked at) and over the
+// polygon looked at last. The last line ends with the median over both drags.
 #include "canvas/CanvasWidget.h"
+#include "editing/HitTest.h"
 #include "mainwindow/MainForm.h"
 #include "support/DocumentBuilders.h"
 #include "support/DragTiming.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <algorithm>
@@ -20,6 +23,21 @@ namespace {
 constexpr int kImageWidth = 6000;
 constexpr int kImageHeight = 4000;
 constexpr int kMoves = 500;
+
+// Median milliseconds of FindAreaUnderMouse with the pointer at (x, y); found is what it found.
+double HitTestMilliseconds(Editor editor, float x, float y, AreaRef& found)
+{
+    editor.state.mouseX = x;
+    editor.state.mouseY = y;
+    std::vector<double> times;
+    for (int i = 0; i < 51; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        found = FindAreaUnderMouse(editor);
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return Median(times);
+}
 
 } // namespace
 
@@ -77,6 +95,14 @@ int main(int argc, char* argv[])
     all.insert(all.end(), boxTimes.begin(), boxTimes.end());
     std::printf("map: %d polygons of 50 vertices and %d boxes on a %d x %d picture, viewport 1280 x 800\n",
         form.editor().map.polyCount, form.editor().map.boxCount, kImageWidth, kImageHeight);
+    // Polygon 1 is looked at after every other area; its centre, unless a box covers it.
+    const PolygonArea& last = form.editor().map.polygon(1);
+    AreaRef nothing, found;
+    const double overNothing = HitTestMilliseconds(form.editor(), -5, -5, nothing);
+    const double overLast = HitTestMilliseconds(form.editor(), (last.vertexX[1] + last.vertexX[25]) / 2.f,
+        int16_t((last.vertexY[1] + last.vertexY[25]) / 2), found);
+    std::printf("hit test of a press: %.3f ms over nothing, %.3f ms over %s\n", overNothing, overLast,
+        found.kind == AreaKind::Polygon && found.index == 1 ? "the polygon looked at last" : "a box");
     std::printf("vertex drag, %d moves:      median %.3f ms per move\n", kMoves, Median(vertexTimes));
     std::printf("box corner drag, %d moves:  median %.3f ms per move\n", kMoves, Median(boxTimes));
     std::printf("both drags: median ms per move %.3f\n", Median(all));

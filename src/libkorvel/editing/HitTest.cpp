@@ -98,18 +98,21 @@ int16_t PointInPolygon(const PolygonArea& polygon, float x, int16_t y)
     const double px = x;
     const double py = y;
     int16_t inside = 0;
-    double xold = xs[count];
-    double yold = ys[count];
+    int xold = xs[count];
+    int yold = ys[count];
     for (int16_t i = 1; i <= count; ++i) {
-        const double xnew = xs[i];
-        const double ynew = ys[i];
-        const bool rising = xnew > xold;
-        const double x1 = rising ? xold : xnew;
-        const double y1 = rising ? yold : ynew;
-        const double x2 = rising ? xnew : xold;
-        const double y2 = rising ? ynew : yold;
-        if ((xnew < px) == (px <= xold) && (py - y1) * (x2 - x1) < (y2 - y1) * (px - x1))
-            inside = inside == 0 ? 1 : 0;
+        const int xnew = xs[i];
+        const int ynew = ys[i];
+        // Most edges lie wholly to one side of x: that test alone, before any product.
+        if ((float(xnew) < x) == (x <= float(xold))) {
+            const bool rising = xnew > xold;
+            const double x1 = rising ? xold : xnew;
+            const double y1 = rising ? yold : ynew;
+            const double x2 = rising ? xnew : xold;
+            const double y2 = rising ? ynew : yold;
+            if ((py - y1) * (x2 - x1) < (y2 - y1) * (px - x1))
+                inside = inside == 0 ? 1 : 0;
+        }
         xold = xnew;
         yold = ynew;
     }
