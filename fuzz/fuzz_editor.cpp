@@ -1,7 +1,7 @@
 // Drives the real main window, offscreen, through long random sequences of what a user can
-// do, and checks after every event that the map, the HTML and the screen still hold up, and
-// after every event that changed the undo history that undoing all of it gives the map the
-// history began with.
+// do. After every event it checks that the map, the HTML and the screen still hold up;
+// after every event that changed the map or its undo history, also that undoing all of it
+// gives the map the history began with.
 //   fuzz_editor [--events N] [--seed S]
 // Exit status 0 when no fault was found; on the first fault it prints the seed and the
 // shortest sequence of events it can find that still fails, then exits 1. The last line is
