@@ -17,21 +17,35 @@ int16_t FollowDeletion(int16_t gestureIndex, int16_t deleted)
     return gestureIndex > deleted ? static_cast<int16_t>(gestureIndex - 1) : gestureIndex;
 }
 
+// What a box holds for the user: its place, size, shape and texts. The border colour and
+// visibility stay with the element, which the selection and the list decide.
+void CopyBoxContent(BoxArea& to, const BoxArea& from)
+{
+    to.Left = from.Left;
+    to.Top = from.Top;
+    to.Width = from.Width;
+    to.Height = from.Height;
+    to.Shape = from.Shape;
+    to.url = from.url;
+    to.alt = from.alt;
+}
+
+// A duplicate takes the selection from whatever held it, and the panel shows its texts.
+void SelectDuplicate(Editor& editor, EditorView& view, int16_t added, bool isBox)
+{
+    SetBorder(editor.map, editor.state.selBox, NormalColour);
+    editor.state.selBox = isBox ? added : 0;
+    editor.state.selPoly = isBox ? 0 : added;
+    ShowAreaProperties(editor, view, added, isBox);
+    RedrawOverlay(editor, view);
+}
+
 void DeleteBox(Editor& editor, EditorView& view, int16_t index)
 {
     ImagemapDocument& map = editor.map;
     SetBorder(map, index, NormalColour);
-    for (int16_t i = index; i < map.boxCount; ++i) {
-        BoxArea& to = map.box(i);
-        const BoxArea& from = map.box(static_cast<int16_t>(i + 1));
-        to.Left = from.Left;
-        to.Top = from.Top;
-        to.Width = from.Width;
-        to.Height = from.Height;
-        to.Shape = from.Shape;
-        to.url = from.url;
-        to.alt = from.alt;
-    }
+    for (int16_t i = index; i < map.boxCount; ++i)
+        CopyBoxContent(map.box(i), map.box(static_cast<int16_t>(i + 1)));
     UnloadShape(map, map.boxCount);
     --map.boxCount;
     GrowAreaArrays(map, true);
@@ -73,7 +87,6 @@ bool OffsetFits(float left, float top, const CanvasGeometry& canvas)
 void DuplicateBox(Editor& editor, EditorView& view, int16_t index)
 {
     ImagemapDocument& map = editor.map;
-    EditorState& state = editor.state;
     const BoxArea source = map.box(index); // a copy: growing the list moves the elements
     const int16_t added = AddBoxElement(map);
     if (added == 0) {
@@ -81,6 +94,9 @@ void DuplicateBox(Editor& editor, EditorView& view, int16_t index)
         return;
     }
     BoxArea& copy = map.box(added);
+    CopyBoxContent(copy, source);
+    copy.BorderColor = SelectedColour;
+    copy.Visible = true;
     const CanvasGeometry canvas = view.InnerPictGeometry();
     if (OffsetFits(source.Left, source.Top, canvas)) {
         copy.Left = SaturateCoordinate(source.Left + 10.0f);
@@ -89,24 +105,12 @@ void DuplicateBox(Editor& editor, EditorView& view, int16_t index)
         copy.Left = canvas.Width / 2;
         copy.Top = canvas.Height / 2;
     }
-    copy.Width = source.Width;
-    copy.Height = source.Height;
-    copy.Shape = source.Shape;
-    copy.BorderColor = SelectedColour;
-    copy.Visible = true;
-    copy.url = source.url;
-    copy.alt = source.alt;
-    SetBorder(map, state.selBox, NormalColour);
-    state.selPoly = 0;
-    state.selBox = added;
-    ShowAreaProperties(editor, view, added, true);
-    RedrawOverlay(editor, view);
+    SelectDuplicate(editor, view, added, true);
 }
 
 void DuplicatePolygon(Editor& editor, EditorView& view, int16_t index)
 {
     ImagemapDocument& map = editor.map;
-    EditorState& state = editor.state;
     const PolygonArea source = map.polygon(index); // a copy: growing the list moves the records
     const int16_t added = AddPolygonRecord(map);
     if (added == 0) {
@@ -133,11 +137,7 @@ void DuplicatePolygon(Editor& editor, EditorView& view, int16_t index)
     }
     copy.url = source.url;
     copy.alt = source.alt;
-    SetBorder(map, state.selBox, NormalColour);
-    state.selBox = 0;
-    state.selPoly = added;
-    ShowAreaProperties(editor, view, added, false);
-    RedrawOverlay(editor, view);
+    SelectDuplicate(editor, view, added, false);
 }
 
 } // namespace
@@ -156,15 +156,7 @@ void CopyAreaToClipboard(Editor& editor, int16_t index, AreaKind kind)
 {
     ImagemapDocument& map = editor.map;
     if (kind == AreaKind::Box) {
-        BoxArea& slot = map.boxes.front();
-        const BoxArea& box = map.box(index);
-        slot.Left = box.Left;
-        slot.Top = box.Top;
-        slot.Width = box.Width;
-        slot.Height = box.Height;
-        slot.Shape = box.Shape;
-        slot.url = box.url;
-        slot.alt = box.alt;
+        CopyBoxContent(map.boxes.front(), map.box(index));
     } else if (kind == AreaKind::Polygon) {
         const PolygonArea& polygon = map.polygon(index);
         PolygonArea& slot = map.polygons.front();
