@@ -1,0 +1,283 @@
+#include "editor/MapEditor.h"
+
+#include "editor/AreaCommands.h"
+#include "editor/Gestures.h"
+#include "editor/Tools.h"
+#include "html/MapWriter.h"
+
+MapEditor::MapEditor(QObject* parent)
+    : QObject(parent)
+{
+    m_editing.map.addObserver(this);
+}
+
+MapEditor::~MapEditor()
+{
+    m_editing.map.removeObserver(this);
+}
+
+void MapEditor::setView(const ViewGeometry& view)
+{
+    m_editing.view = view;
+}
+
+void MapEditor::pointerMoved(const Pointer& pointer)
+{
+    m_editing.state.pointer = pointer;
+    if (m_editing.state.gesture.kind != Gesture::Kind::None)
+        dragGesture(m_editing);
+    else
+        editorTool(m_editing.state.tool).hover(m_editing);
+    finish();
+}
+
+void MapEditor::buttonPressed(const Pointer& pointer)
+{
+    endStep();
+    beginStep(StepKind::Single);
+    EditorState& state = m_editing.state;
+    state.pointer = pointer;
+    state.buttonDown = true;
+    editorTool(state.tool).press(m_editing);
+    finish();
+}
+
+void MapEditor::buttonReleased(bool clicked)
+{
+    EditorState& state = m_editing.state;
+    beginStep(StepKind::Single); // a release may click without a press of the canvas's own
+    state.buttonDown = false;
+    finishGesture(m_editing);
+    if (clicked)
+        editorTool(state.tool).click(m_editing);
+    endStep();
+    finish();
+}
+
+void MapEditor::chooseTool(Tool tool)
+{
+    m_editing.state.tool = tool;
+    m_editing.state.cursor = tool == Tool::Arrow ? Qt::ArrowCursor : Qt::CrossCursor;
+    finish();
+}
+
+void MapEditor::deleteSelected()
+{
+    command(StepKind::Single, ::deleteSelected);
+}
+
+void MapEditor::copySelected()
+{
+    ::copySelected(m_editing);
+    finish();
+}
+
+void MapEditor::cutSelected()
+{
+    command(StepKind::Single, ::cutSelected);
+}
+
+void MapEditor::paste()
+{
+    command(StepKind::Single, ::paste);
+}
+
+void MapEditor::duplicateSelected()
+{
+    command(StepKind::Single, ::duplicateSelected);
+}
+
+void MapEditor::nudgeSelected(int dx, int dy)
+{
+    const StepKind kind = dx < 0 ? StepKind::NudgeLeft
+        : dx > 0                 ? StepKind::NudgeRight
+        : dy < 0                 ? StepKind::NudgeUp
+                                 : StepKind::NudgeDown;
+    command(kind, [dx, dy](Editing& editing) { ::nudgeSelected(editing, dx, dy); });
+}
+
+QString MapEditor::generate()
+{
+    EditorState& state = m_editing.state;
+    state.tool = Tool::Arrow;
+    state.cursor = Qt::ArrowCursor;
+    state.hover = {};
+    finish();
+    return mapElement(m_editing.map, HtmlForm::Literal);
+}
+
+namespace {
+
+// The panel shows what was typed; the selected area, if any, takes it as the attribute.
+void typeInto(Editing& editing, QLatin1String attribute, const QString& text)
+{
+    if (attribute == QLatin1String("href"))
+        editing.state.panel.href = text;
+    else
+        editing.state.panel.alt = text;
+    if (const Area* selected = editing.selectedArea()) {
+        Area area = *selected;
+        area.setAttribute(attribute, text);
+        editing.map.replace(area);
+    }
+}
+
+} // namespace
+
+void MapEditor::editHref(const QString& text)
+{
+    const bool own = beginStep(StepKind::TypeHref, m_typingRun);
+    typeInto(m_editing, QLatin1String("href"), text);
+    if (own)
+        endStep();
+    finish();
+}
+
+void MapEditor::editAlt(const QString& text)
+{
+    const bool own = beginStep(StepKind::TypeAlt, m_typingRun);
+    typeInto(m_editing, QLatin1String("alt"), text);
+    if (own)
+        endStep();
+    finish();
+}
+
+void MapEditor::setMapName(const QString& name)
+{
+    m_editing.map.setName(name);
+    finish();
+}
+
+void MapEditor::undo()
+{
+    if (!canUndo())
+        return;
+    endStep();
+    m_undo.undo();
+}
+
+void MapEditor::redo()
+{
+    if (m_editing.state.buttonDown)
+        return;
+    endStep();
+    m_undo.redo();
+}
+
+void MapEditor::clearHistory()
+{
+    m_step.reset();
+    m_undo.clear();
+}
+
+void MapEditor::startNewMap()
+{
+    ImageMap empty;
+    empty.setName(m_editing.map.name());
+    replaceMap(empty);
+}
+
+void MapEditor::replaceMap(const ImageMap& map)
+{
+    clearHistory();
+    EditorState& state = m_editing.state;
+    // The panel keeps its texts; with nothing selected they go nowhere.
+    state.selected = 0;
+    state.building = 0;
+    state.hover = {};
+    state.gesture = {};
+    state.closingMarker = false;
+    state.rubberLine = false;
+    m_editing.map.reset(map.areas());
+    m_editing.map.setName(map.name());
+    finish();
+}
+
+bool MapEditor::beginStep(StepKind kind, int run)
+{
+    if (m_step)
+        return false; // a drag under way takes this change too
+    m_step = std::make_unique<EditStep>(*this, kind, run, selection());
+    return true;
+}
+
+void MapEditor::endStep()
+{
+    if (!m_step)
+        return;
+    std::unique_ptr<EditStep> step = std::move(m_step);
+    step->setSelectionAfter(selection());
+    if (!step->isEmpty())
+        m_undo.push(step.release());
+}
+
+void MapEditor::finish()
+{
+    if (!m_editing.notice.isEmpty())
+        emit notice(std::exchange(m_editing.notice, QString()));
+    emit stateChanged();
+}
+
+void MapEditor::areaInserted(const ImageMap& map, int index)
+{
+    if (m_step)
+        m_step->record({ MapEdit::Kind::Insert, 0, index, {}, map.at(index) });
+}
+
+void MapEditor::areaRemoved(const ImageMap&, int index, const Area& removed)
+{
+    if (m_step)
+        m_step->record({ MapEdit::Kind::Remove, index, 0, removed, {} });
+}
+
+void MapEditor::areaChanged(const ImageMap& map, int index, const Area& before)
+{
+    if (m_step)
+        m_step->record({ MapEdit::Kind::Change, index, index, before, map.at(index) });
+}
+
+void MapEditor::areaMoved(const ImageMap& map, int from, int to)
+{
+    if (m_step)
+        m_step->record({ MapEdit::Kind::Move, from, to, {}, map.at(to) });
+}
+
+void MapEditor::applyStep(const EditStep& step, bool forward)
+{
+    ImageMap& map = m_editing.map;
+    const std::vector<MapEdit>& edits = step.edits();
+    const auto apply = [&](const MapEdit& edit) {
+        switch (edit.kind) {
+        case MapEdit::Kind::Insert:
+            forward ? void(map.insert(edit.to, edit.after)) : map.remove(edit.after.id());
+            break;
+        case MapEdit::Kind::Remove:
+            forward ? map.remove(edit.before.id()) : void(map.insert(edit.from, edit.before));
+            break;
+        case MapEdit::Kind::Change:
+            map.replace(forward ? edit.after : edit.before);
+            break;
+        case MapEdit::Kind::Move:
+            map.move(edit.after.id(), forward ? edit.to : edit.from);
+            break;
+        }
+    };
+    if (forward)
+        for (const MapEdit& edit : edits)
+            apply(edit);
+    else
+        for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit)
+            apply(*edit);
+    const StepSelection selection = forward ? step.selectionAfter() : step.selectionBefore();
+    EditorState& state = m_editing.state;
+    state.gesture = {};
+    selectArea(m_editing, map.find(selection.selected) ? selection.selected : 0);
+    state.building = map.find(selection.building) ? selection.building : 0;
+    state.closingMarker = false;
+    state.rubberLine = false;
+    if (const Area* area = m_editing.selectedArea())
+        showProperties(m_editing, *area);
+    else
+        clearProperties(m_editing);
+    finish();
+}
