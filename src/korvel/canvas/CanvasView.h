@@ -38,7 +38,7 @@ public:
     void zoomToActualSize();
     void zoomToFit();
 
-    // The window's layout decides which bars show (the spec'd layout rules); the view sets the
+    // The window's layout decides which bars show (its own rules); the view sets the
     // bars' ranges and steps itself: a page step is the viewport, an arrow step a fifth of it
     // (1 under 5 pixels).
     void showScrollBars(bool horizontal, bool vertical);
