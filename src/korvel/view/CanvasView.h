@@ -1,6 +1,6 @@
 #pragma once
 
-// CONTRACT (to be implemented): the canvas of the main window.
+// The canvas of the main window.
 //
 // A QAbstractScrollArea whose viewport shows the picture at the top-left, zoomed, and above it
 // everything MapEditor's map and state say, painted by one path (view/MapPainter in the
