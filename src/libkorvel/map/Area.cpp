@@ -52,11 +52,14 @@ Area Area::polygon(std::vector<Vertex> vertices)
     return area;
 }
 
-Area Area::fromPage(AreaShape shape, std::vector<Attribute> attributes, std::vector<double> pageNumbers)
+Area Area::fromPage(AreaShape shape, std::vector<Attribute> attributes, const Box& box, std::vector<Vertex> vertices,
+    std::vector<double> pageNumbers)
 {
     Area area;
     area.m_shape = shape;
     area.m_attributes = std::move(attributes);
+    area.m_box = box;
+    area.m_vertices = std::move(vertices);
     area.m_pageNumbers = std::move(pageNumbers);
     return area;
 }

@@ -62,9 +62,12 @@ public:
     static Area rectangle(const Box& box);
     static Area circle(const Box& box);
     static Area polygon(std::vector<Vertex> vertices);
-    // An area read from a page: its attributes in the page's order; pageNumbers are its
-    // coords as read, for showing it while it keeps the page's own coords text.
-    static Area fromPage(AreaShape shape, std::vector<Attribute> attributes, std::vector<double> pageNumbers = {});
+    // An area read from a page: its attributes in the page's order, the coords attribute
+    // holding the page's text; the geometry Korvel edits (a box, or whole-pixel vertices);
+    // and the coords as a browser reads them, which stand for the area until its geometry
+    // changes. A kept area needs neither geometry nor numbers.
+    static Area fromPage(AreaShape shape, std::vector<Attribute> attributes, const Box& box = {},
+        std::vector<Vertex> vertices = {}, std::vector<double> pageNumbers = {});
 
     AreaId id() const { return m_id; }
     void setId(AreaId id) { m_id = id; }
