@@ -87,7 +87,7 @@ PageMap pageMapOf(ScannedMap& scanned)
             read.area = Area::fromPage(AreaShape::Kept, read.area.attributes());
         }
         if (!read.problem.isEmpty())
-            page.kept << Words::tr("%1: %2.").arg(areaLabel(page.map.count() + 1, read.area), read.problem);
+            page.keptAreas << Words::tr("%1: %2.").arg(areaLabel(page.map.count() + 1, read.area), read.problem);
         page.map.append(std::move(read.area));
         page.places.push_back(scannedArea.place);
     }

@@ -15,7 +15,7 @@ struct PageMap {
     std::vector<PagePlace> places; // where each of the map's areas starts in the page
     // One line per area kept as it came because Korvel cannot edit it, naming it and why:
     // "area 3 (href “x.html”): its shape “default” covers the whole picture, which no Korvel area can."
-    QStringList kept;
+    QStringList keptAreas;
     QString pictureSource; // the src of the first <img> that uses the map
     QString picturePath; // that picture as a local file; empty when it is none
     bool pictureExists = false;
