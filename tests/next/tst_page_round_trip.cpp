@@ -12,22 +12,23 @@
 namespace {
 
 using Attributes = std::vector<Attribute>;
-using HitArea = std::pair<PageShape, std::vector<double>>;
 
 // An area as a browser hit-tests it: a rectangle's edges, a circle of radius > 0, a polygon of
 // three corners or more by the even-odd rule.
-bool contains(const HitArea& area, double x, double y)
-{
-    const std::vector<double>& n = area.second;
-    if (area.first == PageShape::Circle)
-        return n.size() >= 3 && n[2] > 0 && std::hypot(x - n[0], y - n[1]) <= n[2];
-    if (area.first == PageShape::Rectangle)
-        return n.size() >= 4 && QRectF(QPointF(n[0], n[1]), QPointF(n[2], n[3])).normalized().contains(x, y);
+struct HitArea {
+    PageShape shape;
+    std::vector<double> n;
     QPolygonF polygon;
-    for (size_t i = 0; i + 1 < n.size(); i += 2)
-        polygon << QPointF(n[i], n[i + 1]);
-    return polygon.size() >= 3 && polygon.containsPoint(QPointF(x, y), Qt::OddEvenFill);
-}
+
+    bool contains(double x, double y) const
+    {
+        if (shape == PageShape::Circle)
+            return n.size() >= 3 && n[2] > 0 && std::hypot(x - n[0], y - n[1]) <= n[2];
+        if (shape == PageShape::Rectangle)
+            return n.size() >= 4 && QRectF(QPointF(n[0], n[1]), QPointF(n[2], n[3])).normalized().contains(x, y);
+        return polygon.size() >= 3 && polygon.containsPoint(QPointF(x, y), Qt::OddEvenFill);
+    }
+};
 
 // Which area a browser gives each of a grid of points on a 100 x 100 picture: the first that
 // holds it, one of shape "default" only after all others; -1 for none.
@@ -36,15 +37,17 @@ std::vector<int> hitRegions(const std::vector<Attributes>& areas)
     std::vector<HitArea> hit;
     for (const Attributes& attributes : areas) {
         const Area area = Area::fromPage(AreaShape::Kept, attributes);
-        hit.emplace_back(pageShapeOf(area.attribute(QLatin1String("shape"))),
-            readCoords(area.text(QLatin1String("coords"))).numbers);
+        HitArea& added = hit.emplace_back(HitArea { pageShapeOf(area.attribute(QLatin1String("shape"))),
+            readCoords(area.text(QLatin1String("coords"))).numbers, {} });
+        for (size_t i = 0; added.shape == PageShape::Polygon && i + 1 < added.n.size(); i += 2)
+            added.polygon << QPointF(added.n[i], added.n[i + 1]);
     }
     std::vector<int> picks;
     for (double y = 0.5; y < 100; y += 2)
         for (double x = 0.5; x < 100; x += 2) {
             int pick = -1;
-            for (int i = 0; i < int(hit.size()) && (pick < 0 || hit[size_t(pick)].first == PageShape::Default); ++i)
-                if (hit[size_t(i)].first == PageShape::Default ? pick < 0 : contains(hit[size_t(i)], x, y))
+            for (int i = 0; i < int(hit.size()) && (pick < 0 || hit[size_t(pick)].shape == PageShape::Default); ++i)
+                if (hit[size_t(i)].shape == PageShape::Default ? pick < 0 : hit[size_t(i)].contains(x, y))
                     pick = i;
             picks.push_back(pick);
         }

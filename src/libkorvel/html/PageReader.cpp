@@ -46,7 +46,10 @@ QString readAll(const QFileInfo& info, QByteArray& bytes)
     QFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(info, Words::tr("the file could not be opened (%1).").arg(file.errorString()));
-    bytes = file.read(kMaxPageBytes + 1);
+    // In pieces: one read of the largest size would take that much memory for any page.
+    QByteArray piece;
+    while (bytes.size() <= kMaxPageBytes && !(piece = file.read(1 << 20)).isEmpty())
+        bytes += piece;
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(info, Words::tr("the file could not be read from the disk."));
     if (bytes.isEmpty())
