@@ -10,6 +10,7 @@ KORVEL_PACKAGES=(
 )
 
 # What CI needs besides, to check the installed files and to build the Debian package.
+# shellcheck disable=SC2034 # .ci/run, which sources this file, installs them
 KORVEL_CI_PACKAGES=(
   desktop-file-utils # desktop-file-validate
   appstream          # appstreamcli validate
