@@ -11,6 +11,7 @@
 #include "window/WindowLook.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>

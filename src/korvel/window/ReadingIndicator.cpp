@@ -30,8 +30,8 @@ ReadingIndicator::ReadingIndicator(
 {
     m_escape->setEnabled(false);
     connect(m_escape, &QShortcut::activated, &reader, &BackgroundPictureReader::abandon);
-    connect(&reader, &BackgroundPictureReader::started, this, &ReadingIndicator::Begin);
-    connect(&reader, &BackgroundPictureReader::stopped, this, &ReadingIndicator::End);
+    connect(&reader, &BackgroundPictureReader::started, this, &ReadingIndicator::begin);
+    connect(&reader, &BackgroundPictureReader::stopped, this, &ReadingIndicator::end);
 }
 
 ReadingIndicator::~ReadingIndicator()
