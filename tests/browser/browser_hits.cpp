@@ -88,8 +88,8 @@ int compareCase(const RecordedCase& recorded, QTextStream& out)
             if (ours.at(x) == theirs.at(x))
                 continue;
             if (++mismatches <= 20)
-                out << "  " << recorded.name << " at " << x << "," << y << ": browser " << theirs.at(x)
-                    << ", Korvel " << ours.at(x) << "\n";
+                out << "  " << recorded.name << " at " << x << "," << y << ": browser " << theirs.at(x) << ", Korvel "
+                    << ours.at(x) << "\n";
         }
     }
     return mismatches;

@@ -1,11 +1,13 @@
 // Records which <area> a real browser picks at every whole pixel of a picture, for the
 // cases in cases.json and for seeded random maps of fractional rectangles, circles and
 // polygons. Each case's page shows one <img usemap> at 0,0 at 100 % with the case's map;
-// document.elementFromPoint(x, y) is asked for every integer point of the picture.
+// document.elementFromPoint(x, y) is asked for every integer point of the picture, or with
+// --mouse (always in Firefox) the mouse is moved there and the mousemove's target recorded.
 //
 // Run from this folder (Debian's chromium, or firefox-esr for --browser firefox):
 //   npm install
-//   node hits.mjs [--browser chromium|firefox] [--random COUNT] [--seed N] [--far-circles] > chromium.grids
+//   node hits.mjs [--browser chromium|firefox] [--mouse] [--cases FILE] [--random COUNT]
+//                 [--seed N] [--far-circles] > chromium.grids
 //   ../../build/tests/browser/browser_hits chromium.grids
 // browser_hits recomputes every grid with Korvel's browser rules and lists the pixels
 // where they disagree.
@@ -28,6 +30,7 @@ const randomCount = Number(option('--random', '200'));
 // only to a few thousandths of a pixel, so browser_hits reports a few pixels just outside
 // the rim (see docs/browser-rules.md).
 const farCircles = process.argv.includes('--far-circles');
+const useMouse = browserName === 'firefox' || process.argv.includes('--mouse');
 let seed = Number(option('--seed', '1'));
 
 // A small deterministic generator, so a seed names the same random maps every run.
@@ -96,8 +99,8 @@ function page(testCase) {
     `<map name="m">${testCase.areas.map(areaTag).join('')}</map></body></html>`;
 }
 
-// Runs in the page: one character per pixel.
-function pixelsInPage(width, height) {
+// Runs in the page: one character per pixel, for the element that elementAt(x, y) names.
+function pixelsInPage(width, height, elementAt) {
   const symbols = '0123456789abcdefghijklmnopqrstuvwxyz';
   const areas = Array.from(document.querySelector('map').areas);
   const picture = document.querySelector('img');
@@ -105,13 +108,38 @@ function pixelsInPage(width, height) {
   for (let y = 0; y < height; ++y) {
     let row = '';
     for (let x = 0; x < width; ++x) {
-      const element = document.elementFromPoint(x, y);
+      const element = elementAt(x, y);
       const index = areas.indexOf(element);
       row += index >= 0 ? symbols[index] : element === picture ? '.' : '?';
     }
     rows.push(row);
   }
   return rows;
+}
+
+function pixelsByElementFromPoint(tab, width, height) {
+  return tab.evaluate((width, height, pixels) => {
+    return eval(`(${pixels})`)(width, height, (x, y) => document.elementFromPoint(x, y));
+  }, width, height, pixelsInPage.toString());
+}
+
+// Firefox's elementFromPoint answers with the <img>, so there the mouse is moved over every
+// pixel instead, and each mousemove's target is the area it landed on.
+async function pixelsByMouse(tab, width, height) {
+  await tab.evaluate(() => {
+    window.korvelTargets = new Map();
+    document.addEventListener('mousemove', (event) => {
+      window.korvelTargets.set(`${event.clientX},${event.clientY}`, event.target);
+    }, true);
+  });
+  await tab.mouse.move(width + 10, height + 10);
+  for (let y = 0; y < height; ++y) {
+    await tab.mouse.move(0, y);
+    if (width > 1) await tab.mouse.move(width - 1, y, { steps: width - 1 });
+  }
+  return tab.evaluate((width, height, pixels) => {
+    return eval(`(${pixels})`)(width, height, (x, y) => window.korvelTargets.get(`${x},${y}`));
+  }, width, height, pixelsInPage.toString());
 }
 
 async function launch() {
@@ -127,7 +155,8 @@ async function launch() {
       `--user-data-dir=${profile}`] }) };
 }
 
-const cases = JSON.parse(readFileSync(new URL('./cases.json', import.meta.url))).concat(randomCases(randomCount));
+const casesFile = option('--cases', new URL('./cases.json', import.meta.url));
+const cases = JSON.parse(readFileSync(casesFile)).concat(randomCases(randomCount));
 const { profile, browser } = await launch();
 try {
   const tab = await browser.newPage();
@@ -135,7 +164,7 @@ try {
   console.error(`${browserName} ${await browser.version()}`);
   for (const testCase of cases) {
     await tab.setContent(page(testCase), { waitUntil: 'load' });
-    const rows = await tab.evaluate(pixelsInPage, testCase.width, testCase.height);
+    const rows = await (useMouse ? pixelsByMouse : pixelsByElementFromPoint)(tab, testCase.width, testCase.height);
     console.log(`case ${testCase.name} ${testCase.width} ${testCase.height} ${JSON.stringify(testCase.areas)}`);
     console.log(rows.join('\n'));
   }

@@ -46,13 +46,13 @@ std::size_t numbersUsed(Shape shape, const std::vector<double>& numbers)
 
 BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords)
 {
-    BrowserArea area{shapeFromKeyword(shape), {}};
+    BrowserArea area { shapeFromKeyword(shape), {} };
     if (area.shape == Shape::Default)
         return area;
-    area.numbers = coords ? parseBrowserNumbers(*coords) : std::vector<double>{};
+    area.numbers = coords ? parseBrowserNumbers(*coords) : std::vector<double> {};
     const std::size_t used = numbersUsed(area.shape, area.numbers);
     if (used == 0)
-        return BrowserArea{};
+        return BrowserArea {};
     area.numbers.resize(used);
     return area;
 }

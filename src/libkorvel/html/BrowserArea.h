@@ -12,7 +12,8 @@ struct BrowserArea {
         Circle, // numbers: centre x, centre y, radius > 0
         Polygon, // numbers: x, y of three or more corners
         Default, // the whole picture; no numbers
-        Nothing // no pixel at all; no numbers
+        Nothing // no shape drawn, so no pixel at all; no numbers (a drawn shape may hold
+                // none either: a rectangle of no size, a radius under 1/64 pixel)
     };
     Shape shape = Shape::Nothing;
     std::vector<double> numbers;

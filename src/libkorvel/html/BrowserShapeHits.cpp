@@ -1,9 +1,9 @@
 #include "html/BrowserShapeHits.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace {
 
@@ -53,28 +53,28 @@ struct EdgeMeeting {
 EdgeMeeting meetEdge(FloatPoint from, FloatPoint to, FloatPoint point)
 {
     if (from.y == to.y)
-        return {point.y == from.y && between(from.x, point.x, to.x) && point.x != to.x, false};
+        return { point.y == from.y && between(from.x, point.x, to.x) && point.x != to.x, false };
     if (!between(from.y, point.y, to.y))
         return {};
     if (point == from)
-        return {true, false};
+        return { true, false };
     if (point.y == std::max(from.y, to.y))
         return {};
     // Zero when the point is on the edge's line; otherwise its sign says on which side.
     const float side = (to.x - from.x) * (point.y - from.y) - (to.y - from.y) * (point.x - from.x);
     if (side == 0)
-        return {!(point == to), false};
+        return { !(point == to), false };
     const bool downwards = to.y > from.y;
-    return {false, (side < 0) == downwards};
+    return { false, (side < 0) == downwards };
 }
 
 } // namespace
 
 bool rectangleHit(double left, double top, double right, double bottom, double x, double y)
 {
-    const FloatPoint corner{toShapeCoordinate(left), toShapeCoordinate(top)};
-    const FloatPoint opposite{toShapeCoordinate(right), toShapeCoordinate(bottom)};
-    const FloatPoint point{toShapeCoordinate(x), toShapeCoordinate(y)};
+    const FloatPoint corner { toShapeCoordinate(left), toShapeCoordinate(top) };
+    const FloatPoint opposite { toShapeCoordinate(right), toShapeCoordinate(bottom) };
+    const FloatPoint point { toShapeCoordinate(x), toShapeCoordinate(y) };
     const bool noWidth = corner.x == opposite.x;
     const bool noHeight = corner.y == opposite.y;
     if (noWidth && noHeight)
@@ -86,9 +86,9 @@ bool rectangleHit(double left, double top, double right, double bottom, double x
 
 bool circleHit(double centreX, double centreY, double radius, double x, double y)
 {
-    const FloatPoint centre{toShapeCoordinate(centreX), toShapeCoordinate(centreY)};
+    const FloatPoint centre { toShapeCoordinate(centreX), toShapeCoordinate(centreY) };
     const float r = toShapeCoordinate(radius);
-    const FloatPoint point{toShapeCoordinate(x), toShapeCoordinate(y)};
+    const FloatPoint point { toShapeCoordinate(x), toShapeCoordinate(y) };
     if (!(r > 0) || !between(centre.x - r, point.x, centre.x + r) || !between(centre.y - r, point.y, centre.y + r))
         return false;
     // Browsers find the rim on the point's row and take a point within 1/4096 pixel of it
@@ -106,9 +106,9 @@ bool polygonHit(const std::vector<double>& corners, double x, double y)
     if (count < 3)
         return false;
     const auto corner = [&](std::size_t i) {
-        return FloatPoint{toShapeCoordinate(corners[2 * i]), toShapeCoordinate(corners[2 * i + 1])};
+        return FloatPoint { toShapeCoordinate(corners[2 * i]), toShapeCoordinate(corners[2 * i + 1]) };
     };
-    const FloatPoint point{toShapeCoordinate(x), toShapeCoordinate(y)};
+    const FloatPoint point { toShapeCoordinate(x), toShapeCoordinate(y) };
     bool oddCrossings = false;
     bool oddRunsThrough = false;
     for (std::size_t i = 0; i < count; ++i) {
