@@ -84,7 +84,7 @@ function escapeAttribute(text) {
 
 function areaTag(area) {
   let tag = '<area';
-  for (const name of ['shape', 'coords', 'href', 'title']) {
+  for (const name of ['shape', 'coords', 'href']) {
     if (name in area) tag += ` ${name}="${escapeAttribute(area[name])}"`;
   }
   if (area.nohref) tag += ' nohref';

@@ -7,25 +7,24 @@
 
 namespace {
 
-bool isHtmlWhitespace(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\f' || c == u'\r';
-}
+// ASCII whitespace as HTML knows it, commas and semicolons.
+constexpr QLatin1StringView kSeparators(" \t\n\f\r,;");
+constexpr QLatin1StringView kAsciiDigits("0123456789");
 
 bool isSeparator(QChar c)
 {
-    return isHtmlWhitespace(c) || c == u',' || c == u';';
+    return kSeparators.contains(c);
 }
 
 bool isAsciiDigit(QChar c)
 {
-    return c >= u'0' && c <= u'9';
+    return kAsciiDigits.contains(c);
 }
 
-// Characters passed over before an entry's number: none of these can begin one.
+// Characters passed over before an entry's number: none of them can begin one.
 bool isSkippedBeforeNumber(QChar c)
 {
-    return !isSeparator(c) && !isAsciiDigit(c) && c != u'.' && c != u'-';
+    return !isSeparator(c) && !isAsciiDigit(c) && !QLatin1StringView(".-").contains(c);
 }
 
 qsizetype skipDigits(QStringView text, qsizetype at)
