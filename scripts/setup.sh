@@ -1,5 +1,5 @@
-# Shared by run.sh and test.sh: installs what the build needs, then configures and builds.
-# Sourced, not run; expects KORVEL_ROOT to be set.
+# Shared by run.sh, test.sh and CI: installs what the build needs, then configures and
+# builds. Sourced, not run; expects KORVEL_ROOT to be set.
 
 KORVEL_PACKAGES=(
   g++ cmake ninja-build pkg-config
@@ -9,9 +9,19 @@ KORVEL_PACKAGES=(
   fonts-dejavu-core         # a sans-serif face for the windows, also on a bare machine
 )
 
+# What CI needs besides, to check the installed files and to build the Debian package.
+# shellcheck disable=SC2034 # .ci/run, which sources this file, installs them
+KORVEL_CI_PACKAGES=(
+  desktop-file-utils # desktop-file-validate
+  appstream          # appstreamcli validate
+  groff-base         # groff, which reads the manual page for mistakes
+  dpkg-dev           # dpkg-shlibdeps, with which cpack works out the package's dependencies
+)
+
+# korvel_missing_packages PACKAGE...
 korvel_missing_packages() {
   local pkg missing=()
-  for pkg in "${KORVEL_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$pkg")
     fi
@@ -19,15 +29,18 @@ korvel_missing_packages() {
   echo "${missing[@]}"
 }
 
+# korvel_install_packages [PACKAGE...]: the build's packages when none are named.
 korvel_install_packages() {
+  local packages=("$@")
+  [ ${#packages[@]} -gt 0 ] || packages=("${KORVEL_PACKAGES[@]}")
   command -v dpkg-query >/dev/null 2>&1 && command -v apt-get >/dev/null 2>&1 || {
     echo "Korvel builds with apt-get, which this system does not have." >&2
     echo "Install these packages (or your system's equivalents) and run again:" >&2
-    echo "  ${KORVEL_PACKAGES[*]}" >&2
+    echo "  ${packages[*]}" >&2
     exit 1
   }
   local missing
-  missing=$(korvel_missing_packages)
+  missing=$(korvel_missing_packages "${packages[@]}")
   [ -z "$missing" ] && return 0
   echo "Installing: $missing"
   local sudo=()

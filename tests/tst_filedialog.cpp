@@ -1,4 +1,6 @@
+#include "filechooser/LastUsedFolders.h"
 #include "filechooser/QtFileDialogPlatform.h"
+#include "filedialog/FileTypes.h"
 #include "filedialog/cFileDlg.h"
 #include "mainwindow/MainForm.h"
 #include "support/PictureCorpus.h"
@@ -9,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +74,58 @@ private slots:
         QTEST(uint(request.flags), "asked");
         QCOMPARE(path, chosen ? kNewPath : kNul);
         QCOMPARE(title, chosen ? QStringLiteral("Photo.JPG") : kNul);
+    }
+
+    // Pictures and pages each have their folder, where the last file of that kind was chosen,
+    // opened or saved, also in the next run of Korvel. Without one, a dialog starts in the
+    // documents folder.
+    void startsInTheFolderLastUsed_data()
+    {
+        QTest::addColumn<QString>("firstFilter");
+        QTest::addColumn<bool>("firstSaves");
+        QTest::addColumn<bool>("chosen");
+        QTest::addColumn<bool>("folderRemoved");
+        QTest::addColumn<QString>("nextFilter");
+        QTest::addColumn<bool>("startsThere");
+        const QString pictures = PictureFileFilter();
+        const QString pages = MapPageFileFilter();
+        QTest::newRow("picture, then picture") << pictures << false << true << false << pictures << true;
+        QTest::newRow("page saved, then opened") << pages << true << true << false << pages << true;
+        QTest::newRow("picture, then page") << pictures << false << true << false << pages << false;
+        QTest::newRow("cancelled") << pictures << false << false << false << pictures << false;
+        QTest::newRow("folder gone since") << pages << false << true << true << pages << false;
+    }
+
+    void startsInTheFolderLastUsed()
+    {
+        QFETCH(QString, firstFilter);
+        QFETCH(bool, firstSaves);
+        QFETCH(bool, chosen);
+        QFETCH(bool, folderRemoved);
+        QFETCH(QString, nextFilter);
+        QFETCH(bool, startsThere);
+        QTemporaryDir temporary;
+        const QString used = temporary.filePath(QStringLiteral("used"));
+        QVERIFY(QDir().mkpath(used));
+        // One run of Korvel with one dialog; its settings go to a file of the test's own.
+        const auto runDialog = [&temporary](const QString& filter, bool saves, const FileDialogResult& answer) {
+            QSettings settings(temporary.filePath(QStringLiteral("korvel.conf")), QSettings::IniFormat);
+            ScriptedFileDialog screen;
+            screen.answer = answer;
+            LastUsedFolders dialogs(screen, settings);
+            cFileDlg dialog(dialogs);
+            dialog.Filter = filter;
+            QString path;
+            saves ? dialog.VBGetSaveFileName(path) : dialog.VBGetOpenFileName(path);
+            return screen.requests.at(0).initialDirectory;
+        };
+        const FileDialogResult firstAnswer
+            = chosen ? ScriptedFileDialog::Chosen(used + "/map.html") : FileDialogResult();
+        runDialog(firstFilter, firstSaves, firstAnswer);
+        if (folderRemoved)
+            QVERIFY(QDir(used).removeRecursively());
+        const QString documents = SpecialFolderPath(SpecialDirectory::Personal);
+        QCOMPARE(runDialog(nextFilter, false, FileDialogResult()), startsThere ? used : documents);
     }
 
     // New Imagemap's dialog as Qt shows it: each type lets the user pick its files whatever the case

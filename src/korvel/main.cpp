@@ -1,8 +1,11 @@
+#include "filechooser/LastUsedFolders.h"
+#include "filechooser/QtFileDialogPlatform.h"
 #include "mainwindow/MainForm.h"
 #include "picture/PictureLoader.h"
 #include "startup/CommandLine.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -30,10 +33,16 @@ int main(int argc, char* argv[])
         return request.exitCode;
 
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Korvel"));
     QApplication::setApplicationName(QStringLiteral("Korvel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // Lets the desktop match the window to Korvel's desktop entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVEL_APP_ID));
     AllowLargePictures();
-    MainForm form;
+    QSettings settings;
+    QtFileDialogPlatform screenDialogs;
+    LastUsedFolders dialogs(screenDialogs, settings);
+    MainForm form(&dialogs);
     form.show();
     // Read on a worker thread: the window paints at once, and the picture fills it when read.
     if (!request.image.isEmpty())

@@ -80,6 +80,7 @@ struct EditorState {
     Gesture gesture;
     bool buttonDown = false;
     Pointer pointer; // where the last pointer move was
+    bool pointerSeen = false; // a pointer move has happened at all
     bool closingMarker = false; // the mark on a polygon's first corner: a click there closes it
     bool rubberLine = false; // the line from the last corner to the pointer while building
     // Unselected polygons are drawn in the window's text colour until a selection has been

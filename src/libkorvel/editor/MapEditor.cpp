@@ -24,6 +24,7 @@ void MapEditor::setView(const ViewGeometry& view)
 void MapEditor::pointerMoved(const Pointer& pointer)
 {
     m_editing.state.pointer = pointer;
+    m_editing.state.pointerSeen = true;
     if (m_editing.state.gesture.kind != Gesture::Kind::None)
         dragGesture(m_editing);
     else

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "dialogs/OutputWindow.h"
+#include "editor/MapEditor.h"
+#include "pictures/BackgroundPictureReader.h"
+#include "window/WindowControls.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class EditorActions;
+class FileDialogs;
+class HelpWindow;
+class MapFiles;
+
+// The main window: the controls, the editor behind them, the picture and the windows it opens.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // dialogs shows the file dialogs; nullptr means Qt's own.
+    explicit MainWindow(FileDialogs* dialogs = nullptr);
+    ~MainWindow() override;
+
+    // A file dropped on the window or named on the command line: a web page opens its map,
+    // anything else is taken for a picture. Unsaved changes are asked about first.
+    void openFile(const QString& path);
+    // Starts reading a picture; when it has been read, a new map starts on it (or map, one
+    // read from a page). When it cannot be read the user is told why and nothing changes.
+    // pictureOpened tells when either is done.
+    void openPicture(const QString& path, std::optional<ImageMap> map = std::nullopt);
+    bool isReadingPicture() const { return m_reader.isReading(); }
+
+    // The picture on the canvas: its file and its size.
+    QString picturePath() const { return m_picturePath; }
+    QSize pictureSize() const { return m_pictureSize; }
+
+    MapEditor& editor() { return m_editor; }
+    const WindowControls& controls() const { return m_controls; }
+    EditorActions& actions() const { return *m_actions; }
+    MapFiles& files() const { return *m_files; }
+    OutputWindowHost& output() { return m_output; }
+    HelpWindow* helpWindow() const;
+
+    void newImagemap();
+    void generate();
+    void showHelp();
+
+signals:
+    void pictureOpened(bool ok);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void connectControls();
+    void layOut();
+    void showEditorState();
+    void showPicture(const QString& path, const LoadedPicture& picture);
+    void showNotice(const QString& text, const QString& details = QString());
+
+    MapEditor m_editor;
+    WindowControls m_controls;
+    EditorActions* m_actions;
+    std::unique_ptr<FileDialogs> m_ownDialogs;
+    FileDialogs* m_dialogs;
+    MapFiles* m_files;
+    OutputWindowHost m_output;
+    QPointer<HelpWindow> m_help;
+    BackgroundPictureReader m_reader;
+    std::optional<ImageMap> m_pendingMap; // read from a page, waiting for its picture
+    QString m_lastPicture; // offered by the next New Imagemap
+    QString m_picturePath;
+    QSize m_pictureSize;
+};

@@ -1,0 +1,90 @@
+#include "html/BrowserArea.h"
+
+#include "html/BrowserNumbers.h"
+#include "html/BrowserShapeHits.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+
+namespace {
+
+using Shape = BrowserArea::Shape;
+
+Shape shapeFromKeyword(const std::optional<QString>& keyword)
+{
+    if (!keyword)
+        return Shape::Rectangle;
+    const auto is = [&](QLatin1StringView name) { return keyword->compare(name, Qt::CaseInsensitive) == 0; };
+    if (is(QLatin1StringView("default")))
+        return Shape::Default;
+    if (is(QLatin1StringView("circle")) || is(QLatin1StringView("circ")))
+        return Shape::Circle;
+    if (is(QLatin1StringView("poly")) || is(QLatin1StringView("polygon")))
+        return Shape::Polygon;
+    return Shape::Rectangle;
+}
+
+// How many of the numbers the shape uses; 0 when they are too few to draw it.
+std::size_t numbersUsed(Shape shape, const std::vector<double>& numbers)
+{
+    switch (shape) {
+    case Shape::Rectangle:
+        return numbers.size() >= 4 ? 4 : 0;
+    case Shape::Circle:
+        return numbers.size() >= 3 && numbers[2] > 0 ? 3 : 0;
+    case Shape::Polygon:
+        return numbers.size() >= 6 ? numbers.size() / 2 * 2 : 0;
+    case Shape::Default:
+    case Shape::Nothing:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
+BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords)
+{
+    BrowserArea area { shapeFromKeyword(shape), {} };
+    if (area.shape == Shape::Default)
+        return area;
+    area.numbers = coords ? parseBrowserNumbers(*coords) : std::vector<double> {};
+    const std::size_t used = numbersUsed(area.shape, area.numbers);
+    if (used == 0)
+        return BrowserArea {};
+    area.numbers.resize(used);
+    return area;
+}
+
+bool browserAreaContains(const BrowserArea& area, double x, double y)
+{
+    const std::vector<double>& n = area.numbers;
+    switch (area.shape) {
+    case Shape::Rectangle:
+        return n.size() == 4 && rectangleHit(n[0], n[1], n[2], n[3], x, y);
+    case Shape::Circle:
+        return n.size() == 3 && circleHit(n[0], n[1], n[2], x, y);
+    case Shape::Polygon:
+        return polygonHit(n, x, y);
+    case Shape::Default:
+        return true;
+    case Shape::Nothing:
+        break;
+    }
+    return false;
+}
+
+int browserAreaAt(const std::vector<BrowserArea>& areasInMapOrder, double x, double y)
+{
+    int firstDefault = -1;
+    const int count = int(std::min<std::size_t>(areasInMapOrder.size(), INT_MAX));
+    for (int i = 0; i < count; ++i) {
+        const BrowserArea& area = areasInMapOrder[std::size_t(i)];
+        if (area.shape == Shape::Default && firstDefault < 0)
+            firstDefault = i;
+        else if (browserAreaContains(area, x, y))
+            return i;
+    }
+    return firstDefault;
+}
