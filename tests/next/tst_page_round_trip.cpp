@@ -1,56 +1,28 @@
-#include "html/AreaCoords.h"
+#include "html/BrowserArea.h"
 #include "html/MapWriter.h"
 #include "html/PageReader.h"
 
-#include <QPolygonF>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <cmath>
 
 namespace {
 
 using Attributes = std::vector<Attribute>;
 
-// An area as a browser hit-tests it: a rectangle's edges, a circle of radius > 0, a polygon of
-// three corners or more by the even-odd rule.
-struct HitArea {
-    PageShape shape;
-    std::vector<double> n;
-    QPolygonF polygon;
-
-    bool contains(double x, double y) const
-    {
-        if (shape == PageShape::Circle)
-            return n.size() >= 3 && n[2] > 0 && std::hypot(x - n[0], y - n[1]) <= n[2];
-        if (shape == PageShape::Rectangle)
-            return n.size() >= 4 && QRectF(QPointF(n[0], n[1]), QPointF(n[2], n[3])).normalized().contains(x, y);
-        return polygon.size() >= 3 && polygon.containsPoint(QPointF(x, y), Qt::OddEvenFill);
-    }
-};
-
-// Which area a browser gives each of a grid of points on a 100 x 100 picture: the first that
-// holds it, one of shape "default" only after all others; -1 for none.
+// Which area a browser gives each of a grid of points on a 100 x 100 picture; -1 for none.
 std::vector<int> hitRegions(const std::vector<Attributes>& areas)
 {
-    std::vector<HitArea> hit;
+    std::vector<BrowserArea> browserAreas;
     for (const Attributes& attributes : areas) {
         const Area area = Area::fromPage(AreaShape::Kept, attributes);
-        HitArea& added = hit.emplace_back(HitArea { pageShapeOf(area.attribute(QLatin1String("shape"))),
-            readCoords(area.text(QLatin1String("coords"))).numbers, {} });
-        for (size_t i = 0; added.shape == PageShape::Polygon && i + 1 < added.n.size(); i += 2)
-            added.polygon << QPointF(added.n[i], added.n[i + 1]);
+        browserAreas.push_back(
+            readBrowserArea(area.attribute(QLatin1String("shape")), area.attribute(QLatin1String("coords"))));
     }
     std::vector<int> picks;
     for (double y = 0.5; y < 100; y += 2)
-        for (double x = 0.5; x < 100; x += 2) {
-            int pick = -1;
-            for (int i = 0; i < int(hit.size()) && (pick < 0 || hit[size_t(pick)].shape == PageShape::Default); ++i)
-                if (hit[size_t(i)].shape == PageShape::Default ? pick < 0 : hit[size_t(i)].contains(x, y))
-                    pick = i;
-            picks.push_back(pick);
-        }
+        for (double x = 0.5; x < 100; x += 2)
+            picks.push_back(browserAreaAt(browserAreas, x, y));
     return picks;
 }
 

@@ -127,9 +127,8 @@ private slots:
         row("default", "default", "0,0,1,1",
             "kept: its shape “default” covers the whole picture, which no Korvel area can");
         row("percentage", "rect", "0,0,50%,100%",
-            "kept: its coordinate “50%” is a percentage, which depends on the size the picture is shown at");
-        row("too large for a double", "rect", "0,0,1e999,1",
-            "kept: its coordinate “1e999” is too large to be a number of pixels");
+            "kept: its coordinate “50%” is a percentage, which browsers read as a number of pixels");
+        row("too large for a double: 0", "rect", "0,0,1e999,1", "rect 0,0 0x1");
         row("out of the 16-bit range", "poly", "0,0,32767.5,-32768",
             "kept: its coordinate 32767.5 lies outside the range -32768 to 32767");
         row("too few", "poly", "", "kept: a polygon needs at least one x,y pair of coordinates");
@@ -180,8 +179,8 @@ private slots:
             "map m|shape=\"DEFAULT\" href=\"x.html\"|coords=\"0,0,50%,100%\" alt=\"Home\"|href=\"y\" coords=\"1,2,3,4\""
             "|shape=\"circle\" coords=\"1,2\""
             "|area 1 (href “x.html”): its shape “default” covers the whole picture, which no Korvel area can."
-            "|area 2 (alt “Home”): its coordinate “50%” is a percentage, which depends on the size the picture is "
-            "shown at.|area 4 (no href): a circle needs 3 coordinates, it has 2.");
+            "|area 2 (alt “Home”): its coordinate “50%” is a percentage, which browsers read as a number of pixels."
+            "|area 4 (no href): a circle needs 3 coordinates, it has 2.");
         row("page coords written back as they came",
             "<map name=m><area shape=circle coords=' 360.5, 210.5,25.5 '><area shape=poly coords=0.5,1;2,3.25,4></map>",
             "map m|shape=\"circle\" coords=\" 360.5, 210.5,25.5 \"|shape=\"poly\" coords=\"0.5,1;2,3.25,4\"");

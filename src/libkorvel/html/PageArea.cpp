@@ -1,16 +1,20 @@
 #include "html/PageArea.h"
 
-#include "html/AreaCoords.h"
+#include "html/BrowserArea.h"
+#include "html/BrowserNumbers.h"
 #include "map/ImageMap.h"
 #include "map/Numbers.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
 
 // Texts a user reads, translated in the context "PageArea".
+using Shape = BrowserArea::Shape;
+
 struct Words {
     Q_DECLARE_TR_FUNCTIONS(PageArea)
 };
@@ -28,56 +32,66 @@ std::optional<QString> valueOf(const std::vector<Attribute>& attributes, const c
     return std::nullopt;
 }
 
-size_t numbersUsed(PageShape shape, size_t count)
+size_t numbersUsed(Shape shape, size_t count)
 {
-    return shape == PageShape::Rectangle ? 4 : shape == PageShape::Circle ? 3 : count / 2 * 2;
+    return shape == Shape::Rectangle ? 4 : shape == Shape::Circle ? 3 : count / 2 * 2;
 }
 
-QString countProblem(PageShape shape, size_t count)
+QString countProblem(Shape shape, size_t count)
 {
-    if (shape == PageShape::Rectangle && count < 4)
+    if (shape == Shape::Rectangle && count < 4)
         return Words::tr("a rectangle needs 4 coordinates, it has %1").arg(count);
-    if (shape == PageShape::Circle && count < 3)
+    if (shape == Shape::Circle && count < 3)
         return Words::tr("a circle needs 3 coordinates, it has %1").arg(count);
-    if (shape == PageShape::Polygon && count < 2)
+    if (shape == Shape::Polygon && count < 2)
         return Words::tr("a polygon needs at least one x,y pair of coordinates");
-    if (shape == PageShape::Polygon && count / 2 > size_t(kMaxPolygonVertices))
+    if (shape == Shape::Polygon && count / 2 > size_t(kMaxPolygonVertices))
         return Words::tr("it has %1 points, and a polygon holds at most %2").arg(count / 2).arg(kMaxPolygonVertices);
     return {};
 }
 
-QString problemWith(PageShape shape, const PageCoords& coords)
+// The first coordinate written as a percentage, which browsers read as a number of pixels
+// although its author meant a share of the picture; empty when there is none.
+QString percentage(const QString& coords)
 {
-    if (shape == PageShape::Default)
+    if (!coords.contains(u'%'))
+        return {};
+    static const QRegularExpression separators(QStringLiteral("[ \\t\\n\\f\\r,;]+"));
+    for (const QString& entry : coords.split(separators))
+        if (entry.contains(u'%'))
+            return entry;
+    return {};
+}
+
+QString problemWith(Shape shape, const QString& coords, const std::vector<double>& numbers)
+{
+    if (shape == Shape::Default)
         return Words::tr("its shape “default” covers the whole picture, which no Korvel area can");
-    if (!coords.percentEntry.isEmpty())
-        return Words::tr("its coordinate “%1” is a percentage, which depends on the size the picture is shown at")
-            .arg(coords.percentEntry);
-    if (!coords.tooLargeEntry.isEmpty())
-        return Words::tr("its coordinate “%1” is too large to be a number of pixels").arg(coords.tooLargeEntry);
-    const std::vector<double>& numbers = coords.numbers;
+    const QString percent = percentage(coords);
+    if (!percent.isEmpty())
+        return Words::tr("its coordinate “%1” is a percentage, which browsers read as a number of pixels").arg(percent);
     const QString problem = countProblem(shape, numbers.size());
     if (!problem.isEmpty())
         return problem;
     for (size_t i = 0; i < numbersUsed(shape, numbers.size()); ++i)
         if (numbers[i] < kInt16Min || numbers[i] > kInt16Max)
             return Words::tr("its coordinate %1 lies outside the range -32768 to 32767").arg(numberText(numbers[i]));
-    if (shape == PageShape::Circle && numbers[2] < 0)
+    if (shape == Shape::Circle && numbers[2] < 0)
         return Words::tr("its radius %1 is negative").arg(numberText(numbers[2]));
     return {};
 }
 
-Area editableArea(PageShape shape, std::vector<Attribute> attributes, std::vector<double> numbers)
+Area editableArea(Shape shape, std::vector<Attribute> attributes, std::vector<double> numbers)
 {
     numbers.resize(numbersUsed(shape, numbers.size()));
     const auto single = [&](size_t i) { return static_cast<float>(numbers[i]); };
-    if (shape == PageShape::Rectangle) {
+    if (shape == Shape::Rectangle) {
         const float left = std::min(single(0), single(2));
         const float top = std::min(single(1), single(3));
         const Box box { left, top, std::max(single(0), single(2)) - left, std::max(single(1), single(3)) - top };
         return Area::fromPage(AreaShape::Rectangle, std::move(attributes), box, {}, std::move(numbers));
     }
-    if (shape == PageShape::Circle) {
+    if (shape == Shape::Circle) {
         const float radius = single(2);
         const Box box { single(0) - radius, single(1) - radius, 2 * radius, 2 * radius };
         return Area::fromPage(AreaShape::Circle, std::move(attributes), box, {}, std::move(numbers));
@@ -92,14 +106,13 @@ Area editableArea(PageShape shape, std::vector<Attribute> attributes, std::vecto
 
 PageArea readPageArea(std::vector<Attribute> attributes)
 {
-    const PageShape shape = pageShapeOf(valueOf(attributes, "shape"));
-    PageCoords coords;
-    if (shape != PageShape::Default)
-        coords = readCoords(valueOf(attributes, "coords").value_or(QString()));
-    QString problem = problemWith(shape, coords);
+    const Shape shape = browserShapeOf(valueOf(attributes, "shape"));
+    const QString coords = valueOf(attributes, "coords").value_or(QString());
+    std::vector<double> numbers = parseBrowserNumbers(coords);
+    QString problem = problemWith(shape, coords, numbers);
     if (!problem.isEmpty())
         return { Area::fromPage(AreaShape::Kept, std::move(attributes)), std::move(problem) };
-    return { editableArea(shape, std::move(attributes), std::move(coords.numbers)), QString() };
+    return { editableArea(shape, std::move(attributes), std::move(numbers)), QString() };
 }
 
 QString areaLabel(int number, const Area& area)

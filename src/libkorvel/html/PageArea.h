@@ -13,6 +13,7 @@ struct PageArea {
     QString problem; // why it is kept, as the end of a sentence; empty when it can be edited
 };
 
+// The shape keyword and the coords' numbers are read as browsers read them (BrowserArea).
 // Rectangles (4 numbers or more, corners in either order), circles (3 or more, the radius
 // not negative) and polygons (an x,y pair or more, at most kMaxPolygonVertices, an odd last
 // number ignored) can be edited when the numbers they use lie within the 16-bit range and
