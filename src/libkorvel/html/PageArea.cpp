@@ -12,9 +12,9 @@
 
 namespace {
 
-// Texts a user reads, translated in the context "PageArea".
 using Shape = BrowserArea::Shape;
 
+// Texts a user reads, translated in the context "PageArea".
 struct Words {
     Q_DECLARE_TR_FUNCTIONS(PageArea)
 };
