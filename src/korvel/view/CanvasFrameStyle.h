@@ -12,6 +12,6 @@ public:
 
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
         QStyleHintReturn* returnData = nullptr) const override;
-    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
-        const QWidget* widget = nullptr) const override;
+    int pixelMetric(
+        PixelMetric metric, const QStyleOption* option = nullptr, const QWidget* widget = nullptr) const override;
 };

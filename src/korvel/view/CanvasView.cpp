@@ -25,8 +25,9 @@ constexpr double kFarthestPixel = 1 << 30;
 // pixel under the pointer.
 int wholePixel(qreal coordinate)
 {
-    return std::isfinite(coordinate) ? static_cast<int>(std::clamp(std::floor(coordinate), -kFarthestPixel, kFarthestPixel))
-                                     : 0;
+    return std::isfinite(coordinate)
+        ? static_cast<int>(std::clamp(std::floor(coordinate), -kFarthestPixel, kFarthestPixel))
+        : 0;
 }
 
 void setSteps(QScrollBar* bar, const ScrollSteps& steps)
@@ -248,7 +249,8 @@ QPoint CanvasView::screenPixelAt(QPointF position) const
 bool CanvasView::onPicture(QPointF position) const
 {
     const QPoint viewportPixel(wholePixel(position.x()), wholePixel(position.y()));
-    return viewport()->rect().contains(viewportPixel) && QRect(QPoint(), canvasSize()).contains(screenPixelAt(position));
+    return viewport()->rect().contains(viewportPixel)
+        && QRect(QPoint(), canvasSize()).contains(screenPixelAt(position));
 }
 
 Pointer CanvasView::pointerAt(QPointF position) const

@@ -1,7 +1,7 @@
 #include "view/ZoomedPicture.h"
 
-#include "view/AreaAverage.h"
 #include "map/Numbers.h"
+#include "view/AreaAverage.h"
 
 #include <QFutureWatcher>
 #include <QPainter>

@@ -33,8 +33,8 @@ QPoint vertexPixel(const ZoomMapping& zoom, Vertex v)
 // The rectangle whose outline runs through the pixels of both corners, a and b included.
 QRect spanning(QPoint a, QPoint b)
 {
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-        QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+    return QRect(
+        QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())), QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
 // An aliased 1-pixel outline through the pixels a and b at its corners; a line or a dot
@@ -89,7 +89,8 @@ BuildingMarks buildingMarks(const ImageMap& map, const EditorState& state, const
 
 QRect areaDrawingBounds(const Area& area, const ZoomMapping& zoom)
 {
-    const bool noPoints = area.shape() == AreaShape::Polygon && area.vertices().empty() && area.pageNumbers().size() < 2;
+    const bool noPoints
+        = area.shape() == AreaShape::Polygon && area.vertices().empty() && area.pageNumbers().size() < 2;
     if (!area.isEditable() || noPoints)
         return QRect();
     // Every outline point and handle centre lies in the area's bounds, and the mapping to
