@@ -299,6 +299,7 @@ private slots:
             canvas.wheel(anchor, QPoint(0, 120 * step), {}, Qt::ControlModifier);
             const ZoomMapping zoom = canvas.view.zoom();
             const double reach = zoom.factor() >= 1 ? 0 : 1 / zoom.factor(); // one screen pixel's worth
+            canvas.send(QEvent::MouseMove, anchor);
             const QPointF now(canvas.state().pointer.x, canvas.state().pointer.y);
             QVERIFY2(std::abs(now.x() - kept.x()) <= reach && std::abs(now.y() - kept.y()) <= reach,
                 qPrintable(QStringLiteral("%1: %2,%3").arg(zoom.percentText()).arg(now.x()).arg(now.y())));
