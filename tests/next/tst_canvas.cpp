@@ -266,7 +266,7 @@ private slots:
         QTest::addColumn<int>("turns");
         QTest::addColumn<QPoint>("scroll");
         QTest::newRow("a notch: an arrow step") << QPoint(0, -120) << QPoint() << false << 1 << QPoint(0, 100);
-        QTest::newRow("half notches add up") << QPoint(0, -60) << QPoint() << false << 2 << QPoint(0, 100);
+        QTest::newRow("a notch in 120 turns") << QPoint(0, -1) << QPoint() << false << 120 << QPoint(0, 100);
         QTest::newRow("a touchpad's pixels") << QPoint(0, -120) << QPoint(-2, -7) << false << 3 << QPoint(6, 21);
         QTest::newRow("shift: sideways") << QPoint(0, -120) << QPoint() << true << 1 << QPoint(140, 0);
         QTest::newRow("up at the start") << QPoint(0, 120) << QPoint() << false << 1 << QPoint();
