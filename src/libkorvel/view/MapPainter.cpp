@@ -200,10 +200,10 @@ void MapPainter::drawPolygon(QPainter& painter, const Area& area, bool closed, c
     if (area.keepsPageCoords()) {
         const std::vector<double>& numbers = area.pageNumbers();
         for (size_t i = 0; i + 1 < numbers.size(); i += 2)
-            m_points.push_back(screenPixel(zoom, numbers[i], numbers[i + 1]));
+            addPoint(screenPixel(zoom, numbers[i], numbers[i + 1]));
     } else {
         for (const Vertex v : area.vertices())
-            m_points.push_back(vertexPixel(zoom, v));
+            addPoint(vertexPixel(zoom, v));
     }
     if (m_points.empty())
         return;
@@ -215,6 +215,13 @@ void MapPainter::drawPolygon(QPainter& painter, const Area& area, bool closed, c
         painter.drawPoint(m_points.front());
     else
         painter.drawPolyline(m_points.data(), static_cast<int>(m_points.size()));
+}
+
+// Zoomed out, neighbouring vertices often share a screen pixel: one point draws them all.
+void MapPainter::addPoint(QPoint point)
+{
+    if (m_points.empty() || m_points.back() != point)
+        m_points.push_back(point);
 }
 
 void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom)

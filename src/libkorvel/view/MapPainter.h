@@ -66,6 +66,7 @@ private:
     void findAreasNear(const QRegion& exposed, const MapScene& scene);
     void drawArea(QPainter& painter, const Area& area, const MapScene& scene);
     void drawPolygon(QPainter& painter, const Area& area, bool closed, const ZoomMapping& zoom);
+    void addPoint(QPoint point);
     void drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom);
 
     std::vector<int> m_near; // map indexes of the areas near the exposed part
