@@ -213,6 +213,13 @@ private slots:
         QFETCH(int, pixel);
         QCOMPARE(canvas.state().pointer.x, pixel < 0 ? -7.0 : double(pixel));
         QCOMPARE(canvas.state().buttonDown, pixel >= 0);
+        // A click needs press and release on the picture: the polygon tool starts a polygon.
+        QVERIFY(canvas.scene.play("tool poly"));
+        canvas.send(QEvent::MouseButtonRelease, QPointF(-0.5, 0.5));
+        QCOMPARE(canvas.scene.editor.map().count(), 0);
+        canvas.send(QEvent::MouseButtonPress, QPointF(at, 0.5), Qt::RightButton);
+        canvas.send(QEvent::MouseButtonRelease, QPointF(at, 0.5));
+        QCOMPARE(canvas.scene.editor.map().count(), pixel < 0 ? 0 : 1);
     }
 
     // Whatever moves the picture under a still pointer, the pointer then stands for the pixel

@@ -40,8 +40,8 @@ bool scrollBy(QScrollBar* bar, double pixels, double& pending)
     const int whole = static_cast<int>(std::trunc(pending));
     pending -= whole;
     bar->setValue(bar->value() + whole);
-    // Turning on past an end must not store up a move the other way.
-    if (bar->value() == bar->minimum() || bar->value() == bar->maximum())
+    // Turning on past an end must not store up a move; fractions towards the other end count.
+    if ((pending < 0 && bar->value() == bar->minimum()) || (pending > 0 && bar->value() == bar->maximum()))
         pending = 0;
     return true;
 }
