@@ -24,21 +24,6 @@ QImage painted(const MapEditor& editor, const ZoomMapping& zoom, QSize size = QS
     return image;
 }
 
-QString colourName(QRgb colour)
-{
-    switch (colour & 0xffffff) {
-    case kSelectedColour & 0xffffff:
-        return QStringLiteral("M");
-    case kNormalColour & 0xffffff:
-        return QStringLiteral("G");
-    case kText & 0xffffff:
-        return QStringLiteral("T");
-    case kPaper & 0xffffff:
-        return QStringLiteral("-");
-    }
-    return QString::number(colour, 16);
-}
-
 } // namespace
 
 class PaintingTest : public QObject {
@@ -87,53 +72,17 @@ private slots:
         EditorScript scene;
         QVERIFY(scene.play(script));
         const QImage image = painted(scene.editor, ZoomMapping());
+        const QHash<QString, QRgb> colours { { "M", kSelectedColour }, { "G", kNormalColour }, { "T", kText },
+            { "-", kPaper } };
         QStringList wrong;
         QFETCH(QString, pixels);
         for (const QString& item : pixels.split(QLatin1Char(';'))) {
             const QStringList parts = item.simplified().split(QRegularExpression(QStringLiteral("[, ]")));
-            const QString seen = colourName(image.pixel(parts[0].toInt(), parts[1].toInt()));
-            if (seen != parts[2])
-                wrong << item.simplified() + QStringLiteral(" is ") + seen;
+            const QRgb seen = image.pixel(parts[0].toInt(), parts[1].toInt());
+            if (seen != colours.value(parts[2]))
+                wrong << item.simplified() + QStringLiteral(" is ") + colours.key(seen, QString::number(seen, 16));
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
-    }
-
-    // Handles are 7 x 7 screen pixels at every zoom, centred where the box's corners are
-    // drawn. Corners in screen pixels worked out by hand from (s + 1/2) = (p + 1/2) * zoom.
-    void handlesKeepTheirSize_data()
-    {
-        QTest::addColumn<ZoomMapping>("zoom");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QPoint>("topLeft");
-        QTest::addColumn<QPoint>("bottomRight");
-        QTest::newRow("100%") << ZoomMapping() << "10,10,30,20" << QPoint(10, 10) << QPoint(40, 30);
-        QTest::newRow("400%") << ZoomMapping(4, 1) << "10,10,10,5" << QPoint(42, 42) << QPoint(82, 62);
-        QTest::newRow("1/16") << ZoomMapping(1, 16) << "160,160,640,320" << QPoint(10, 10) << QPoint(50, 30);
-        QTest::newRow("300%") << ZoomMapping(3, 1) << "5,5,10,10" << QPoint(16, 16) << QPoint(46, 46);
-        QTest::newRow("1600%") << ZoomMapping(16, 1) << "1,1,3,2" << QPoint(24, 24) << QPoint(72, 56);
-    }
-    void handlesKeepTheirSize()
-    {
-        QFETCH(ZoomMapping, zoom);
-        QFETCH(QString, box);
-        EditorScript scene;
-        QVERIFY(scene.play(QStringLiteral("box %1; select b1").arg(box)));
-        const QImage image = painted(scene.editor, zoom, QSize(120, 120));
-        QFETCH(QPoint, topLeft);
-        QFETCH(QPoint, bottomRight);
-        for (const QPoint centre : { topLeft, bottomRight }) {
-            for (int dy = -4; dy <= 4; ++dy)
-                for (int dx = -4; dx <= 4; ++dx) {
-                    const int ring = std::max(std::abs(dx), std::abs(dy));
-                    const bool magenta = image.pixel(centre + QPoint(dx, dy)) == kSelectedColour;
-                    // The outline leaves a corner along the row and the column through it.
-                    if (ring == 3 || (ring == 4 && dx != 0 && dy != 0))
-                        QVERIFY2(magenta == (ring == 3), qPrintable(QStringLiteral("%1,%2").arg(dx).arg(dy)));
-                }
-        }
-        // The outline runs through the handles' centres.
-        QCOMPARE(image.pixel(topLeft + QPoint(5, 0)), kSelectedColour);
-        QCOMPARE(image.pixel(bottomRight - QPoint(0, 5)), kSelectedColour);
     }
 
     // At every zoom a circle's pixels reach exactly the screen pixels of its figure's ends, the
