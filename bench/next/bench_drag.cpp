@@ -52,8 +52,7 @@ int main(int argc, char* argv[])
 
     MapEditor editor;
     CanvasView view(editor);
-    showCanvas(view, kViewport, kPicture);
-    buildBusyMap(editor, polygons, kPicture);
+    showBusyMap(view, editor, kViewport, kPicture, polygons);
     const ImageMap& map = editor.map();
     const int boxes = map.boxCount();
 

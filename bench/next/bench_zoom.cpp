@@ -64,9 +64,7 @@ void benchZoomRepaint(int polygons)
     MapEditor editor;
     CanvasView view(editor);
     const QSize picture(12000, 9000);
-    showCanvas(view, kViewport, picture);
-    buildBusyMap(editor, polygons, picture);
-    QApplication::processEvents();
+    showBusyMap(view, editor, kViewport, picture, polygons);
     const std::vector<ZoomStep> tour = zoomTour();
     std::vector<double> first;
     std::vector<QString> levels;
@@ -115,8 +113,7 @@ double benchDragAtEveryLevel(int polygons)
     MapEditor editor;
     CanvasView view(editor);
     const QSize picture(6000, 4000);
-    showCanvas(view, kViewport, picture);
-    buildBusyMap(editor, polygons, picture);
+    showBusyMap(view, editor, kViewport, picture, polygons);
     const ImageMap& map = editor.map();
     const Area polygon = map.at(map.boxCount() + polygons / 2); // each level drags it afresh
     const AreaId box = map.at(map.boxCount() - 1).id();

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace {
+
 void buildBusyMap(MapEditor& editor, int polygons, QSize picture)
 {
     QRandomGenerator random(20261206);
@@ -39,7 +41,9 @@ void buildBusyMap(MapEditor& editor, int polygons, QSize picture)
     editor.apply([&boxes](Editing& e) { e.map.reset(std::move(boxes)); });
 }
 
-void showCanvas(CanvasView& view, QSize viewport, QSize picture)
+} // namespace
+
+void showBusyMap(CanvasView& view, MapEditor& editor, QSize viewport, QSize picture, int polygons)
 {
     QCursor::setPos(-5000, -5000); // away from the canvas, whose hover would otherwise follow it
     view.resize(viewport + QSize(2 + CanvasView::kScrollBarThickness, 2 + CanvasView::kScrollBarThickness));
@@ -50,6 +54,7 @@ void showCanvas(CanvasView& view, QSize viewport, QSize picture)
         std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), picture.width(), qRgb(230, 220, 40));
     view.setPicture(image);
     view.show();
+    buildBusyMap(editor, polygons, picture);
     QApplication::processEvents();
 }
 

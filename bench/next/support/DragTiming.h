@@ -12,14 +12,11 @@ class QWidget;
 // What the canvas benchmarks share: a busy map, a canvas with a fixed viewport, real mouse
 // events, and drags timed move by move.
 
-// polygons closed polygons of 50 stored vertices and 2000 boxes, half of them circles,
-// spread at random (always the same) over a picture of the given size. The boxes come first,
-// as Korvel lists them.
-void buildBusyMap(MapEditor& editor, int polygons, QSize picture);
-
 // A canvas on screen whose viewport is viewport between its two bars, showing a picture with
-// some detail for the scaled copies to average.
-void showCanvas(CanvasView& view, QSize viewport, QSize picture);
+// some detail for the scaled copies to average, and on it a busy map: polygons closed polygons
+// of 50 stored vertices and 2000 boxes, half of them circles, spread at random (always the
+// same). The boxes come first, as Korvel lists them.
+void showBusyMap(CanvasView& view, MapEditor& editor, QSize viewport, QSize picture, int polygons);
 
 // Waits until no scaled copy of the picture is being made, and every repaint is done.
 void waitForCopies(const CanvasView& view);

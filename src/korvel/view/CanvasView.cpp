@@ -76,7 +76,6 @@ CanvasView::~CanvasView()
 void CanvasView::setPicture(const QImage& picture)
 {
     m_picture.setPicture(picture);
-    m_zoom = ZoomMapping(); // so that showAt always goes through with the new picture
     showAt(ZoomMapping(), QPoint());
 }
 
@@ -90,19 +89,24 @@ void CanvasView::zoomTo(const ZoomMapping& zoom, QPoint anchor)
             scrollKeepingPoint(m_zoom, zoom, scroll.y(), anchor.y())));
 }
 
+QPoint CanvasView::viewportCentre() const
+{
+    return QPoint(viewport()->width() / 2, viewport()->height() / 2);
+}
+
 void CanvasView::zoomIn()
 {
-    zoomTo(zoomStepped(m_zoom, 1), viewport()->rect().center());
+    zoomTo(zoomStepped(m_zoom, 1), viewportCentre());
 }
 
 void CanvasView::zoomOut()
 {
-    zoomTo(zoomStepped(m_zoom, -1), viewport()->rect().center());
+    zoomTo(zoomStepped(m_zoom, -1), viewportCentre());
 }
 
 void CanvasView::zoomToActualSize()
 {
-    zoomTo(ZoomMapping(), viewport()->rect().center());
+    zoomTo(ZoomMapping(), viewportCentre());
 }
 
 void CanvasView::zoomToFit()
@@ -110,7 +114,7 @@ void CanvasView::zoomToFit()
     // A bar takes its thickness from the viewport; without it the viewport has that room back.
     const QSize room = viewport()->size()
         + QSize(m_showVertical ? kScrollBarThickness : 0, m_showHorizontal ? kScrollBarThickness : 0);
-    zoomTo(fitZoom(room, pictureSize()), viewport()->rect().center());
+    zoomTo(fitZoom(room, pictureSize()), viewportCentre());
 }
 
 // The canvas at a new zoom or with a new picture, scrolled to scroll once the window has laid

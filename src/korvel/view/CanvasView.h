@@ -89,6 +89,7 @@ private:
     void moveTo(const Pointer& pointer);
 
     QPoint scrollOffset() const;
+    QPoint viewportCentre() const;
     QPoint screenPixelAt(QPointF position) const;
     bool onPicture(QPointF position) const;
     Pointer pointerAt(QPointF position) const;
