@@ -5,6 +5,7 @@
 #include "view/ZoomLevels.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -328,6 +329,11 @@ void CanvasView::wheelEvent(QWheelEvent* event)
         return;
     }
     event->setAccepted(m_wheel.scroll(*event, horizontalScrollBar(), verticalScrollBar()));
+}
+
+void CanvasView::keyPressEvent(QKeyEvent* event)
+{
+    event->ignore(); // the window's: arrows nudge, they do not scroll
 }
 
 void CanvasView::areaInserted(const ImageMap& map, int index)
