@@ -243,7 +243,8 @@ private slots:
         QCOMPARE(canvas.state().pointer.screen, QPoint(300, 300) + scroll); // the rubber line's end
         QTest::mouseClick(canvas.port(), Qt::LeftButton, {}, QPoint(300, 300));
         const Vertex corner = canvas.scene.editor.map().areas().back().vertices().back();
-        QCOMPARE(QPoint(corner.x, corner.y), QPoint(300 + scroll.x(), 300 + scroll.y()) / 2);
+        // At 200 % picture pixel p covers screen pixels 2p and 2p + 1.
+        QCOMPARE(QPoint(corner.x, corner.y), QPoint((300 + scroll.x()) / 2, (300 + scroll.y()) / 2));
     }
 
     // A drag is worked out from the press: taken far beyond the picture, where its figures
