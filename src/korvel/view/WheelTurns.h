@@ -11,7 +11,7 @@ class WheelTurns {
 public:
     // Moves the visible bars; returns whether either could take the turn.
     bool scroll(const QWheelEvent& event, QScrollBar* across, QScrollBar* down);
-    // Whole notches turned so far, in positive for zooming in.
+    // The whole notches turned so far and not yet zoomed by; positive zooms in.
     int zoomSteps(const QWheelEvent& event);
 
 private:

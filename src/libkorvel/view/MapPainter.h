@@ -38,11 +38,6 @@ struct MapScene {
 struct BuildingMarks {
     std::optional<QPoint> closingMark; // centre of the mark on the first corner: a click there closes
     std::optional<QLine> rubberLine; // from the last corner to the pointer
-
-    friend bool operator==(const BuildingMarks& a, const BuildingMarks& b)
-    {
-        return a.closingMark == b.closingMark && a.rubberLine == b.rubberLine;
-    }
 };
 BuildingMarks buildingMarks(const ImageMap& map, const EditorState& state, const ZoomMapping& zoom);
 
