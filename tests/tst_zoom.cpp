@@ -62,6 +62,13 @@ void Play(MainForm& form, const QString& script, int scale, int nudge = 0)
     }
 }
 
+// The pointer moved over the canvas, as the window system reports it (QTest takes a point 0,0
+// of the widget itself for its centre).
+void Hover(QWidget* canvas, QPoint at)
+{
+    QTest::mouseMove(canvas->window(), canvas->mapTo(canvas->window(), at));
+}
+
 // Ctrl and the wheel at a point of the viewport's client area. A wheel event that the
 // program sends goes to its receiver alone, so it goes to the viewport, where the canvas's
 // own wheel events end up.
@@ -82,6 +89,7 @@ void TurnWheel(ViewportFrame* viewport, QPoint at, int delta)
 class ZoomTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { QCursor::setPos(0, 0); } // off every window: the first move of a test is a move
     void wholePixelsGoBothWaysWithoutDrift_data()
     {
         QTest::addColumn<ZoomMapping>("zoom");
@@ -246,6 +254,32 @@ private slots:
         QCOMPARE(h.state().buildingPoly == 0, !marker.isNull());
         // The fourth vertex is the closing copy of the first, or a new corner at the pointer.
         QCOMPARE(h.map().polygon(1).vertexX[4], marker.isNull() ? int16_t(pointer.x()) : int16_t(100));
+    }
+
+    // Zoomed out, every screen pixel of the canvas reads a pixel of the picture: 0 in the first
+    // column and row, one inside the picture in the last, with the view scrolled to its end.
+    void zoomedOutPointerStaysInThePicture_data()
+    {
+        QTest::addColumn<ZoomMapping>("zoom");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("1/8") << ZoomMapping(1, 8) << "1000,1000";
+        QTest::newRow("1/16") << ZoomMapping(1, 16) << "992,992";
+        QTest::newRow("2/3") << ZoomMapping(2, 3) << "1002,1002";
+    }
+    void zoomedOutPointerStaysInThePicture()
+    {
+        QFETCH(ZoomMapping, zoom);
+        MainForm form;
+        ShowPicture(form, QSize(1004, 1004), zoom);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const MainFormControls& c = form.Controls();
+        Hover(c.InnerPict, QPoint(0, 0));
+        QCOMPARE(c.PositionPanel->text(), QStringLiteral("0,0"));
+        for (QScrollBar* bar : { c.HBar->Bar(), c.VBar->Bar() })
+            bar->setValue(bar->isVisible() ? bar->maximum() : 0);
+        Hover(c.InnerPict, QPoint(c.InnerPict->width() - 1, c.InnerPict->height() - 1));
+        QTEST(c.PositionPanel->text(), "last");
     }
 
     // Gestures at 200 % and 300 %, landing anywhere on a picture pixel's square, leave what
