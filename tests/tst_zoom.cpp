@@ -35,9 +35,10 @@ void ShowPicture(MainForm& form, QSize size, ZoomMapping zoom = ZoomMapping())
     form.Zoom().ZoomTo(zoom, QPoint());
 }
 
-// Plays "tool rect|circle|poly", "click X,Y" and "drag X,Y X,Y" with real mouse events on the
-// canvas. Positions are picture pixels, sent at scale * position plus nudge screen pixels:
-// the same gesture scaled, landing anywhere on the pixel's square.
+// Plays "tool rect|circle|poly", "click X,Y" and "drag X,Y X,Y ..." (pressed at the first point,
+// through the others, released at the last) with real mouse events on the canvas. Positions
+// are picture pixels, sent at scale * position plus nudge screen pixels: the same gesture
+// scaled, landing anywhere on the pixel's square.
 void Play(MainForm& form, const QString& script, int scale, int nudge = 0)
 {
     QWidget* canvas = form.Controls().InnerPict;
@@ -52,13 +53,14 @@ void Play(MainForm& form, const QString& script, int scale, int nudge = 0)
                 words[1] == "rect" ? ToolMode::Rect : (words[1] == "circle" ? ToolMode::Circle : ToolMode::Poly));
             continue;
         }
-        const QPointF from = at(words[1]);
-        const QPointF to = words[0] == "drag" ? at(words[2]) : from;
+        QPointF from = at(words[1]);
         Send(canvas, QEvent::MouseMove, from);
         Send(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
-        Send(canvas, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-        Send(canvas, QEvent::MouseMove, to, Qt::LeftButton);
-        Send(canvas, QEvent::MouseButtonRelease, to);
+        for (const QString& point : words.mid(words[0] == "drag" ? 2 : 1)) {
+            Send(canvas, QEvent::MouseMove, (from + at(point)) / 2, Qt::LeftButton);
+            Send(canvas, QEvent::MouseMove, from = at(point), Qt::LeftButton);
+        }
+        Send(canvas, QEvent::MouseButtonRelease, from);
     }
 }
 
@@ -303,6 +305,17 @@ private slots:
                                             << "B1 rect 31,40 109x60* | " + triangle + " | resize_side";
         QTest::newRow("drag a vertex") << "click 230,60; drag 260,40 281,33"
                                        << box + "P1 200,40 281,33 230,100 200,40* | resize_corner";
+        // Far past the 16-bit range and back: the area comes back with the pointer, and a
+        // rubber band still reaches its press point.
+        QTest::newRow("move the box far off and back") << "drag 90,70 -40000,70 90,70"
+                                                       << "B1 rect 40,40 100x60* | " + triangle + " | arrow";
+        QTest::newRow("move the triangle far off and back")
+            << "drag 230,60 230,-40000 230,60" << box + "P1 200,40 260,40 230,100 200,40* | arrow";
+        QTest::newRow("a circle's side far off and back")
+            << "tool circle; drag 150,150 170,150; drag 130,150 -40000,150 120,150"
+            << box + "B2 circle 120,120 60x60* | " + triangle + " | resize_side";
+        QTest::newRow("a rubber band far off")
+            << "tool rect; drag 100,190 -40000,150" << box + "B2 rect -32768,150 32868x40* | " + triangle + " | arrow";
         QTest::newRow("build a polygon") << "tool poly; click 20,120; click 60,121; click 41,170; click 20,120"
                                          << box + triangle + " | P2 20,120 60,121 41,170 20,120* | arrow";
     }
