@@ -192,70 +192,71 @@ private slots:
         }
     }
 
-    // Handles, their reach and the closing marker keep their size on screen at every zoom.
-    void handlesReachThreeScreenPixels_data()
+    // A handle is drawn as a square of 7 screen pixels around the pixel that shows its point,
+    // at every zoom, and exactly that square grabs it: the pointer on its edge takes it, a pixel
+    // further out does not. So with the closing marker, a circle in such a square, and with a
+    // box's sides, 3 screen pixels either side of the line.
+    void handlesGrabWhereTheyAreDrawn_data()
     {
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<QString>("scene");
-        QTest::addColumn<QString>("pointer");
-        QTest::addColumn<QString>("mode");
-        const QString polygon = "polygon 1000,1000 1600,1000 1300,1500; select p1";
-        const QString box = "box 1000,1000,2000,1000; select b1";
-        // At 1/16 three screen pixels are 48 picture pixels.
-        QTest::newRow("1/16: vertex 48 right") << "1/16" << polygon << "1048,952"
-                                               << "resize_corner";
-        QTest::newRow("1/16: vertex 49 right") << "1/16" << polygon << "1049,1000"
-                                               << "arrow";
-        QTest::newRow("1/16: box side 48 out") << "1/16" << box << "952,1500"
-                                               << "resize_side";
-        QTest::newRow("1/16: box side 49 out") << "1/16" << box << "951,1500"
-                                               << "arrow";
-        // At 16x a picture pixel is wider than the reach: only the handle's own pixel counts.
-        QTest::newRow("16x: on the vertex") << "16" << polygon << "1600,1000"
-                                            << "resize_corner";
-        QTest::newRow("16x: a pixel off the vertex") << "16" << polygon << "1601,1000"
-                                                     << "arrow";
-        QTest::newRow("16x: on the side") << "16" << box << "3000,1500"
-                                          << "resize_side";
-        QTest::newRow("16x: a pixel inside the side") << "16" << box << "2999,1500"
-                                                      << "arrow";
+        QTest::addColumn<ZoomMapping>("zoom");
+        QTest::addColumn<QString>("handle"); // of a selected box or polygon, or the closing marker
+        for (const ZoomMapping& zoom : { ZoomMapping(1, 16), ZoomMapping(2, 3), ZoomMapping(), ZoomMapping(3, 1),
+                 ZoomMapping(4, 1), ZoomMapping(16, 1) })
+            for (const char* handle : { "corner", "vertex", "marker" })
+                QTest::newRow(qPrintable(zoom.PercentText() + ' ' + handle)) << zoom << QString(handle);
     }
-    void handlesReachThreeScreenPixels()
+    void handlesGrabWhereTheyAreDrawn()
     {
-        QFETCH(QString, zoom);
-        QFETCH(QString, scene);
-        QFETCH(QString, pointer);
-        EditorHarness h;
-        QVERIFY(h.Play("zoom " + zoom + "; " + scene + "; move " + pointer));
-        QTEST(ToolModeName(h.state().toolMode), "mode");
-    }
-
-    void closingDistance_data()
-    {
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<QPoint>("pointer");
-        QTest::addColumn<QRectF>("marker"); // null: hidden, and a click adds a vertex
-        QTest::newRow("1/16: 48 off") << "1/16" << QPoint(148, 52) << QRectF(52, 52, 96, 96);
-        QTest::newRow("1/16: 49 off") << "1/16" << QPoint(100, 149) << QRectF();
-        QTest::newRow("16x: on it") << "16" << QPoint(100, 100) << QRectF(99.8125, 99.8125, 0.375, 0.375);
-        QTest::newRow("16x: a pixel off") << "16" << QPoint(101, 100) << QRectF();
-        QTest::newRow("2/3: 4 off") << "2/3" << QPoint(104, 104) << QRectF(95.5, 95.5, 9, 9);
-    }
-    void closingDistance()
-    {
-        QFETCH(QString, zoom);
-        QFETCH(QPoint, pointer);
-        QFETCH(QRectF, marker);
-        EditorHarness h;
-        QVERIFY(h.Play("zoom " + zoom + "; tool poly; click 100,100; click 400,100; click 250,400"));
-        const QString at = QStringLiteral("%1,%2").arg(pointer.x()).arg(pointer.y());
-        QVERIFY(h.Play("move " + at));
-        const float* shape = h.view.polyShape;
-        QCOMPARE(h.view.polyShapeVisible ? QRectF(shape[0], shape[1], shape[2], shape[3]) : QRectF(), marker);
-        QVERIFY(h.Play("click " + at));
-        QCOMPARE(h.state().buildingPoly == 0, !marker.isNull());
-        // The fourth vertex is the closing copy of the first, or a new corner at the pointer.
-        QCOMPARE(h.map().polygon(1).vertexX[4], marker.isNull() ? int16_t(pointer.x()) : int16_t(100));
+        QFETCH(ZoomMapping, zoom);
+        QFETCH(QString, handle);
+        MainForm form;
+        ShowPicture(form, QSize(3200, 3200), zoom);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        CanvasWidget* canvas = form.Controls().InnerPict;
+        QTRY_VERIFY(zoom.Factor() >= 1 || canvas->Picture().HasCopy(zoom));
+        // The handle's point shows at about screen pixel 100, anywhere on a picture pixel's
+        // square; the area reaches about 100 screen pixels further.
+        const auto p = static_cast<int16_t>(100 * zoom.Denominator() / zoom.Numerator() + 3);
+        const auto q = static_cast<int16_t>(p + 100 * zoom.Denominator() / zoom.Numerator());
+        form.Session().Apply([&](Editor& e) {
+            if (handle == "corner")
+                SelectTestBox(e, AddTestBox(e.map, p, p, q - p, q - p));
+            else if (handle == "vertex")
+                SelectTestPolygon(e, AddTestPolygon(e.map, { { p, p }, { q, p }, { q, q } }));
+            else
+                e.state.buildingPoly = AddTestPolygon(e.map, { { p, p }, { q, p }, { q, q } }, false);
+            e.state.toolMode = handle == "marker" ? ToolMode::Poly : ToolMode::Arrow;
+        });
+        form.RedrawOverlay();
+        const int s = static_cast<int>(zoom.ScreenPixel(p));
+        const auto grabbed = [&](QPoint offset, ToolMode mode = ToolMode::ResizeCorner) {
+            Hover(canvas, QPoint(s, s) + offset);
+            return handle == "marker" ? canvas->Display().PolyShape().Visible : form.editor().state.toolMode == mode;
+        };
+        QVERIFY(grabbed({ 0, 0 }));
+        const QImage shot = canvas->grab(QRect(s - 10, s - 10, 21, 21)).toImage(); // around the handle
+        const auto drawn = [&shot](QPoint offset) { return shot.pixel(QPoint(10, 10) + offset) != shot.pixel(0, 0); };
+        const bool marker = handle == "marker";
+        const QPoint edges[] = { { -3, marker ? 0 : -3 }, { marker ? 0 : 3, -3 }, { marker ? 0 : -3, 3 } };
+        for (const QPoint& edge : edges) {
+            // Drawn and grabbing on the edge; a pixel further out, neither.
+            const QPoint out = edge + edge / 3;
+            const auto seen = [&](QPoint at) {
+                return QStringLiteral("%1 %2").arg(drawn(at) ? "drawn" : "blank", grabbed(at) ? "grabs" : "misses");
+            };
+            QCOMPARE(
+                seen(edge) + ", a pixel out " + seen(out), QStringLiteral("drawn grabs, a pixel out blank misses"));
+        }
+        if (handle == "corner") { // the top side
+            QVERIFY(grabbed({ 20, -3 }, ToolMode::ResizeSide));
+            QVERIFY(grabbed({ 20, -4 }, ToolMode::Arrow));
+        }
+        if (marker) { // a click on the marker's edge closes the polygon
+            Hover(canvas, QPoint(s + 3, s + 3));
+            QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(s + 3, s + 3));
+            QCOMPARE(form.editor().state.buildingPoly, int16_t(0));
+        }
     }
 
     // Zoomed out, every screen pixel of the canvas reads a pixel of the picture: 0 in the first

@@ -108,7 +108,8 @@ void MainForm::ConnectControls()
             m_files->SaveAs();
     });
     connect(c.InnerPict, &CanvasWidget::MouseDown, this, [this](float x, float y) { m_session.MouseDown(x, y); });
-    connect(c.InnerPict, &CanvasWidget::MouseMove, this, [this](float x, float y) { m_session.MouseMove(x, y); });
+    connect(c.InnerPict, &CanvasWidget::MouseMove, this,
+        [this](float x, float y, QPoint screen) { m_session.MouseMove(x, y, screen); });
     connect(c.InnerPict, &CanvasWidget::MouseUp, this,
         [this](float x, float y, bool clicked) { m_session.MouseUp(x, y, clicked); });
     // Only the user's edits are reported: the editing code stores what it shows itself.

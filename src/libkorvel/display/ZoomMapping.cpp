@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -48,6 +49,12 @@ int64_t ZoomMapping::PicturePixel(int64_t screenPixel) const
 int64_t ZoomMapping::ScreenPixel(int64_t picturePixel) const
 {
     return FloorDivide((2 * picturePixel + 1) * m_numerator, 2 * int64_t { m_denominator });
+}
+
+int64_t ZoomMapping::ScreenPixelAt(double picture) const
+{
+    const double pixel = std::floor(ScreenCoordinate(picture) + 0.5);
+    return std::isnan(pixel) ? 0 : static_cast<int64_t>(std::clamp(pixel, -1e15, 1e15));
 }
 
 QPointF ZoomMapping::ScreenPoint(const QPointF& picture) const

@@ -45,6 +45,8 @@ public:
     {
         return IsIdentity() ? screen : (screen + 0.5) * m_denominator / m_numerator - 0.5;
     }
+    // The screen pixel that shows an overlay point: for a whole picture pixel p, ScreenPixel(p).
+    int64_t ScreenPixelAt(double picture) const;
     QPointF ScreenPoint(const QPointF& picture) const;
     // The rectangle spanned by the mapped corners.
     QRectF ScreenRect(const QRectF& picture) const;

@@ -233,9 +233,9 @@ void MoveSelection(Editor& editor, float x, float y)
     }
 }
 
-void InnerPict_MouseMove(Editor& editor, EditorView& view, float x, float y)
+void InnerPict_MouseMove(Editor& editor, EditorView& view, float x, float y, QPoint screen)
 {
-    ShowPointerPosition(editor, view, x, y);
+    ShowPointerPosition(editor, view, x, y, screen);
     EditorState& state = editor.state;
     const bool resizing = state.toolMode == ToolMode::ResizeCorner || state.toolMode == ToolMode::ResizeSide;
     if (state.toolMode == ToolMode::Arrow || (resizing && !state.buttonDown)) {

@@ -9,7 +9,8 @@
 
 // Records the pointer, then does the one thing the tool and the button call for: hover
 // feedback, a handle drag, a move, a rubber band or the polygon preview.
-void InnerPict_MouseMove(Editor& editor, EditorView& view, float x, float y);
+// screen: the canvas pixel under the pointer.
+void InnerPict_MouseMove(Editor& editor, EditorView& view, float x, float y, QPoint screen);
 // Ends a press: a move returns to the arrow tool; a rubber band selects its new box.
 void InnerPict_MouseUp(Editor& editor, EditorView& view);
 

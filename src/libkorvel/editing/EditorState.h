@@ -36,6 +36,8 @@ struct EditorState {
     int16_t buildingPoly = 0; // polygon whose vertices are being clicked, 0 when none
     float mouseX = 0; // last pointer position over the canvas, in whole picture pixels
     int16_t mouseY = 0;
+    int32_t mouseScreenX = 0; // and the canvas's own pixel there, which handles are reached in
+    int32_t mouseScreenY = 0;
     int16_t selBox = 0; // at most one of selBox and selPoly is non-zero
     int16_t selPoly = 0;
     bool buttonDown = false;
@@ -47,7 +49,8 @@ struct EditorState {
     friend bool operator==(const EditorState& a, const EditorState& b)
     {
         return a.toolMode == b.toolMode && a.drawingBox == b.drawingBox && a.pressX == b.pressX && a.pressY == b.pressY
-            && a.buildingPoly == b.buildingPoly && a.mouseX == b.mouseX && a.mouseY == b.mouseY && a.selBox == b.selBox
+            && a.buildingPoly == b.buildingPoly && a.mouseX == b.mouseX && a.mouseY == b.mouseY
+            && a.mouseScreenX == b.mouseScreenX && a.mouseScreenY == b.mouseScreenY && a.selBox == b.selBox
             && a.selPoly == b.selPoly && a.buttonDown == b.buttonDown && a.hoverCorner == b.hoverCorner
             && a.hoverSide == b.hoverSide && a.imagePath == b.imagePath && a.clipKind == b.clipKind
             && a.dragStart == b.dragStart;

@@ -150,7 +150,7 @@ void InnerPict_Click(Editor& editor, EditorView& view)
         return;
     }
     PolygonArea& polygon = editor.map.polygon(state.buildingPoly);
-    if (CanClosePolygon(editor, HandleReach(view))) {
+    if (CanClosePolygon(editor, view.Zoom())) {
         ClosePolygon(editor, view, polygon);
         return;
     }
