@@ -417,20 +417,41 @@ private slots:
         QCOMPARE(form.editor().map.boxCount, int16_t(1));
     }
 
-    void aFocusedScrollBarStillScrolls()
+    // The commands work wherever the focus is but in a text box, repeated while the key is
+    // held, and no button takes an arrow key to move the focus on (into the map name box).
+    void keyboardCommandsWhateverHasTheFocus_data()
     {
+        QTest::addColumn<int>("control"); // clicked first, but for New Imagemap, which asks for a picture
+        const char* controls[] = { "circle tool", "generate", "help", "new imagemap", "canvas", "scroll bar" };
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(controls[i]) << i;
+    }
+    void keyboardCommandsWhateverHasTheFocus()
+    {
+        QFETCH(int, control);
         ScriptedFileDialog dialogs;
         MainForm form(&dialogs);
         Open(form, dialogs, QSize(1000, 800));
         const MainFormControls& c = form.Controls();
-        Drag(c.InnerPict, { 10, 10 }, { 10, 10 }); // nothing there: no selection
         QTest::mouseClick(c.rectButton, Qt::LeftButton);
         Drag(c.InnerPict, { 10, 10 }, { 50, 50 });
-        QScrollBar* bar = c.VBar->Bar();
-        bar->setFocus();
-        QTest::keyClick(bar, Qt::Key_Down);
-        QCOMPARE(c.InnerPict->y(), -int(c.VBar->SmallChange())); // the bar scrolled...
-        QCOMPARE(form.editor().map.box(1).Top, 11.f); // ...and the selected box moved down
+        Type(c.MapNameText, "map");
+        QWidget* const controls[]
+            = { c.circleButton, c.generateButton, c.helpaboutButton, c.newButton, c.InnerPict, c.HBar->Bar() };
+        QWidget* focus = controls[control];
+        if (control < 3)
+            QTest::mouseClick(focus, Qt::LeftButton);
+        focus->setFocus();
+        QVERIFY(ShowActive(form)); // back from the window Generate or Help showed
+        for (int i = 0; i < 6; ++i) // held down: a press, then the keyboard's repeats
+            QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_Right, {}, QString(), i > 0);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QCOMPARE(form.editor().map.box(1).Left, 16.f);
+        QCOMPARE(c.InnerPict->x(), focus == c.HBar->Bar() ? -6 * c.HBar->SmallChange() : 0); // a bar also scrolls
+        QTest::keyClick(focus, Qt::Key_Delete);
+        QCOMPARE(form.editor().map.boxCount, int16_t(0));
+        QCOMPARE(c.MapNameText->text(), QStringLiteral("map"));
+        delete form.HelpDialog();
     }
 };
 
