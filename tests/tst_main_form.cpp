@@ -97,13 +97,18 @@ class MainFormTest : public QObject {
         return path;
     }
 
-    // Shows the form and opens a picture through New Imagemap, as a user does.
-    void Open(MainForm& form, ScriptedFileDialog& dialogs, QSize size)
+    // Shows the form and opens a picture through New Imagemap, as a user does; given a box,
+    // draws it with the Rectangle tool, corner to corner, and leaves it selected.
+    void Open(MainForm& form, ScriptedFileDialog& dialogs, QSize size, QRect box = QRect())
     {
         QVERIFY(ShowActive(form));
         dialogs.ChooseFile(MakePicture("session.png", size));
         QTest::mouseClick(form.Controls().newButton, Qt::LeftButton);
         QTRY_COMPARE(form.Controls().InnerPict->size(), size);
+        if (box.isNull())
+            return;
+        QTest::mouseClick(form.Controls().rectButton, Qt::LeftButton);
+        Drag(form.Controls().InnerPict, box.topLeft(), box.bottomRight());
     }
 
 private slots:
@@ -442,10 +447,8 @@ private slots:
         QFETCH(int, control);
         ScriptedFileDialog dialogs;
         MainForm form(&dialogs);
-        Open(form, dialogs, QSize(1000, 800));
+        Open(form, dialogs, QSize(1000, 800), QRect(QPoint(10, 10), QPoint(50, 50)));
         const MainFormControls& c = form.Controls();
-        QTest::mouseClick(c.rectButton, Qt::LeftButton);
-        Drag(c.InnerPict, { 10, 10 }, { 50, 50 });
         Type(c.MapNameText, "map");
         QWidget* const controls[]
             = { c.circleButton, c.generateButton, c.helpaboutButton, c.newButton, c.InnerPict, c.HBar->Bar() };
@@ -489,14 +492,12 @@ private slots:
     }
     void aStillPointerFollowsThePicture()
     {
+        QFETCH(QString, tool);
         QFETCH(QString, change);
         ScriptedFileDialog dialogs;
         MainForm form(&dialogs);
-        Open(form, dialogs, QSize(1000, 1000));
+        Open(form, dialogs, QSize(1000, 1000), QRect(QPoint(100, 100), QPoint(140, 140)));
         const MainFormControls& c = form.Controls();
-        QTest::mouseClick(c.rectButton, Qt::LeftButton);
-        Drag(c.InnerPict, { 100, 100 }, { 140, 140 });
-        QFETCH(QString, tool);
         if (tool == "poly")
             QTest::mouseClick(c.polyButton, Qt::LeftButton);
         if (change == "resize" || change == "picture")
