@@ -148,8 +148,9 @@ private slots:
             Join({ Handle(10, 20), Handle(110, 20), Handle(10, 70), Handle(110, 70) }));
         row("selected circle: handles on its box, not on the circle", "circle 0,0,40,20; select b1",
             Join({ Handle(0, 0), Handle(40, 0), Handle(0, 20), Handle(40, 20) }));
+        // A handle is centred on the pixel that shows its point: 6 for 5.5.
         row("selected box of zero size: the handles coincide", "box 5.5,6,0,0; select b1",
-            Join({ Handle(5.5f, 6), Handle(5.5f, 6), Handle(5.5f, 6), Handle(5.5f, 6) }));
+            Join({ Handle(6, 6), Handle(6, 6), Handle(6, 6), Handle(6, 6) }));
         row("selected triangle: three edges, three handles, none on the closing copy",
             "polygon 10,10 50,10 30,40; select p1",
             Join({ Handle(10, 10), { { 10, 10, 50, 10, M } }, Handle(50, 10), { { 50, 10, 30, 40, M } }, Handle(30, 40),

@@ -73,7 +73,7 @@ void MouseRows()
     Row("rectangle up-right, released", "", "tool rect; press 50,50; move 90,45; release",
         "B1 rect 50,45 40x5* | arrow", 1, "|");
     Row("rectangle over the whole range", "", "tool rect; press -32768,-32768; move 32767,32767; release",
-        "B1 rect -32768,-32768 32767x32767* | arrow");
+        "B1 rect -32768,-32768 65535x65535* | arrow");
     Row("click: a box of size 0", "", "tool rect; click 50,50", "B1 rect 50,50 0x0* | arrow");
     Row("new box: no old texts", "box 0,0,5,5; select b1; href old; alt old; key Delete",
         "tool rect; press 40,25; move 60,45; release", "B1 rect 40,25 20x20* | arrow", 0, "|");

@@ -7,6 +7,7 @@
 #include "outputwindow/GenerateDialog.h"
 #include "outputwindow/OutputWindowHost.h"
 #include "support/DocumentBuilders.h"
+#include "support/EditorHarness.h"
 #include "support/PictureWait.h"
 #include "support/ScriptedFileDialog.h"
 
@@ -64,6 +65,15 @@ QString LongMap(const QString& name, int areas)
     return map + QStringLiteral("</map>");
 }
 
+// The wheel turned by notches (120 each, negative: down) over the viewport, Ctrl held or not.
+void TurnWheel(ViewportFrame* viewport, int delta, Qt::KeyboardModifiers modifiers)
+{
+    const QPointF at = viewport->mapFromGlobal(QCursor::pos());
+    QWheelEvent wheel(
+        at, QCursor::pos(), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+}
+
 int LineCount(const QString& text)
 {
     return int(text.count(QLatin1String("\r\n"))) + 1;
@@ -87,17 +97,23 @@ class MainFormTest : public QObject {
         return path;
     }
 
-    // Shows the form and opens a picture through New Imagemap, as a user does.
-    void Open(MainForm& form, ScriptedFileDialog& dialogs, QSize size)
+    // Shows the form and opens a picture through New Imagemap, as a user does; given a box,
+    // draws it with the Rectangle tool, corner to corner, and leaves it selected.
+    void Open(MainForm& form, ScriptedFileDialog& dialogs, QSize size, QRect box = QRect())
     {
         QVERIFY(ShowActive(form));
         dialogs.ChooseFile(MakePicture("session.png", size));
         QTest::mouseClick(form.Controls().newButton, Qt::LeftButton);
         QTRY_COMPARE(form.Controls().InnerPict->size(), size);
+        if (box.isNull())
+            return;
+        QTest::mouseClick(form.Controls().rectButton, Qt::LeftButton);
+        Drag(form.Controls().InnerPict, box.topLeft(), box.bottomRight());
     }
 
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void init() { QCursor::setPos(0, 0); } // off every window: the first move of a test is a move
 
     void toolButtonsArmATool()
     {
@@ -417,20 +433,103 @@ private slots:
         QCOMPARE(form.editor().map.boxCount, int16_t(1));
     }
 
-    void aFocusedScrollBarStillScrolls()
+    // The commands work wherever the focus is but in a text box, repeated while the key is
+    // held, and no button takes an arrow key to move the focus on (into the map name box).
+    void keyboardCommandsWhateverHasTheFocus_data()
     {
+        QTest::addColumn<int>("control"); // clicked first, but for New Imagemap, which asks for a picture
+        const char* controls[] = { "circle tool", "generate", "help", "new imagemap", "canvas", "scroll bar" };
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(controls[i]) << i;
+    }
+    void keyboardCommandsWhateverHasTheFocus()
+    {
+        QFETCH(int, control);
         ScriptedFileDialog dialogs;
         MainForm form(&dialogs);
-        Open(form, dialogs, QSize(1000, 800));
+        Open(form, dialogs, QSize(1000, 800), QRect(QPoint(10, 10), QPoint(50, 50)));
         const MainFormControls& c = form.Controls();
-        Drag(c.InnerPict, { 10, 10 }, { 10, 10 }); // nothing there: no selection
-        QTest::mouseClick(c.rectButton, Qt::LeftButton);
-        Drag(c.InnerPict, { 10, 10 }, { 50, 50 });
-        QScrollBar* bar = c.VBar->Bar();
-        bar->setFocus();
-        QTest::keyClick(bar, Qt::Key_Down);
-        QCOMPARE(c.InnerPict->y(), -int(c.VBar->SmallChange())); // the bar scrolled...
-        QCOMPARE(form.editor().map.box(1).Top, 11.f); // ...and the selected box moved down
+        Type(c.MapNameText, "map");
+        QWidget* const controls[]
+            = { c.circleButton, c.generateButton, c.helpaboutButton, c.newButton, c.InnerPict, c.HBar->Bar() };
+        QWidget* focus = controls[control];
+        if (control < 3)
+            QTest::mouseClick(focus, Qt::LeftButton);
+        focus->setFocus();
+        QVERIFY(ShowActive(form)); // back from the window Generate or Help showed
+        for (int i = 0; i < 6; ++i) // held down: a press, then the keyboard's repeats
+            QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_Right, {}, QString(), i > 0);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QCOMPARE(form.editor().map.box(1).Left, 16.f);
+        QCOMPARE(c.InnerPict->x(), focus == c.HBar->Bar() ? -6 * c.HBar->SmallChange() : 0); // a bar also scrolls
+        QTest::keyClick(focus, Qt::Key_Delete);
+        QCOMPARE(form.editor().map.boxCount, int16_t(0));
+        QCOMPARE(c.MapNameText->text(), QStringLiteral("map"));
+        delete form.HelpDialog();
+    }
+
+    // After the picture moved under a pointer that stayed still, the pointer acts on the
+    // picture pixel now under it, and the status bar and the hover feedback say so at once.
+    void aStillPointerFollowsThePicture_data()
+    {
+        QTest::addColumn<QString>("tool"); // arrow: a press and a drag 10 to the right; poly: a click
+        QTest::addColumn<QPoint>("hover"); // in the viewport, on a box 100,100 40x40 at 100 %
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("expected"); // %1,%2: the picture pixel now under the pointer
+        const QString box = "B1 rect 100,100 40x40 | arrow"; // the press missed it
+        QTest::newRow("wheel") << "arrow" << QPoint(120, 120) << "wheel" << box;
+        QTest::newRow("ctrl++") << "arrow" << QPoint(120, 120) << "Ctrl++" << box;
+        QTest::newRow("ctrl++ on a corner") << "arrow" << QPoint(140, 140) << "Ctrl++" << box;
+        QTest::newRow("ctrl+wheel beside a corner") << "arrow" << QPoint(143, 143) << "ctrl wheel" << box;
+        QTest::newRow("ctrl+- ctrl+0") << "arrow" << QPoint(120, 120) << "Ctrl+-, Ctrl+0" << box;
+        QTest::newRow("ctrl+9") << "arrow" << QPoint(120, 120) << "Ctrl+9" << box;
+        QTest::newRow("resize") << "arrow" << QPoint(120, 120) << "resize" << box;
+        QTest::newRow("new picture") << "arrow" << QPoint(120, 120) << "picture"
+                                     << "arrow";
+        const QString vertex = "B1 rect 100,100 40x40 | P1 %1,%2 building | poly";
+        QTest::newRow("polygon tool, ctrl++") << "poly" << QPoint(200, 200) << "Ctrl++" << vertex;
+        QTest::newRow("polygon tool, wheel") << "poly" << QPoint(200, 200) << "wheel" << vertex;
+    }
+    void aStillPointerFollowsThePicture()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QString, change);
+        ScriptedFileDialog dialogs;
+        MainForm form(&dialogs);
+        Open(form, dialogs, QSize(1000, 1000), QRect(QPoint(100, 100), QPoint(140, 140)));
+        const MainFormControls& c = form.Controls();
+        if (tool == "poly")
+            QTest::mouseClick(c.polyButton, Qt::LeftButton);
+        if (change == "resize" || change == "picture")
+            c.VBar->Bar()->setValue(c.VBar->Bar()->maximum());
+        QFETCH(QPoint, hover);
+        QTest::mouseMove(c.OuterPict->ClientArea(), hover);
+        c.InnerPict->setFocus();
+        const QKeySequence keys(change.startsWith("Ctrl") ? change : QString());
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(c.InnerPict, keys[i].key(), keys[i].keyboardModifiers());
+        if (change.endsWith("wheel"))
+            TurnWheel(
+                c.OuterPict, change == "wheel" ? -360 : 120, change == "wheel" ? Qt::NoModifier : Qt::ControlModifier);
+        if (change == "resize") {
+            form.resize(form.width(), form.height() + 100);
+            QTRY_COMPARE(c.InnerPict->y(), c.OuterPict->ScaleHeight() - 1000);
+        }
+        if (change == "picture")
+            QVERIFY(OpenPictureAndWait(form, MakePicture("second.png", { 1000, 1000 })));
+        const QPoint at = c.InnerPict->mapFromGlobal(QCursor::pos());
+        const ZoomMapping zoom = c.InnerPict->Zoom();
+        const QString pixel = QStringLiteral("%1,%2").arg(zoom.PicturePixel(at.x())).arg(zoom.PicturePixel(at.y()));
+        QCOMPARE(c.PositionPanel->text(), pixel);
+        if (tool == "poly") {
+            QTest::mouseClick(c.InnerPict, Qt::LeftButton, {}, at);
+        } else {
+            QTest::mousePress(c.InnerPict, Qt::LeftButton, {}, at);
+            QTest::mouseMove(c.InnerPict, at + QPoint(10, 0));
+            QTest::mouseRelease(c.InnerPict, Qt::LeftButton, {}, at + QPoint(10, 0));
+        }
+        QFETCH(QString, expected);
+        QCOMPARE(Describe(form.editor()), expected.replace("%1,%2", pixel));
     }
 };
 

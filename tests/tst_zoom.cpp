@@ -35,9 +35,10 @@ void ShowPicture(MainForm& form, QSize size, ZoomMapping zoom = ZoomMapping())
     form.Zoom().ZoomTo(zoom, QPoint());
 }
 
-// Plays "tool rect|circle|poly", "click X,Y" and "drag X,Y X,Y" with real mouse events on the
-// canvas. Positions are picture pixels, sent at scale * position plus nudge screen pixels:
-// the same gesture scaled, landing anywhere on the pixel's square.
+// Plays "tool rect|circle|poly", "click X,Y" and "drag X,Y X,Y ..." (pressed at the first point,
+// through the others, released at the last) with real mouse events on the canvas. Positions
+// are picture pixels, sent at scale * position plus nudge screen pixels: the same gesture
+// scaled, landing anywhere on the pixel's square.
 void Play(MainForm& form, const QString& script, int scale, int nudge = 0)
 {
     QWidget* canvas = form.Controls().InnerPict;
@@ -52,14 +53,22 @@ void Play(MainForm& form, const QString& script, int scale, int nudge = 0)
                 words[1] == "rect" ? ToolMode::Rect : (words[1] == "circle" ? ToolMode::Circle : ToolMode::Poly));
             continue;
         }
-        const QPointF from = at(words[1]);
-        const QPointF to = words[0] == "drag" ? at(words[2]) : from;
+        QPointF from = at(words[1]);
         Send(canvas, QEvent::MouseMove, from);
         Send(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
-        Send(canvas, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-        Send(canvas, QEvent::MouseMove, to, Qt::LeftButton);
-        Send(canvas, QEvent::MouseButtonRelease, to);
+        for (const QString& point : words.mid(words[0] == "drag" ? 2 : 1)) {
+            Send(canvas, QEvent::MouseMove, (from + at(point)) / 2, Qt::LeftButton);
+            Send(canvas, QEvent::MouseMove, from = at(point), Qt::LeftButton);
+        }
+        Send(canvas, QEvent::MouseButtonRelease, from);
     }
+}
+
+// The pointer moved over the canvas, as the window system reports it (QTest takes a point 0,0
+// of the widget itself for its centre).
+void Hover(QWidget* canvas, QPoint at)
+{
+    QTest::mouseMove(canvas->window(), canvas->mapTo(canvas->window(), at));
 }
 
 // Ctrl and the wheel at a point of the viewport's client area. A wheel event that the
@@ -82,6 +91,7 @@ void TurnWheel(ViewportFrame* viewport, QPoint at, int delta)
 class ZoomTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { QCursor::setPos(0, 0); } // off every window: the first move of a test is a move
     void wholePixelsGoBothWaysWithoutDrift_data()
     {
         QTest::addColumn<ZoomMapping>("zoom");
@@ -182,70 +192,97 @@ private slots:
         }
     }
 
-    // Handles, their reach and the closing marker keep their size on screen at every zoom.
-    void handlesReachThreeScreenPixels_data()
+    // A handle is drawn as a square of 7 screen pixels around the pixel that shows its point,
+    // at every zoom, and exactly that square grabs it: the pointer on its edge takes it, a pixel
+    // further out does not. So with the closing marker, a circle in such a square, and with a
+    // box's sides, 3 screen pixels either side of the line.
+    void handlesGrabWhereTheyAreDrawn_data()
     {
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<QString>("scene");
-        QTest::addColumn<QString>("pointer");
-        QTest::addColumn<QString>("mode");
-        const QString polygon = "polygon 1000,1000 1600,1000 1300,1500; select p1";
-        const QString box = "box 1000,1000,2000,1000; select b1";
-        // At 1/16 three screen pixels are 48 picture pixels.
-        QTest::newRow("1/16: vertex 48 right") << "1/16" << polygon << "1048,952"
-                                               << "resize_corner";
-        QTest::newRow("1/16: vertex 49 right") << "1/16" << polygon << "1049,1000"
-                                               << "arrow";
-        QTest::newRow("1/16: box side 48 out") << "1/16" << box << "952,1500"
-                                               << "resize_side";
-        QTest::newRow("1/16: box side 49 out") << "1/16" << box << "951,1500"
-                                               << "arrow";
-        // At 16x a picture pixel is wider than the reach: only the handle's own pixel counts.
-        QTest::newRow("16x: on the vertex") << "16" << polygon << "1600,1000"
-                                            << "resize_corner";
-        QTest::newRow("16x: a pixel off the vertex") << "16" << polygon << "1601,1000"
-                                                     << "arrow";
-        QTest::newRow("16x: on the side") << "16" << box << "3000,1500"
-                                          << "resize_side";
-        QTest::newRow("16x: a pixel inside the side") << "16" << box << "2999,1500"
-                                                      << "arrow";
+        QTest::addColumn<ZoomMapping>("zoom");
+        QTest::addColumn<QString>("handle"); // of a selected box or polygon, or the closing marker
+        for (const ZoomMapping& zoom : { ZoomMapping(1, 16), ZoomMapping(2, 3), ZoomMapping(), ZoomMapping(3, 1),
+                 ZoomMapping(4, 1), ZoomMapping(16, 1) })
+            for (const char* handle : { "corner", "vertex", "marker" })
+                QTest::newRow(qPrintable(zoom.PercentText() + ' ' + handle)) << zoom << QString(handle);
     }
-    void handlesReachThreeScreenPixels()
+    void handlesGrabWhereTheyAreDrawn()
     {
-        QFETCH(QString, zoom);
-        QFETCH(QString, scene);
-        QFETCH(QString, pointer);
-        EditorHarness h;
-        QVERIFY(h.Play("zoom " + zoom + "; " + scene + "; move " + pointer));
-        QTEST(ToolModeName(h.state().toolMode), "mode");
+        QFETCH(ZoomMapping, zoom);
+        QFETCH(QString, handle);
+        MainForm form;
+        const int side = 210 * zoom.Denominator() / zoom.Numerator(); // about 210 screen pixels, in one colour
+        ShowPicture(form, QSize(side, side), zoom);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        CanvasWidget* canvas = form.Controls().InnerPict;
+        // The handle's point shows at about screen pixel 100, anywhere on a picture pixel's
+        // square; the area reaches about 100 screen pixels further.
+        const auto p = static_cast<int16_t>(100 * zoom.Denominator() / zoom.Numerator() + 3);
+        const auto q = static_cast<int16_t>(p + 100 * zoom.Denominator() / zoom.Numerator());
+        form.Session().Apply([&](Editor& e) {
+            if (handle == "corner")
+                SelectTestBox(e, AddTestBox(e.map, p, p, q - p, q - p));
+            else if (handle == "vertex")
+                SelectTestPolygon(e, AddTestPolygon(e.map, { { p, p }, { q, p }, { q, q } }));
+            else
+                e.state.buildingPoly = AddTestPolygon(e.map, { { p, p }, { q, p }, { q, q } }, false);
+            e.state.toolMode = handle == "marker" ? ToolMode::Poly : ToolMode::Arrow;
+        });
+        form.RedrawOverlay();
+        const int s = static_cast<int>(zoom.ScreenPixel(p));
+        const auto grabbed = [&](QPoint offset, ToolMode mode = ToolMode::ResizeCorner) {
+            Hover(canvas, QPoint(s, s) + offset);
+            return handle == "marker" ? canvas->Display().PolyShape().Visible : form.editor().state.toolMode == mode;
+        };
+        QVERIFY(grabbed({ 0, 0 }));
+        const QImage shot = canvas->grab(QRect(s - 10, s - 10, 21, 21)).toImage(); // around the handle
+        const auto drawn = [&shot](QPoint offset) { return shot.pixel(QPoint(10, 10) + offset) != shot.pixel(0, 0); };
+        const bool marker = handle == "marker";
+        const QPoint edges[] = { { -3, marker ? 0 : -3 }, { marker ? 0 : 3, -3 }, { marker ? 0 : -3, 3 } };
+        for (const QPoint& edge : edges) {
+            // Drawn and grabbing on the edge; a pixel further out, neither.
+            const QPoint out = edge + edge / 3;
+            const auto seen = [&](QPoint at) {
+                return QStringLiteral("%1 %2").arg(drawn(at) ? "drawn" : "blank", grabbed(at) ? "grabs" : "misses");
+            };
+            QCOMPARE(
+                seen(edge) + ", a pixel out " + seen(out), QStringLiteral("drawn grabs, a pixel out blank misses"));
+        }
+        if (handle == "corner") { // the top side
+            QVERIFY(grabbed({ 20, -3 }, ToolMode::ResizeSide));
+            QVERIFY(grabbed({ 20, -4 }, ToolMode::Arrow));
+        }
+        if (marker) { // a click on the marker's edge closes the polygon
+            Hover(canvas, QPoint(s + 3, s + 3));
+            QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(s + 3, s + 3));
+            QCOMPARE(form.editor().state.buildingPoly, int16_t(0));
+        }
     }
 
-    void closingDistance_data()
+    // Zoomed out, every screen pixel of the canvas reads a pixel of the picture: 0 in the first
+    // column and row, one inside the picture in the last, with the view scrolled to its end.
+    void zoomedOutPointerStaysInThePicture_data()
     {
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<QPoint>("pointer");
-        QTest::addColumn<QRectF>("marker"); // null: hidden, and a click adds a vertex
-        QTest::newRow("1/16: 48 off") << "1/16" << QPoint(148, 52) << QRectF(52, 52, 96, 96);
-        QTest::newRow("1/16: 49 off") << "1/16" << QPoint(100, 149) << QRectF();
-        QTest::newRow("16x: on it") << "16" << QPoint(100, 100) << QRectF(99.8125, 99.8125, 0.375, 0.375);
-        QTest::newRow("16x: a pixel off") << "16" << QPoint(101, 100) << QRectF();
-        QTest::newRow("2/3: 4 off") << "2/3" << QPoint(104, 104) << QRectF(95.5, 95.5, 9, 9);
+        QTest::addColumn<ZoomMapping>("zoom");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("1/8") << ZoomMapping(1, 8) << "1000,1000";
+        QTest::newRow("1/16") << ZoomMapping(1, 16) << "992,992";
+        QTest::newRow("2/3") << ZoomMapping(2, 3) << "1002,1002";
     }
-    void closingDistance()
+    void zoomedOutPointerStaysInThePicture()
     {
-        QFETCH(QString, zoom);
-        QFETCH(QPoint, pointer);
-        QFETCH(QRectF, marker);
-        EditorHarness h;
-        QVERIFY(h.Play("zoom " + zoom + "; tool poly; click 100,100; click 400,100; click 250,400"));
-        const QString at = QStringLiteral("%1,%2").arg(pointer.x()).arg(pointer.y());
-        QVERIFY(h.Play("move " + at));
-        const float* shape = h.view.polyShape;
-        QCOMPARE(h.view.polyShapeVisible ? QRectF(shape[0], shape[1], shape[2], shape[3]) : QRectF(), marker);
-        QVERIFY(h.Play("click " + at));
-        QCOMPARE(h.state().buildingPoly == 0, !marker.isNull());
-        // The fourth vertex is the closing copy of the first, or a new corner at the pointer.
-        QCOMPARE(h.map().polygon(1).vertexX[4], marker.isNull() ? int16_t(pointer.x()) : int16_t(100));
+        QFETCH(ZoomMapping, zoom);
+        MainForm form;
+        ShowPicture(form, QSize(1004, 1004), zoom);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const MainFormControls& c = form.Controls();
+        Hover(c.InnerPict, QPoint(0, 0));
+        QCOMPARE(c.PositionPanel->text(), QStringLiteral("0,0"));
+        for (QScrollBar* bar : { c.HBar->Bar(), c.VBar->Bar() })
+            bar->setValue(bar->isVisible() ? bar->maximum() : 0);
+        Hover(c.InnerPict, QPoint(c.InnerPict->width() - 1, c.InnerPict->height() - 1));
+        QTEST(c.PositionPanel->text(), "last");
     }
 
     // Gestures at 200 % and 300 %, landing anywhere on a picture pixel's square, leave what
@@ -269,6 +306,17 @@ private slots:
                                             << "B1 rect 31,40 109x60* | " + triangle + " | resize_side";
         QTest::newRow("drag a vertex") << "click 230,60; drag 260,40 281,33"
                                        << box + "P1 200,40 281,33 230,100 200,40* | resize_corner";
+        // Far past the 16-bit range and back: the area comes back with the pointer, and a
+        // rubber band still reaches its press point.
+        QTest::newRow("move the box far off and back") << "drag 90,70 -40000,70 90,70"
+                                                       << "B1 rect 40,40 100x60* | " + triangle + " | arrow";
+        QTest::newRow("move the triangle far off and back")
+            << "drag 230,60 230,-40000 230,60" << box + "P1 200,40 260,40 230,100 200,40* | arrow";
+        QTest::newRow("a circle's side far off and back")
+            << "tool circle; drag 150,150 170,150; drag 130,150 -40000,150 120,150"
+            << box + "B2 circle 120,120 60x60* | " + triangle + " | resize_side";
+        QTest::newRow("a rubber band far off")
+            << "tool rect; drag 100,190 -40000,150" << box + "B2 rect -32768,150 32868x40* | " + triangle + " | arrow";
         QTest::newRow("build a polygon") << "tool poly; click 20,120; click 60,121; click 41,170; click 20,120"
                                          << box + triangle + " | P2 20,120 60,121 41,170 20,120* | arrow";
     }

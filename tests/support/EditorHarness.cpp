@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 bool ParsePoint(const QString& text, float& x, float& y)
@@ -145,7 +147,11 @@ bool EditorHarness::InputStep(const QString& verb, const QString& argument)
         session.MouseUp(m_x, m_y, m_x >= 0 && m_y >= 0 && m_x < canvas.Width && m_y < canvas.Height);
     } else if ((verb == QLatin1String("move") || verb == QLatin1String("press") || verb == QLatin1String("click"))
         && ParsePoint(argument, m_x, m_y)) {
-        session.MouseMove(m_x, m_y);
+        // On the canvas pixel that shows the centre of the picture pixel.
+        const auto screen = [this](float coordinate) {
+            return int(view.zoom.ScreenPixel(static_cast<int64_t>(std::floor(coordinate))));
+        };
+        session.MouseMove(m_x, m_y, QPoint(screen(m_x), screen(m_y)));
         if (verb != QLatin1String("move"))
             session.MouseDown(m_x, m_y);
         if (verb == QLatin1String("click"))

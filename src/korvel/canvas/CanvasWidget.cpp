@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -123,6 +124,10 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     // What is drawn above the picture is kept in picture pixels, so the exposed part is taken
     // there to cull, with a screen pixel to spare for pens at fractional positions.
     const QRectF area = m_zoom.PictureRect(QRectF(exposed).adjusted(-1, -1, 1, 1));
+    // The painter puts a one-pixel pen at x in pixel floor(x); half a pixel on, a point lands
+    // in the pixel that shows it, where the mouse also finds it (ZoomMapping::ScreenPixelAt),
+    // and a point meant for a pixel's centre is safe from rounding either way.
+    painter.translate(0.5, 0.5);
     // The marker is part of the window's design, so it lies below the areas made at run time.
     PaintOutline(painter, m_display.PolyShape(), area);
     const std::vector<ShapeControl>& boxes = m_display.Boxes();
@@ -190,8 +195,17 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event)
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF p = PicturePixelAt(event->position());
-    emit MouseMove(static_cast<float>(p.x()), static_cast<float>(p.y()));
+    PointerAt(event->position());
+}
+
+void CanvasWidget::PointerAt(const QPointF& position)
+{
+    const QPointF p = PicturePixelAt(position);
+    const auto screen = [](qreal coordinate) {
+        return static_cast<int>(std::clamp<int64_t>(WholePixel(coordinate), INT_MIN, INT_MAX));
+    };
+    emit MouseMove(
+        static_cast<float>(p.x()), static_cast<float>(p.y()), QPoint(screen(position.x()), screen(position.y())));
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)

@@ -46,10 +46,14 @@ public:
     // The part of the canvas the last Present asked to repaint, in widget pixels.
     QRect LastRepaint() const { return m_lastRepaint; }
 
+    // Reports the pointer at position, in widget coordinates, as a mouse move there does.
+    void PointerAt(const QPointF& position);
+
 signals:
-    // Positions in whole picture pixels: the pixel under the pointer.
+    // Positions in whole picture pixels: the pixel under the pointer. A move also tells the
+    // widget's own pixel there.
     void MouseDown(float x, float y);
-    void MouseMove(float x, float y);
+    void MouseMove(float x, float y, QPoint screen);
     // clicked: the release ends a click, a press and release both on the canvas.
     void MouseUp(float x, float y, bool clicked);
     // A new zoom, also the 100 % of a new picture.

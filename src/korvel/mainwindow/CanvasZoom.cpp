@@ -62,6 +62,7 @@ void CanvasZoom::ZoomTo(const ZoomMapping& zoom, QPoint anchor)
     const ZoomMapping before = canvas->Zoom();
     if (!canvas->HasPicture() || zoom == before)
         return;
+    const MainForm::ViewChange change(m_form);
     const int left = OffsetKeepingPoint(before, zoom, canvas->x(), anchor.x());
     const int top = OffsetKeepingPoint(before, zoom, canvas->y(), anchor.y());
     canvas->SetZoom(zoom);

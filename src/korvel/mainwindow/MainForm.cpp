@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -108,7 +109,8 @@ void MainForm::ConnectControls()
             m_files->SaveAs();
     });
     connect(c.InnerPict, &CanvasWidget::MouseDown, this, [this](float x, float y) { m_session.MouseDown(x, y); });
-    connect(c.InnerPict, &CanvasWidget::MouseMove, this, [this](float x, float y) { m_session.MouseMove(x, y); });
+    connect(c.InnerPict, &CanvasWidget::MouseMove, this,
+        [this](float x, float y, QPoint screen) { m_session.MouseMove(x, y, screen); });
     connect(c.InnerPict, &CanvasWidget::MouseUp, this,
         [this](float x, float y, bool clicked) { m_session.MouseUp(x, y, clicked); });
     // Only the user's edits are reported: the editing code stores what it shows itself.
@@ -245,22 +247,25 @@ void MainForm::ShowPicture(const QString& path, const LoadedPicture& picture)
         emit PictureOpened(false);
         return;
     }
-    m_session.Apply([&path](Editor& editor) { editor.state.imagePath = path; });
-    if (opened) {
-        m_session.ReplaceMap(opened->first);
-        m_controls.MapNameText->setText(opened->second);
-    } else {
-        m_session.StartNewMap();
+    {
+        const ViewChange change(*this);
+        m_session.Apply([&path](Editor& editor) { editor.state.imagePath = path; });
+        if (opened) {
+            m_session.ReplaceMap(opened->first);
+            m_controls.MapNameText->setText(opened->second);
+        } else {
+            m_session.StartNewMap();
+        }
+        m_picturePath = path;
+        m_pictureSize = picture.image.size();
+        m_controls.InnerPict->SetPicture(picture.image);
+        m_controls.InnerPict->move(0, 0);
+        m_controls.HBar->setValue(0);
+        m_controls.VBar->setValue(0);
+        EnableEditing();
+        m_view.ShowNoticeWithDetails(picture.notice, picture.warning);
+        Form_Resize();
     }
-    m_picturePath = path;
-    m_pictureSize = picture.image.size();
-    m_controls.InnerPict->SetPicture(picture.image);
-    m_controls.InnerPict->move(0, 0);
-    m_controls.HBar->setValue(0);
-    m_controls.VBar->setValue(0);
-    EnableEditing();
-    m_view.ShowNoticeWithDetails(picture.notice, picture.warning);
-    Form_Resize();
     emit PictureOpened(true);
 }
 
@@ -275,15 +280,40 @@ void MainForm::EnableEditing()
 
 void MainForm::ScrollCanvas(int left, int top, bool redraw)
 {
+    const ViewChange change(*this);
     m_controls.InnerPict->move(left, top);
     if (redraw)
         RedrawOverlay();
+}
+
+MainForm::ViewChange::ViewChange(MainForm& form)
+    : m_form(form)
+{
+    ++m_form.m_viewChanges;
+}
+
+MainForm::ViewChange::~ViewChange()
+{
+    if (--m_form.m_viewChanges == 0)
+        m_form.FollowPointer();
+}
+
+void MainForm::FollowPointer()
+{
+    // Where mouse moves reach the canvas: over it, or anywhere while a press on it is held.
+    CanvasWidget* canvas = m_controls.InnerPict;
+    const QPoint pointer = QCursor::pos();
+    if (!canvas->isEnabled() || !canvas->isVisible()
+        || (QApplication::widgetAt(pointer) != canvas && !editor().state.buttonDown))
+        return;
+    canvas->PointerAt(canvas->mapFromGlobal(QPointF(pointer)));
 }
 
 void MainForm::Form_Resize()
 {
     if (isMinimized())
         return;
+    const ViewChange change(*this);
     const MainFormControls& c = m_controls;
     LayoutInput in;
     in.formScaleWidth = width();

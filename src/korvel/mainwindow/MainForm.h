@@ -71,6 +71,20 @@ public:
     // The overlay, drawn again from the document.
     void RedrawOverlay();
 
+    // Scrolling, zooming, laying the window out and showing a picture move the picture under
+    // a pointer that may stay still. While one of these lives the view is changing; when the
+    // last goes, the pointer is read again and handled as a move to where it now is.
+    class ViewChange {
+    public:
+        explicit ViewChange(MainForm& form);
+        ~ViewChange();
+        ViewChange(const ViewChange&) = delete;
+        ViewChange& operator=(const ViewChange&) = delete;
+
+    private:
+        MainForm& m_form;
+    };
+
 signals:
     // The overlay was drawn again because the focus moved; tests watch it.
     void FocusRedrawn();
@@ -91,6 +105,7 @@ private:
     void EnableEditing();
     void ShowPicture(const QString& path, const LoadedPicture& picture);
     void ScrollCanvas(int left, int top, bool redraw);
+    void FollowPointer();
 
     MainFormControls m_controls;
     OutputWindowHost m_output;
@@ -108,4 +123,5 @@ private:
     std::optional<std::pair<ImagemapDocument, QString>> m_pendingMap; // opened with the picture being read
     QString m_picturePath;
     QSize m_pictureSize;
+    int m_viewChanges = 0;
 };

@@ -6,6 +6,7 @@
 #include "forms/ViewportFrame.h"
 #include "forms/WindowIcon.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -14,9 +15,26 @@
 
 namespace {
 
+// The arrow keys are the keyboard commands' nudges, which the main window sees first: a
+// button lets them pass instead of taking them to move the focus to its neighbour.
+class FormButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int key = event->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)
+            event->ignore();
+        else
+            QToolButton::keyPressEvent(event);
+    }
+};
+
 QToolButton* PictureButton(QWidget* form, const QString& picture, const QString& tooltip, int left)
 {
-    auto* button = new QToolButton(form);
+    auto* button = new FormButton(form);
     button->setGeometry(left, 0, 33, 33);
     button->setIcon(ToolPicture(picture));
     button->setIconSize(QSize(28, 28));

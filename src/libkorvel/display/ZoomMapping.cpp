@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -37,13 +38,23 @@ QString ZoomMapping::PercentText() const
 
 int64_t ZoomMapping::PicturePixel(int64_t screenPixel) const
 {
-    // floor((s + 1/2) / zoom), in integers.
-    return FloorDivide((2 * screenPixel + 1) * m_denominator, 2 * int64_t { m_numerator });
+    if (m_numerator > m_denominator) // floor((s + 1/2) / zoom), in integers
+        return FloorDivide((2 * screenPixel + 1) * m_denominator, 2 * int64_t { m_numerator });
+    // The first picture pixel whose centre lies in s, ceil(s / zoom - 1/2): the first column
+    // reads 0, and the last one a pixel of the picture even where its own centre lies past
+    // the picture's end.
+    return -FloorDivide(m_numerator - 2 * screenPixel * m_denominator, 2 * int64_t { m_numerator });
 }
 
 int64_t ZoomMapping::ScreenPixel(int64_t picturePixel) const
 {
     return FloorDivide((2 * picturePixel + 1) * m_numerator, 2 * int64_t { m_denominator });
+}
+
+int64_t ZoomMapping::ScreenPixelAt(double picture) const
+{
+    const double pixel = std::floor(ScreenCoordinate(picture) + 0.5);
+    return std::isnan(pixel) ? 0 : static_cast<int64_t>(std::clamp(pixel, -1e15, 1e15));
 }
 
 QPointF ZoomMapping::ScreenPoint(const QPointF& picture) const

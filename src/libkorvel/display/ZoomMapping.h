@@ -10,10 +10,10 @@
 // How the canvas shows the picture: Numerator screen pixels for every Denominator picture
 // pixels. Screen means the canvas's own pixels, from the picture's top-left corner.
 //
-// Both sides meet at pixel centres: (screen + 1/2) = (picture + 1/2) * zoom. So the screen
-// pixel s shows the picture pixel whose square holds s's centre, and a vertex on picture
-// pixel p is drawn at the centre of p's square. At 100 % the mapping is the identity, also
-// for fractional coordinates. The zoom is a ratio of two small integers, so every
+// Both sides meet at pixel centres: (screen + 1/2) = (picture + 1/2) * zoom. So a vertex on
+// picture pixel p is drawn at the centre of p's square, and above 100 % the screen pixel s
+// shows the picture pixel whose square holds s's centre. At 100 % the mapping is the
+// identity, also for fractional coordinates. The zoom is a ratio of two small integers, so every
 // conversion between whole pixels is exact: nothing drifts, whatever the level.
 class ZoomMapping {
 public:
@@ -28,8 +28,9 @@ public:
     // "100%", "800%", "66.7%", "6.25%".
     QString PercentText() const;
 
-    // Whole pixels. The picture pixel under screen pixel s, and the screen pixel that shows
-    // the centre of picture pixel p. Above 100 % PicturePixel(ScreenPixel(p)) is p; below it
+    // Whole pixels. The picture pixel under screen pixel s (below 100 %, where s shows
+    // several, the first of those whose centre it holds), and the screen pixel that shows the
+    // centre of picture pixel p. Above 100 % PicturePixel(ScreenPixel(p)) is p; below it
     // ScreenPixel(PicturePixel(s)) is s.
     int64_t PicturePixel(int64_t screenPixel) const;
     int64_t ScreenPixel(int64_t picturePixel) const;
@@ -44,6 +45,8 @@ public:
     {
         return IsIdentity() ? screen : (screen + 0.5) * m_denominator / m_numerator - 0.5;
     }
+    // The screen pixel that shows an overlay point: for a whole picture pixel p, ScreenPixel(p).
+    int64_t ScreenPixelAt(double picture) const;
     QPointF ScreenPoint(const QPointF& picture) const;
     // The rectangle spanned by the mapped corners.
     QRectF ScreenRect(const QRectF& picture) const;

@@ -123,36 +123,76 @@ void EndRubberBand(Editor& editor, EditorView& view)
     RedrawOverlay(editor, view);
 }
 
+// The box the drag started from, when it is still the selected one.
+const ShapeControl* StartBox(const EditorState& state)
+{
+    const DragStart& start = state.dragStart;
+    const bool same = state.selBox >= 1 && start.area.kind == AreaKind::Box && start.area.index == state.selBox;
+    return same ? &start.box : nullptr;
+}
+
+// The polygon the drag started from, when it is still the selected one, vertex for vertex.
+const DragStart* StartPolygon(const Editor& editor)
+{
+    const EditorState& state = editor.state;
+    const DragStart& start = state.dragStart;
+    const bool same = state.selPoly >= 1 && start.area.kind == AreaKind::Polygon && start.area.index == state.selPoly
+        && start.vertexX.size() == editor.map.polygon(state.selPoly).vertexX.size();
+    return same ? &start : nullptr;
+}
+
 } // namespace
+
+void StartDrag(Editor& editor)
+{
+    EditorState& state = editor.state;
+    DragStart& start = state.dragStart;
+    start = DragStart {};
+    if (state.selBox >= 1) {
+        start.area = { AreaKind::Box, state.selBox };
+        start.box = editor.map.box(state.selBox);
+    } else if (state.selPoly >= 1) {
+        start.area = { AreaKind::Polygon, state.selPoly };
+        start.vertexX = editor.map.polygon(state.selPoly).vertexX;
+        start.vertexY = editor.map.polygon(state.selPoly).vertexY;
+    }
+}
+
+void RestartDrag(Editor& editor)
+{
+    StartDrag(editor);
+    if (editor.state.toolMode == ToolMode::Move) {
+        editor.state.pressX = editor.state.mouseX;
+        editor.state.pressY = editor.state.mouseY;
+    }
+}
 
 void DragCorner(Editor& editor, float x)
 {
     const EditorState& state = editor.state;
-    if (state.selBox < 1)
-        return;
-    ShapeControl& box = editor.map.box(state.selBox);
+    const ShapeControl* start = StartBox(state);
     Geometry g;
-    if (!CornerGeometry(state.hoverCorner, box, x, state.mouseY, g))
+    if (!start || !CornerGeometry(state.hoverCorner, *start, x, state.mouseY, g))
         return;
-    if (box.Shape == kCircleShape)
+    if (start->Shape == kCircleShape)
         SquareForCircle(state.hoverCorner, g);
-    MoveShape(box, g.left, g.top, g.width, g.height);
+    MoveShape(editor.map.box(state.selBox), g.left, g.top, g.width, g.height);
 }
 
 bool DragSide(Editor& editor, float x)
 {
     const EditorState& state = editor.state;
-    if (state.selBox < 1)
+    const ShapeControl* start = StartBox(state);
+    if (!start)
         return false;
-    ShapeControl& box = editor.map.box(state.selBox);
     Geometry g;
     bool applies = false;
-    if (box.Shape == kRectangleShape)
-        applies = RectangleSideGeometry(state.hoverSide, box, x, state.mouseY, g);
-    else if (box.Shape == kCircleShape)
-        applies = CircleSideGeometry(state.hoverSide, box, x, state.mouseY, g);
+    if (start->Shape == kRectangleShape)
+        applies = RectangleSideGeometry(state.hoverSide, *start, x, state.mouseY, g);
+    else if (start->Shape == kCircleShape)
+        applies = CircleSideGeometry(state.hoverSide, *start, x, state.mouseY, g);
     if (applies)
-        MoveShape(box, g.left, g.top, g.width, g.height);
+        MoveShape(editor.map.box(state.selBox), g.left, g.top, g.width, g.height);
     return applies;
 }
 
@@ -179,25 +219,23 @@ void DragVertex(Editor& editor, float x)
 
 void MoveSelection(Editor& editor, float x, float y)
 {
-    EditorState& state = editor.state;
+    // The area as the press found it, shifted by the pointer's travel since the press.
+    const EditorState& state = editor.state;
     const double dx = double { x } - state.pressX;
     const double dy = double { y } - state.pressY;
-    if (state.selBox > 0) {
-        ShapeControl& box = editor.map.box(state.selBox);
-        MoveShape(box, box.Left + dx, box.Top + dy, box.Width, box.Height);
-    } else if (state.selPoly >= 1) {
-        ShiftPolygon(editor.map.polygon(state.selPoly), dx, dy);
-    } else {
-        return;
+    if (const ShapeControl* box = StartBox(state)) {
+        MoveShape(editor.map.box(state.selBox), box->Left + dx, box->Top + dy, box->Width, box->Height);
+    } else if (const DragStart* start = StartPolygon(editor)) {
+        PolygonArea& polygon = editor.map.polygon(state.selPoly);
+        polygon.vertexX = start->vertexX;
+        polygon.vertexY = start->vertexY;
+        ShiftPolygon(polygon, dx, dy);
     }
-    // Each move shifts by the pointer's travel since the last one.
-    state.pressX = x;
-    state.pressY = RoundToInt16(y);
 }
 
-void InnerPict_MouseMove(Editor& editor, EditorView& view, float x, float y)
+void InnerPict_MouseMove(Editor& editor, EditorView& view, float x, float y, QPoint screen)
 {
-    ShowPointerPosition(editor, view, x, y);
+    ShowPointerPosition(editor, view, x, y, screen);
     EditorState& state = editor.state;
     const bool resizing = state.toolMode == ToolMode::ResizeCorner || state.toolMode == ToolMode::ResizeSide;
     if (state.toolMode == ToolMode::Arrow || (resizing && !state.buttonDown)) {
@@ -225,6 +263,7 @@ void InnerPict_MouseUp(Editor& editor, EditorView& view)
 {
     EditorState& state = editor.state;
     state.buttonDown = false;
+    state.dragStart = DragStart {};
     if (state.toolMode == ToolMode::Move) {
         state.toolMode = ToolMode::Arrow;
         view.SetMousePointer(MousePointer::Arrow);

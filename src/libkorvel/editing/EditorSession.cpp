@@ -18,14 +18,14 @@ void EditorSession::MouseDown(float x, float y)
             Editor& editor, EditorView& view) { InnerPict_MouseDown(editor, view, x, y); });
 }
 
-void EditorSession::MouseMove(float x, float y)
+void EditorSession::MouseMove(float x, float y, QPoint screen)
 {
     // A move changes the map only in the middle of a drag, or when a box left half-drawn
     // (Generate pressed during its rubber band) is stretched again; that, too, is a step.
     if (!m_stepStart && MoveMayChangeMap())
         BeginStep();
-    Run([x = SaturateCoordinate(x), y = SaturateCoordinate(y)](
-            Editor& editor, EditorView& view) { InnerPict_MouseMove(editor, view, x, y); });
+    Run([x = SaturateCoordinate(x), y = SaturateCoordinate(y), screen](
+            Editor& editor, EditorView& view) { InnerPict_MouseMove(editor, view, x, y, screen); });
 }
 
 void EditorSession::MouseUp(float, float, bool clicked)

@@ -34,9 +34,10 @@ public:
     void FocusMoved() { ++m_typingRun; }
 
     // The mouse on the canvas, at whole picture pixels; positions beyond the 16-bit
-    // coordinate range are taken at its end. A click follows the release that ends it.
+    // coordinate range are taken at its end. A move also tells the canvas pixel under the
+    // pointer. A click follows the release that ends it.
     void MouseDown(float x, float y);
-    void MouseMove(float x, float y);
+    void MouseMove(float x, float y, QPoint screen);
     // The release; clicked when a click ends with it (a press and release on the canvas).
     void MouseUp(float x, float y, bool clicked);
 

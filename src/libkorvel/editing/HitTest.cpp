@@ -15,55 +15,61 @@ bool InsideBox(const ShapeControl& box, float x, float y)
     return Within(x, box.Left, box.Left + box.Width) && Within(y, box.Top, box.Top + box.Height);
 }
 
-// The handle square around (cx, cy), the sums in single precision.
-bool OnHandle(float cx, float cy, float x, float y, float t)
+// The pointer's canvas pixel against the pixels that show overlay coordinates.
+struct ScreenPointer {
+    const ZoomMapping& zoom;
+    int64_t x;
+    int64_t y;
+
+    // Within a handle's reach of the pixel that shows coordinate, across or down.
+    bool NearX(double coordinate) const { return std::abs(x - zoom.ScreenPixelAt(coordinate)) <= kHandleTolerance; }
+    bool NearY(double coordinate) const { return std::abs(y - zoom.ScreenPixelAt(coordinate)) <= kHandleTolerance; }
+    bool OnHandle(double cx, double cy) const { return NearX(cx) && NearY(cy); }
+    // Between the pixels that show from and to, ends included.
+    bool AlongX(double from, double to) const { return zoom.ScreenPixelAt(from) <= x && x <= zoom.ScreenPixelAt(to); }
+    bool AlongY(double from, double to) const { return zoom.ScreenPixelAt(from) <= y && y <= zoom.ScreenPixelAt(to); }
+};
+
+ScreenPointer PointerOnScreen(const EditorState& state, const ZoomMapping& zoom)
 {
-    return Within(x, cx - t, cx + t) && Within(y, cy - t, cy + t);
+    return { zoom, state.mouseScreenX, state.mouseScreenY };
 }
 
-// Whole vertices and a whole y: the differences are exact, and at a reach of 3 the test is
-// the integer one.
-bool WithinReach(int16_t a, int16_t b, float reach)
-{
-    return static_cast<float>(std::abs(int { a } - int { b })) <= reach;
-}
-
-int16_t VertexUnderPointer(const PolygonArea& polygon, float x, int16_t y, float reach)
+int16_t VertexUnderPointer(const PolygonArea& polygon, const ScreenPointer& pointer)
 {
     for (int16_t j = 1; j <= polygon.vertexCount; ++j) {
-        const float vx = polygon.vertexX[static_cast<size_t>(j)];
-        if (Within(x, vx - reach, vx + reach) && WithinReach(y, polygon.vertexY[static_cast<size_t>(j)], reach))
+        if (pointer.OnHandle(polygon.vertexX[static_cast<size_t>(j)], polygon.vertexY[static_cast<size_t>(j)]))
             return j; // the lowest number wins, so vertex 1 before its closing copy
     }
     return 0;
 }
 
-int16_t CornerUnderPointer(const ShapeControl& box, float x, float y, float t)
+int16_t CornerUnderPointer(const ShapeControl& box, const ScreenPointer& pointer)
 {
-    const float right = box.Left + box.Width;
-    const float bottom = box.Top + box.Height;
-    const float corners[4][2] = { { box.Left, box.Top }, { right, box.Top }, { box.Left, bottom }, { right, bottom } };
+    const double right = double { box.Left } + box.Width;
+    const double bottom = double { box.Top } + box.Height;
+    const double corners[4][2] = { { box.Left, box.Top }, { right, box.Top }, { box.Left, bottom }, { right, bottom } };
     for (int16_t c = 0; c < 4; ++c) {
-        if (OnHandle(corners[c][0], corners[c][1], x, y, t))
+        if (pointer.OnHandle(corners[c][0], corners[c][1]))
             return static_cast<int16_t>(c + 1);
     }
     return 0;
 }
 
 // Sides span their full length with no reach past their ends.
-int16_t SideUnderPointer(const ShapeControl& box, float x, float y, float t)
+int16_t SideUnderPointer(const ShapeControl& box, const ScreenPointer& pointer)
 {
-    const float right = box.Left + box.Width;
-    const float bottom = box.Top + box.Height;
-    const bool alongHeight = Within(y, box.Top, bottom);
-    const bool alongWidth = Within(x, box.Left, right);
-    if (Within(x, box.Left - t, box.Left + t) && alongHeight)
+    const double right = double { box.Left } + box.Width;
+    const double bottom = double { box.Top } + box.Height;
+    const bool alongHeight = pointer.AlongY(box.Top, bottom);
+    const bool alongWidth = pointer.AlongX(box.Left, right);
+    if (pointer.NearX(box.Left) && alongHeight)
         return 1;
-    if (Within(x, right - t, right + t) && alongHeight)
+    if (pointer.NearX(right) && alongHeight)
         return 2;
-    if (alongWidth && Within(y, box.Top - t, box.Top + t))
+    if (alongWidth && pointer.NearY(box.Top))
         return 3;
-    if (alongWidth && Within(y, bottom - t, bottom + t))
+    if (alongWidth && pointer.NearY(bottom))
         return 4;
     return 0;
 }
@@ -119,30 +125,28 @@ int16_t PointInPolygon(const PolygonArea& polygon, float x, int16_t y)
     return inside;
 }
 
-void FindHandleUnderMouse(Editor& editor, float reach)
+void FindHandleUnderMouse(Editor& editor, const ZoomMapping& zoom)
 {
     EditorState& state = editor.state;
+    const ScreenPointer pointer = PointerOnScreen(state, zoom);
     state.hoverCorner = 0;
     state.hoverSide = 0;
     if (state.selPoly >= 1) {
-        state.hoverCorner = VertexUnderPointer(editor.map.polygon(state.selPoly), state.mouseX, state.mouseY, reach);
+        state.hoverCorner = VertexUnderPointer(editor.map.polygon(state.selPoly), pointer);
         return;
     }
     if (state.selBox >= 1) {
         const BoxArea& box = editor.map.box(state.selBox);
-        state.hoverCorner = CornerUnderPointer(box, state.mouseX, state.mouseY, reach);
-        state.hoverSide = SideUnderPointer(box, state.mouseX, state.mouseY, reach);
+        state.hoverCorner = CornerUnderPointer(box, pointer);
+        state.hoverSide = SideUnderPointer(box, pointer);
     }
 }
 
-bool CanClosePolygon(const Editor& editor, float reach)
+bool CanClosePolygon(const Editor& editor, const ZoomMapping& zoom)
 {
     const EditorState& state = editor.state;
     if (state.buildingPoly < 1)
         return false;
     const PolygonArea& polygon = editor.map.polygon(state.buildingPoly);
-    if (polygon.vertexCount < 3)
-        return false;
-    return std::fabs(polygon.vertexX[1] - state.mouseX) <= reach
-        && WithinReach(polygon.vertexY[1], state.mouseY, reach);
+    return polygon.vertexCount >= 3 && PointerOnScreen(state, zoom).OnHandle(polygon.vertexX[1], polygon.vertexY[1]);
 }

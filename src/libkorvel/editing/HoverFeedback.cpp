@@ -4,16 +4,18 @@
 #include "editing/HitTest.h"
 #include "editing/Overlay.h"
 
-void ShowPointerPosition(Editor& editor, EditorView& view, float x, float y)
+void ShowPointerPosition(Editor& editor, EditorView& view, float x, float y, QPoint screen)
 {
     editor.state.mouseX = x;
     editor.state.mouseY = RoundToInt16(y);
+    editor.state.mouseScreenX = screen.x();
+    editor.state.mouseScreenY = screen.y();
     view.SetStatusText(FormatSingle(x) + QLatin1Char(',') + FormatSingle(y));
 }
 
 void UpdateHoverMode(Editor& editor, EditorView& view)
 {
-    FindHandleUnderMouse(editor, HandleReach(view));
+    FindHandleUnderMouse(editor, view.Zoom());
     EditorState& state = editor.state;
     if (state.selBox > 0 && state.hoverCorner > 0) {
         state.toolMode = ToolMode::ResizeCorner;
@@ -37,9 +39,11 @@ void ShowPolygonPreview(Editor& editor, EditorView& view)
     const PolygonArea& polygon = editor.map.polygon(editor.state.buildingPoly);
     const int16_t firstX = polygon.vertexX[1];
     const int16_t firstY = polygon.vertexY[1];
-    const float reach = HandleReach(view);
-    if (CanClosePolygon(editor, reach)) {
-        view.MovePolyShape(VertexOffset(firstX, -reach), VertexOffset(firstY, -reach), 2 * reach, 2 * reach);
+    const ZoomMapping zoom = view.Zoom();
+    if (CanClosePolygon(editor, zoom)) {
+        const auto side = static_cast<float>(zoom.PictureLength(2 * kHandleTolerance));
+        view.MovePolyShape(SaturateCoordinate(HandleEdge(zoom, firstX, -1)),
+            SaturateCoordinate(HandleEdge(zoom, firstY, -1)), side, side);
         view.SetPolyShapeVisible(true);
     } else {
         view.SetPolyShapeVisible(false);

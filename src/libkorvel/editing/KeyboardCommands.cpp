@@ -1,6 +1,7 @@
 #include "editing/KeyboardCommands.h"
 
 #include "editing/AreaLifecycle.h"
+#include "editing/DragEngine.h"
 #include "editing/Overlay.h"
 #include "editing/PropertiesPanel.h"
 
@@ -112,16 +113,19 @@ void Form_KeyDown(Editor& editor, EditorView& view, int16_t keyCode, int16_t shi
     if (TypingInATextBox(view))
         return;
     const Command command = CommandFor(keyCode, shift);
-    if (command == Command::Paste) {
-        if (editor.state.clipKind != AreaKind::None)
-            DuplicateArea(editor, view, 0, editor.state.clipKind);
-        return;
-    }
     AreaRef selected;
     if (editor.state.selBox >= 1)
         selected = { AreaKind::Box, editor.state.selBox };
     else if (editor.state.selPoly >= 1)
         selected = { AreaKind::Polygon, editor.state.selPoly };
-    if (selected.kind != AreaKind::None)
+    if (command == Command::Paste) {
+        if (editor.state.clipKind != AreaKind::None)
+            DuplicateArea(editor, view, 0, editor.state.clipKind);
+    } else if (selected.kind != AreaKind::None) {
         RunOnSelection(editor, view, command, selected);
+    }
+    // In the middle of a drag, the drag goes on from the area and the selection as the
+    // command left them.
+    if (editor.state.buttonDown && command != Command::None && command != Command::Copy)
+        RestartDrag(editor);
 }

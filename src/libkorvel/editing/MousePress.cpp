@@ -1,6 +1,7 @@
 #include "editing/MousePress.h"
 
 #include "document/Numbers.h"
+#include "editing/DragEngine.h"
 #include "editing/HitTest.h"
 #include "editing/Overlay.h"
 #include "editing/PropertiesPanel.h"
@@ -58,6 +59,7 @@ void SelectUnderPointer(Editor& editor, EditorView& view, float x, float y)
     }
     state.pressX = x;
     state.pressY = RoundToInt16(y);
+    StartDrag(editor);
     state.toolMode = ToolMode::Move;
     view.SetMousePointer(MousePointer::SizeAll);
     ShowAreaProperties(editor, view, hit.index, hit.kind == AreaKind::Box);
@@ -133,7 +135,9 @@ void InnerPict_MouseDown(Editor& editor, EditorView& view, float x, float y)
         StartBox(editor, view, x, y);
     else if (state.toolMode == ToolMode::Arrow)
         SelectUnderPointer(editor, view, x, y);
-    // Any other mode was armed by hovering (a resize) or waits for the click (a polygon).
+    else if (state.toolMode == ToolMode::ResizeCorner || state.toolMode == ToolMode::ResizeSide)
+        StartDrag(editor); // the handle hovering found
+    // The polygon tool waits for the click.
 }
 
 void InnerPict_Click(Editor& editor, EditorView& view)
@@ -146,7 +150,7 @@ void InnerPict_Click(Editor& editor, EditorView& view)
         return;
     }
     PolygonArea& polygon = editor.map.polygon(state.buildingPoly);
-    if (CanClosePolygon(editor, HandleReach(view))) {
+    if (CanClosePolygon(editor, view.Zoom())) {
         ClosePolygon(editor, view, polygon);
         return;
     }

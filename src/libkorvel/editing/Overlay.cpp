@@ -4,7 +4,13 @@
 
 namespace {
 
-void DrawPolygon(const PolygonArea& polygon, bool selected, float reach, EditorView& view)
+// A vertex's handle stays within the 16-bit range the vertex has.
+float VertexHandleEdge(const ZoomMapping& zoom, int16_t vertex, int side)
+{
+    return SaturateCoordinate(HandleEdge(zoom, vertex, side));
+}
+
+void DrawPolygon(const PolygonArea& polygon, bool selected, const ZoomMapping& zoom, EditorView& view)
 {
     // The loop stops one short of the last vertex: a finished polygon stores its first
     // vertex again as the last, so it gets its closing edge and no handle on the copy,
@@ -18,14 +24,14 @@ void DrawPolygon(const PolygonArea& polygon, bool selected, float reach, EditorV
         const int16_t x = polygon.vertexX[static_cast<size_t>(j)];
         const int16_t y = polygon.vertexY[static_cast<size_t>(j)];
         view.SetForeColor(SelectedColour);
-        DrawHandleBox(
-            view, VertexOffset(x, -reach), VertexOffset(y, -reach), VertexOffset(x, reach), VertexOffset(y, reach));
+        DrawHandleBox(view, VertexHandleEdge(zoom, x, -1), VertexHandleEdge(zoom, y, -1), VertexHandleEdge(zoom, x, 1),
+            VertexHandleEdge(zoom, y, 1));
         view.Line(x, y, polygon.vertexX[static_cast<size_t>(j) + 1], polygon.vertexY[static_cast<size_t>(j) + 1]);
     }
     view.SetForeColor(NormalColour);
 }
 
-void DrawBoxHandles(const BoxArea& box, float t, EditorView& view)
+void DrawBoxHandles(const BoxArea& box, const ZoomMapping& zoom, EditorView& view)
 {
     const float corners[4][2] = {
         { box.Left, box.Top },
@@ -33,9 +39,11 @@ void DrawBoxHandles(const BoxArea& box, float t, EditorView& view)
         { box.Left, box.Top + box.Height },
         { box.Left + box.Width, box.Top + box.Height },
     };
+    const auto edge
+        = [&zoom](float coordinate, int side) { return static_cast<float>(HandleEdge(zoom, coordinate, side)); };
     view.SetForeColor(SelectedColour);
     for (const auto& corner : corners)
-        DrawHandleBox(view, corner[0] - t, corner[1] - t, corner[0] + t, corner[1] + t);
+        DrawHandleBox(view, edge(corner[0], -1), edge(corner[1], -1), edge(corner[0], 1), edge(corner[1], 1));
     view.SetForeColor(NormalColour);
 }
 
@@ -51,21 +59,17 @@ void RedrawOverlay(const Editor& editor, EditorView& view)
         view.Refresh();
     // Unselected polygons take whatever pen colour the canvas has: the window-text
     // colour until the first selection has been drawn, grey from then on.
-    const float reach = HandleReach(view);
+    const ZoomMapping zoom = view.Zoom();
     for (int16_t i = 1; i <= map.polyCount; ++i)
-        DrawPolygon(map.polygon(i), i == state.selPoly, reach, view);
+        DrawPolygon(map.polygon(i), i == state.selPoly, zoom, view);
     if (state.selBox > 0)
-        DrawBoxHandles(map.box(state.selBox), reach, view);
+        DrawBoxHandles(map.box(state.selBox), zoom, view);
 }
 
-float HandleReach(const EditorView& view)
+double HandleEdge(const ZoomMapping& zoom, double coordinate, int side)
 {
-    return static_cast<float>(view.Zoom().PictureLength(kHandleTolerance));
-}
-
-float VertexOffset(int16_t vertex, float offset)
-{
-    return SaturateCoordinate(static_cast<double>(vertex) + offset);
+    // On the edge pixel's centre, which the canvas draws in that very pixel.
+    return zoom.PictureCoordinate(static_cast<double>(zoom.ScreenPixelAt(coordinate) + side * kHandleTolerance));
 }
 
 void DrawHandleBox(EditorView& view, float x1, float y1, float x2, float y2)

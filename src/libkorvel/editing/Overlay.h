@@ -12,14 +12,12 @@ void RedrawOverlay(const Editor& editor, EditorView& view);
 // colour, as four lines: top, right, bottom, left.
 void DrawHandleBox(EditorView& view, float x1, float y1, float x2, float y2);
 
-// Half the size of a drawn handle, the reach of the handle hit tests and the distance
-// within which a click closes a polygon, in screen pixels: handles keep their size on
-// screen at every zoom.
+// Handles keep their size on screen at every zoom. A handle on a point is the square of
+// screen pixels within kHandleTolerance of the pixel that shows the point: it is drawn as
+// that square's outline and grabbed anywhere on it. The polygon-closing marker is drawn in
+// such a square around the first vertex, and a click anywhere on it closes the polygon.
 constexpr int16_t kHandleTolerance = 3;
 
-// kHandleTolerance in picture pixels at the view's zoom: 3 at 100 %, 48 at 1/16, 3/16 at 16x.
-float HandleReach(const EditorView& view);
-
-// A vertex coordinate moved by offset, kept within the 16-bit range: at 100 % the saturating
-// 16-bit sum of the vertex and the tolerance.
-float VertexOffset(int16_t vertex, float offset);
+// An edge of the handle square on an overlay coordinate, in picture units: side -1 its left
+// or top edge, +1 its right or bottom one.
+double HandleEdge(const ZoomMapping& zoom, double coordinate, int side);

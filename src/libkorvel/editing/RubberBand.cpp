@@ -7,22 +7,25 @@
 
 namespace {
 
+// Sides are whole pixels. A side may span more than half the coordinate range, so that a box
+// reaching one end of it still reaches the press point.
 void StretchRectangle(const EditorState& state, ShapeControl& box, float x, float y)
 {
-    int16_t left, width, top, height;
+    int16_t left, top;
+    double width, height;
     if (x > state.pressX) {
         left = RoundToInt16(state.pressX);
-        width = RoundToInt16(double { x } - state.pressX);
+        width = RoundHalfEven(double { x } - state.pressX);
     } else {
         left = RoundToInt16(x);
-        width = RoundToInt16(double { state.pressX } - x);
+        width = RoundHalfEven(double { state.pressX } - x);
     }
     if (y <= state.pressY) {
         top = RoundToInt16(y);
-        height = RoundToInt16(state.pressY - double { y });
+        height = RoundHalfEven(state.pressY - double { y });
     } else {
         top = state.pressY;
-        height = RoundToInt16(double { y } - state.pressY);
+        height = RoundHalfEven(double { y } - state.pressY);
     }
     MoveShape(box, left, top, width, height);
 }
@@ -33,9 +36,9 @@ void StretchCircle(const EditorState& state, ShapeControl& box, float x, float y
     const double dy = std::fabs(state.pressY - double { y });
     const int16_t radius = RoundToInt16(dx > dy ? dx : dy);
     const int16_t left = RoundToInt16(double { state.pressX } - radius);
-    const int16_t width = RoundToInt16(2 * (double { state.pressX } - left));
+    const double width = RoundHalfEven(2 * (double { state.pressX } - left));
     const int16_t top = SaturatingSubtract(state.pressY, radius);
-    const int16_t height = SaturateToInt16(2 * (int { state.pressY } - int { top }));
+    const double height = 2 * (int { state.pressY } - int { top });
     MoveShape(box, left, top, width, height);
 }
 
