@@ -443,22 +443,81 @@ private slots:
         QCOMPARE(position->text(), QStringLiteral("-3,17")); // kept after the pointer left
     }
 
-    // After the view moves under a still pointer, the next press acts on the pixel under it.
-    void zoomingUnderAStillPointer()
+    // After the picture moved under a pointer that stayed still, the pointer acts on the picture
+    // pixel now under it, and the status bar and the hover feedback say so at once.
+    void aStillPointerFollowsThePicture_data()
     {
+        QTest::addColumn<QString>("tool"); // arrow: a press and a drag 10 to the right; poly: a click
+        QTest::addColumn<QPoint>("hover"); // in the viewport, on a box 100,100 40x40 at 100 %
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("expected"); // %1,%2: the picture pixel now under the pointer
+        const QString box = "B1 rect 100,100 40x40 | arrow"; // the press missed it
+        auto row = [](const char* name, const char* tool, QPoint hover, const char* change, const QString& expected) {
+            QTest::newRow(name) << QString(tool) << hover << QString(change) << expected;
+        };
+        row("wheel", "arrow", { 120, 120 }, "wheel", box);
+        row("ctrl++", "arrow", { 120, 120 }, "Ctrl++", box);
+        row("ctrl++ on a corner", "arrow", { 140, 140 }, "Ctrl++", box);
+        row("ctrl+wheel beside a corner", "arrow", { 143, 143 }, "ctrl wheel", box);
+        row("ctrl+- ctrl+0", "arrow", { 120, 120 }, "Ctrl+-, Ctrl+0", box);
+        row("ctrl+9", "arrow", { 120, 120 }, "Ctrl+9", box);
+        row("resize", "arrow", { 120, 120 }, "resize", box);
+        row("new picture", "arrow", { 120, 120 }, "picture", "arrow");
+        const QString vertex = "B1 rect 100,100 40x40 | P1 %1,%2 building | poly";
+        row("polygon tool, ctrl++", "poly", { 200, 200 }, "Ctrl++", vertex);
+        row("polygon tool, wheel", "poly", { 200, 200 }, "wheel", vertex);
+    }
+    void aStillPointerFollowsThePicture()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QString, change);
         ScriptedFileDialogs dialogs;
         MainWindow window(&dialogs);
-        open(window, dialogs, { 300, 300 });
-        window.controls().rectangleButton->click();
-        drag(port(window), { 20, 20 }, { 60, 60 });
-        drag(port(window), { 200, 200 }, { 200, 200 }); // nothing selected
-        QCursor::setPos(port(window)->mapToGlobal(QPoint(40, 40)));
-        QTest::mouseMove(port(window), { 40, 40 });
-        QTest::keyClick(port(window), Qt::Key_Plus, Qt::ControlModifier); // 200 %, around the middle
-        QCOMPARE(window.controls().canvas->zoom(), ZoomMapping(2, 1));
-        const QString before = describeWindow(window);
-        drag(port(window), { 40, 40 }, { 50, 50 }); // over empty picture now
-        QCOMPARE(describeWindow(window), before);
+        open(window, dialogs, { 1000, 1000 });
+        const WindowControls& c = window.controls();
+        c.rectangleButton->click();
+        drag(port(window), { 100, 100 }, { 140, 140 });
+        drag(port(window), { 300, 10 }, { 300, 10 }); // nothing selected
+        if (tool == "poly")
+            c.polygonButton->click();
+        if (change == "resize" || change == "picture")
+            c.canvas->verticalScrollBar()->setValue(c.canvas->verticalScrollBar()->maximum());
+        QFETCH(QPoint, hover);
+        QCursor::setPos(port(window)->mapToGlobal(hover));
+        QTest::mouseMove(port(window), hover);
+        c.canvas->setFocus();
+        const QKeySequence keys(change.startsWith("Ctrl") ? change : QString());
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(c.canvas, keys[i].key(), keys[i].keyboardModifiers());
+        if (change.endsWith("wheel")) {
+            const bool zoom = change != "wheel";
+            QWheelEvent wheel(hover, port(window)->mapToGlobal(hover), QPoint(), QPoint(0, zoom ? 120 : -360),
+                Qt::NoButton, zoom ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(port(window), &wheel);
+        }
+        if (change == "resize")
+            window.resize(window.width(), window.height() + 100);
+        ModalAnswer discard({ QMessageBox::Discard });
+        if (change == "picture") {
+            window.openPicture(picture("second.png", { 1000, 1000 }));
+            QVERIFY(waitForPicture(window));
+        }
+        const QPoint at = port(window)->mapFromGlobal(QCursor::pos());
+        const ZoomMapping zoom = c.canvas->zoom();
+        const QPoint scroll(c.canvas->horizontalScrollBar()->value(), c.canvas->verticalScrollBar()->value());
+        const QString pixel = QStringLiteral("%1,%2")
+                                  .arg(zoom.pointerPixel(at.x() + scroll.x()))
+                                  .arg(zoom.pointerPixel(at.y() + scroll.y()));
+        QTRY_COMPARE(c.positionPanel->text(), pixel);
+        if (tool == "poly") {
+            QTest::mouseClick(port(window), Qt::LeftButton, {}, at);
+        } else {
+            QTest::mousePress(port(window), Qt::LeftButton, {}, at);
+            QTest::mouseMove(port(window), at + QPoint(10, 0));
+            QTest::mouseRelease(port(window), Qt::LeftButton, {}, at + QPoint(10, 0));
+        }
+        QFETCH(QString, expected);
+        QCOMPARE(describeWindow(window), expected.replace("%1,%2", pixel));
     }
 };
 
