@@ -1,0 +1,259 @@
+#include "html/BrowserArea.h"
+#include "map/ImageMap.h"
+#include "trace/RegionTracer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+const QColor kShape(200, 40, 40);
+const QColor kBackground(250, 250, 240);
+
+// A picture of the background with the shape on it, aliased, and the hole in it.
+QImage drawn(QSize size, const QPainterPath& shape, const QPainterPath& hole = {})
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(kBackground);
+    QPainter painter(&picture);
+    painter.fillPath(shape, kShape);
+    painter.fillPath(hole, kBackground);
+    return picture;
+}
+
+QPainterPath disc(QPointF centre, double radius)
+{
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
+QPainterPath rectangle(int left, int top, int width, int height)
+{
+    QPainterPath path;
+    path.addRect(left, top, width, height);
+    return path;
+}
+
+// Column x coloured (x, 255 - x, 128): red and green change by one a column.
+QImage gradient(int height)
+{
+    QImage picture(256, height, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    for (int x = 0; x < 256; ++x)
+        painter.fillRect(x, 0, 1, height, QColor(x, 255 - x, 128));
+    return picture;
+}
+
+QPainterPath star(QPointF centre, double outer, double inner, int points)
+{
+    QPolygonF star;
+    for (int i = 0; i < 2 * points; ++i) {
+        const double angle = M_PI * i / points - M_PI / 2;
+        const double radius = i % 2 == 0 ? outer : inner;
+        star << centre + radius * QPointF(std::cos(angle), std::sin(angle));
+    }
+    QPainterPath path;
+    path.addPolygon(star);
+    return path;
+}
+
+double distanceToPolygon(QPointF point, const std::vector<Vertex>& polygon)
+{
+    double nearest = INFINITY;
+    for (size_t i = 1; i < polygon.size(); ++i) {
+        const QPointF a(polygon[i - 1].x, polygon[i - 1].y);
+        const QPointF edge = QPointF(polygon[i].x, polygon[i].y) - a;
+        const double squared = QPointF::dotProduct(edge, edge);
+        const double along = squared > 0 ? std::clamp(QPointF::dotProduct(point - a, edge) / squared, 0.0, 1.0) : 0;
+        const QPointF off = point - a - along * edge;
+        nearest = std::min(nearest, std::hypot(off.x(), off.y()));
+    }
+    return nearest;
+}
+
+BrowserArea browserArea(const std::vector<Vertex>& polygon)
+{
+    BrowserArea area { BrowserArea::Shape::Polygon, {} };
+    for (Vertex v : polygon)
+        area.numbers.insert(area.numbers.end(), { double(v.x), double(v.y) });
+    return area;
+}
+
+} // namespace
+
+class TestTrace : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The region is the pixels of kShape in `filled`, which is the picture with any hole
+    // drawn over; the polygon must hold it as a browser sees it, give or take the deviation.
+    void shapes_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QImage>("filled");
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<int>("maxCorners");
+        const auto row = [](const char* name, QSize size, const QPainterPath& shape, QPoint click, int maxCorners,
+                             const QPainterPath& hole = {}) {
+            QTest::newRow(name) << drawn(size, shape, hole) << drawn(size, shape) << click << maxCorners;
+        };
+        const QSize size(100, 100);
+        QPainterPath stairs;
+        for (int i = 0; i < 30; ++i)
+            stairs.addRect(10 + i, 10 + i, 2, 1);
+        row("disc", size, disc({ 50, 50 }, 40), { 50, 50 }, 12);
+        row("square", size, rectangle(20, 30, 50, 40), { 50, 50 }, 4);
+        row("square turned 30 degrees", size,
+            QTransform().translate(50, 50).rotate(30).map(rectangle(-30, -30, 60, 60)), { 50, 50 }, 4);
+        row("star", size, star({ 50, 50 }, 45, 18, 5), { 50, 50 }, 10);
+        row("disc cut by the left edge", size, disc({ 10, 50 }, 40), { 5, 50 }, 8);
+        row("a corner of the picture", size, disc({ 0, 99 }, 60), { 0, 99 }, 6);
+        row("ring: the hole is covered", size, disc({ 50, 50 }, 40), { 50, 12 }, 12, disc({ 50, 50 }, 20));
+        row("whole picture", QSize(40, 30), rectangle(0, 0, 40, 30), { 7, 9 }, 4);
+        row("single pixel", size, rectangle(30, 40, 1, 1), { 30, 40 }, 4);
+        row("line one pixel thin", size, rectangle(10, 40, 60, 1), { 30, 40 }, 6);
+        row("picture one pixel wide", QSize(1, 50), rectangle(0, 0, 1, 50), { 0, 9 }, 6);
+        row("thin diagonal stairs", size, stairs, { 20, 20 }, 6);
+        row("two discs and a thin neck", size,
+            disc({ 25, 50 }, 20).united(disc({ 75, 50 }, 20)).united(rectangle(40, 50, 20, 1)), { 50, 50 }, 20);
+    }
+
+    void shapes()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QImage, filled);
+        QFETCH(QPoint, click);
+        QFETCH(int, maxCorners);
+        RegionTracer tracer;
+        tracer.setPicture(picture);
+        const double deviation = tracer.settings().maxDeviation;
+        const std::vector<Vertex> polygon = tracer.polygonAt(click);
+        QVERIFY(polygon.size() >= 4);
+        QCOMPARE(polygon.front(), polygon.back());
+        qInfo("%d corners", int(polygon.size()) - 1);
+        QVERIFY(int(polygon.size()) - 1 <= maxCorners);
+
+        const auto inRegion
+            = [&](int x, int y) { return filled.rect().contains(x, y) && filled.pixelColor(x, y) == kShape; };
+        std::vector<QPoint> outline;
+        for (int y = 0; y < filled.height(); ++y) {
+            for (int x = 0; x < filled.width(); ++x) {
+                if (inRegion(x, y)
+                    && !(inRegion(x - 1, y) && inRegion(x + 1, y) && inRegion(x, y - 1) && inRegion(x, y + 1)))
+                    outline.push_back(QPoint(x, y));
+            }
+        }
+        for (QPoint pixel : outline)
+            QVERIFY2(distanceToPolygon(pixel, polygon) <= deviation,
+                qPrintable(QString("outline %1,%2").arg(pixel.x()).arg(pixel.y())));
+        // Whatever a browser hits beyond the region lies within the deviation of it, and
+        // whatever of the region it misses lies within the deviation of the polygon.
+        const BrowserArea area = browserArea(polygon);
+        for (int y = -3; y < filled.height() + 3; ++y) {
+            for (int x = -3; x < filled.width() + 3; ++x) {
+                const bool hit = browserAreaContains(area, x, y);
+                const QString where = QString("%1,%2").arg(x).arg(y);
+                if (inRegion(x, y) && !hit)
+                    QVERIFY2(distanceToPolygon(QPoint(x, y), polygon) <= deviation, qPrintable("missed " + where));
+                if (!inRegion(x, y) && hit) {
+                    const auto near = [&](QPoint p) { return std::hypot(p.x() - x, p.y() - y) <= deviation; };
+                    QVERIFY2(std::any_of(outline.begin(), outline.end(), near), qPrintable("beyond at " + where));
+                }
+            }
+        }
+    }
+
+    // Similar: each channel of the premultiplied colour, alpha included, within the
+    // tolerance of the clicked pixel's.
+    void colours_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<int>("tolerance");
+        QTest::addColumn<QRect>("bounds");
+        QTest::newRow("gradient, tolerance 10") << gradient(20) << QPoint(100, 5) << 10 << QRect(90, 0, 21, 20);
+        QTest::newRow("gradient, tolerance 1") << gradient(20) << QPoint(100, 5) << 1 << QRect(99, 0, 3, 20);
+        QImage noisy = drawn(QSize(100, 100), rectangle(20, 20, 60, 60));
+        QRandomGenerator random(22);
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                const QColor c = noisy.pixelColor(x, y);
+                const int n = random.bounded(-12, 13);
+                noisy.setPixelColor(x, y, QColor(qBound(0, c.red() + n, 255), c.green() + n / 2, c.blue() - n));
+            }
+        }
+        noisy.setPixelColor(50, 50, kShape);
+        QTest::newRow("noise within the tolerance") << noisy << QPoint(50, 50) << 12 << QRect(20, 20, 60, 60);
+        QTest::newRow("noise beyond it") << noisy << QPoint(50, 50) << 2 << QRect();
+        QPainterPath line;
+        for (int x = 0; x < 40; ++x)
+            line.addRect(x, 39 - x, 1, 1);
+        const QImage diagonal = drawn(QSize(40, 40), line);
+        QTest::newRow("a diagonal line stops the fill") << diagonal << QPoint(5, 5) << 32 << QRect(0, 0, 39, 39);
+        QImage seeThrough(60, 20, QImage::Format_ARGB32_Premultiplied);
+        seeThrough.fill(Qt::transparent);
+        QPainter(&seeThrough).fillRect(30, 0, 30, 20, Qt::black);
+        QTest::newRow("clear beside black: alpha counts") << seeThrough << QPoint(10, 10) << 200 << QRect(0, 0, 30, 20);
+    }
+
+    void colours()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QPoint, click);
+        QFETCH(int, tolerance);
+        QFETCH(QRect, bounds);
+        RegionTracer tracer;
+        tracer.setPicture(picture);
+        tracer.setSettings({ tolerance, 0.5 });
+        QPolygon polygon;
+        for (Vertex v : tracer.polygonAt(click))
+            polygon << QPoint(v.x, v.y);
+        // No bounds: a few pixels, far smaller than the square.
+        if (bounds.isEmpty())
+            QVERIFY(polygon.boundingRect().width() < 15);
+        else
+            QCOMPARE(polygon.boundingRect(), bounds);
+    }
+
+    // The hover keeps a region while the pointer stays in it, and a click makes what was
+    // shown; a new tolerance traces again.
+    void hoverKeepsTheRegion()
+    {
+        const QImage picture = gradient(10);
+        RegionTracer tracer;
+        tracer.setPicture(picture);
+        tracer.setSettings({ 10, 1.5 });
+        const std::vector<Vertex> first = tracer.polygonAt({ 100, 5 });
+        QVERIFY(tracer.isKnown({ 108, 2 }) && !tracer.isKnown({ 111, 2 }));
+        QCOMPARE(tracer.polygonAt({ 108, 2 }), first);
+        tracer.polygonAt({ 200, 5 });
+        QCOMPARE(tracer.polygonAt({ 95, 5 }), first);
+        tracer.setSettings({ 20, 1.5 });
+        QVERIFY(!tracer.isKnown({ 100, 5 }));
+        QCOMPARE(tracer.polygonAt({ 100, 5 }).front(), (Vertex { 80, 0 }));
+        QVERIFY(!picture.isDetached()); // still shared with the tracer, never copied
+        QVERIFY(tracer.polygonAt({ -1, 5 }).empty() && tracer.polygonAt({ 256, 0 }).empty());
+    }
+
+    // An outline needing more corners than a polygon may store gets a larger deviation,
+    // no larger than it must be: here a comb whose teeth of 1 to 10 pixels need about
+    // 2 corners each at 1.5.
+    void cornersStayWithinTheLimit()
+    {
+        QImage comb = drawn(QSize(17000, 21), rectangle(0, 10, 17000, 1));
+        for (int x = 0; x < 17000; x += 2)
+            QPainter(&comb).fillRect(x, 9 - x / 2 % 10, 1, 3 + 2 * (x / 2 % 10), kShape);
+        RegionTracer tracer;
+        tracer.setPicture(comb);
+        const std::vector<Vertex> polygon = tracer.polygonAt({ 0, 10 });
+        QVERIFY(polygon.size() > 25000 && polygon.size() <= size_t(kMaxPolygonVertices));
+    }
+};
+
+QTEST_MAIN(TestTrace)
+#include "tst_trace.moc"
