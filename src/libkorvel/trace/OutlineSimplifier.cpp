@@ -87,7 +87,7 @@ std::vector<size_t> longestEdgesFrom(const ClosedOutline& outline, double square
 // enough, pass after pass until none can go; a triangle keeps its three.
 void dropNeedlessCorners(const ClosedOutline& outline, double squaredTolerance, std::vector<size_t>& corners)
 {
-    for (bool dropped = true; dropped;) {
+    for (bool dropped = corners.size() > 3; dropped;) {
         dropped = false;
         std::vector<size_t> kept;
         kept.reserve(corners.size());
@@ -113,13 +113,25 @@ int64_t cross(QPoint origin, QPoint a, QPoint b)
     return int64_t(a.x() - origin.x()) * (b.y() - origin.y()) - int64_t(a.y() - origin.y()) * (b.x() - origin.x());
 }
 
-bool hasArea(const std::vector<QPoint>& corners)
+// The closed polygon Korvel stores: 16-bit corners, the first repeated last.
+std::vector<Vertex> storedPolygon(const std::vector<QPoint>& corners)
 {
-    for (size_t i = 2; i < corners.size(); ++i) {
-        if (cross(corners[0], corners[i - 1], corners[i]) != 0)
-            return true;
-    }
-    return false;
+    std::vector<Vertex> vertices;
+    vertices.reserve(corners.size() + 1);
+    for (const QPoint& corner : corners)
+        vertices.push_back(Vertex { saturateToInt16(corner.x()), saturateToInt16(corner.y()) });
+    vertices.push_back(vertices.front());
+    return vertices;
+}
+
+// False too for an outline walked there and back along the same corners, each of whose
+// points a browser counts twice, so not at all.
+bool hasArea(const std::vector<Vertex>& polygon)
+{
+    int64_t twiceArea = 0; // 16-bit corners: at most 2^47 in all
+    for (size_t i = 1; i < polygon.size(); ++i)
+        twiceArea += int64_t(polygon[i - 1].x) * polygon[i].y - int64_t(polygon[i].x) * polygon[i - 1].y;
+    return twiceArea != 0;
 }
 
 // The convex hull of the pixels and their four neighbours, clockwise on screen.
@@ -206,12 +218,6 @@ std::vector<Vertex> simplifyOutline(const std::vector<QPoint>& outline, double m
     std::vector<QPoint> corners = cornersWithin(outline, deviation);
     if (corners.size() >= size_t(kMaxPolygonVertices))
         corners = cornersWithinTheLimit(outline, deviation);
-    if (!hasArea(corners))
-        corners = hullWithNeighbours(outline);
-    std::vector<Vertex> vertices;
-    vertices.reserve(corners.size() + 1);
-    for (const QPoint& corner : corners)
-        vertices.push_back(Vertex { saturateToInt16(corner.x()), saturateToInt16(corner.y()) });
-    vertices.push_back(vertices.front());
-    return vertices;
+    const std::vector<Vertex> polygon = storedPolygon(corners);
+    return hasArea(polygon) ? polygon : storedPolygon(hullWithNeighbours(outline));
 }
