@@ -214,10 +214,17 @@ std::vector<Vertex> simplifyOutline(const std::vector<QPoint>& outline, double m
 {
     if (outline.empty())
         return {};
-    const double deviation = std::isfinite(maxDeviation) ? std::max(0.0, maxDeviation) : 0.0;
-    std::vector<QPoint> corners = cornersWithin(outline, deviation);
-    if (corners.size() >= size_t(kMaxPolygonVertices))
-        corners = cornersWithinTheLimit(outline, deviation);
-    const std::vector<Vertex> polygon = storedPolygon(corners);
-    return hasArea(polygon) ? polygon : storedPolygon(hullWithNeighbours(outline));
+    // A smaller deviation still keeps the outline within the one asked for, and may leave
+    // some area to a small or thin region that the asked one flattens.
+    constexpr double kFinestDeviation = 0.25;
+    double deviation = std::isfinite(maxDeviation) ? std::max(0.0, maxDeviation) : 0.0;
+    for (;;) {
+        std::vector<QPoint> corners = cornersWithin(outline, deviation);
+        if (corners.size() >= size_t(kMaxPolygonVertices))
+            corners = cornersWithinTheLimit(outline, deviation);
+        const std::vector<Vertex> polygon = storedPolygon(corners);
+        if (hasArea(polygon) || deviation == 0)
+            return hasArea(polygon) ? polygon : storedPolygon(hullWithNeighbours(outline));
+        deviation = deviation > kFinestDeviation ? deviation / 2 : 0;
+    }
 }
