@@ -6,12 +6,12 @@
 
 #include <vector>
 
-// The polygon for an outline (see outerOutline): corners taken from the outline's own
-// points, as few as keep every outline point within maxDeviation of the polygon, the first
-// corner repeated last as a finished polygon stores it. From each of a few starting points
-// every edge is made as long as the deviation lets it be, any corner whose neighbours' edge
-// alone stays close enough is dropped, and the fewest corners win: about a fifth fewer
-// than Douglas-Peucker's.
+// The polygon for an outline (see outerOutline): few corners, taken from the outline's own
+// points, with every outline point within maxDeviation of the polygon; the first corner
+// repeated last as a finished polygon stores it. From each of a few starting points every
+// edge is made as long as the deviation lets it be, any corner whose neighbours' edge alone
+// stays close enough is dropped, and the fewest corners win: about a fifth fewer than
+// Douglas-Peucker's, and on simple shapes as few as any choice of outline points allows.
 // Where the outline needs more corners than a polygon may store, the deviation grows until
 // they fit. Where the polygon would have no area (a small region flattened by the
 // deviation) the deviation shrinks until it has; a region one pixel thin everywhere (a
