@@ -54,6 +54,8 @@ class ScanlineFill {
 public:
     ScanlineFill(const QImage& picture, const ColourMatch& match)
         : m_picture(picture)
+        , m_lastColumn(picture.width() - 1)
+        , m_lastRow(picture.height() - 1)
         , m_match(match)
         , m_region(picture.rect())
     {
@@ -83,12 +85,12 @@ private:
         int right = start.x();
         while (left > 0 && m_match(pixels[left - 1]))
             --left;
-        while (right < m_picture.width() - 1 && m_match(pixels[right + 1]))
+        while (right < m_lastColumn && m_match(pixels[right + 1]))
             ++right;
         m_region.addRun(start.y(), left, right);
         if (start.y() > 0)
             queueRunsAlong(start.y() - 1, left, right);
-        if (start.y() < m_picture.height() - 1)
+        if (start.y() < m_lastRow)
             queueRunsAlong(start.y() + 1, left, right);
     }
 
@@ -109,6 +111,8 @@ private:
     }
 
     const QImage& m_picture;
+    const int m_lastColumn;
+    const int m_lastRow;
     ColourMatch m_match;
     RegionMask m_region;
     std::vector<QPoint> m_pending;
