@@ -252,6 +252,8 @@ private slots:
         QCOMPARE(tracer.polygonAt({ 100, 5 }).front(), (Vertex { 80, 0 }));
         QVERIFY(!picture.isDetached()); // still shared with the tracer, never copied
         QVERIFY(tracer.polygonAt({ -1, 5 }).empty() && tracer.polygonAt({ 256, 0 }).empty());
+        tracer.setSettings({ 300, NAN }); // a wheel stepping past the ends
+        QVERIFY(tracer.settings() == (TraceSettings { 255, 0 }));
     }
 
     // An outline needing more corners than a polygon may store gets a larger deviation,

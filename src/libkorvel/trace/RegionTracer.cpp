@@ -14,6 +14,9 @@ constexpr size_t kRegionsKept = 4;
 
 const std::vector<Vertex> kNoPolygon;
 
+// Far beyond any use, and finite.
+constexpr double kLargestDeviation = 10000;
+
 } // namespace
 
 void RegionTracer::setPicture(const QImage& picture)
@@ -26,9 +29,11 @@ void RegionTracer::setPicture(const QImage& picture)
 
 void RegionTracer::setSettings(const TraceSettings& settings)
 {
-    if (settings != m_settings)
+    const double deviation = settings.maxDeviation > 0 ? std::min(settings.maxDeviation, kLargestDeviation) : 0.0;
+    const TraceSettings kept { std::clamp(settings.colourTolerance, 0, 255), deviation };
+    if (kept != m_settings)
         m_known.clear();
-    m_settings = settings;
+    m_settings = kept;
 }
 
 const std::vector<Vertex>& RegionTracer::polygonAt(QPoint pixel)

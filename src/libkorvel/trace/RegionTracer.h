@@ -20,16 +20,19 @@
 // trace them again.
 class RegionTracer {
 public:
-    // Shares the picture's pixels and never writes them, so it stays one copy in memory.
-    // Formats other than Format_RGB32 and Format_ARGB32_Premultiplied, which Korvel's own
-    // pictures never have, are read from a converted copy.
+    // Shares the picture's pixels and never writes them, so it stays one copy in memory;
+    // forgets the regions found. Formats other than Format_RGB32 and
+    // Format_ARGB32_Premultiplied, which Korvel's own pictures never have, are read from a
+    // converted copy.
     void setPicture(const QImage& picture);
     const TraceSettings& settings() const { return m_settings; }
-    // Forgets the regions found when the settings change.
+    // Keeps the tolerance within 0..255 and the deviation within 0..10000 (0 for NaN), so
+    // a wheel can step them freely; forgets the regions found when they change.
     void setSettings(const TraceSettings& settings);
 
-    // The polygon a click on the pixel makes: whole-pixel corners, the first repeated
-    // last; empty when the pixel is off the picture. Valid until the next call.
+    // The polygon a click on the pixel (x, y) (the picture's square from x to x + 1 and y
+    // to y + 1) makes: whole-pixel corners, the first repeated last; empty when the pixel
+    // is off the picture. Valid until the next call.
     const std::vector<Vertex>& polygonAt(QPoint pixel);
     // Whether polygonAt(pixel) will answer from a region already found.
     bool isKnown(QPoint pixel) const { return findKnown(pixel) >= 0; }
