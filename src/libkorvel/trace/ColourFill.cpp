@@ -48,6 +48,13 @@ private:
     uint64_t m_highs = 0;
 };
 
+// Pixels left to right of a row, all matching.
+struct Stretch {
+    int y;
+    int left;
+    int right;
+};
+
 // A scanline fill: each run of matching pixels on a row is found whole, then the rows above
 // and below are searched along it for runs still to fill.
 class ScanlineFill {
@@ -63,12 +70,12 @@ public:
 
     RegionMask run(QPoint seed)
     {
-        m_pending.push_back(seed);
+        m_pending.push_back({ seed.y(), seed.x(), seed.x() });
         while (!m_pending.empty()) {
-            const QPoint start = m_pending.back();
+            const Stretch stretch = m_pending.back();
             m_pending.pop_back();
-            if (!m_region.contains(start))
-                fillRunFrom(start);
+            if (!m_region.contains(stretch.left, stretch.y))
+                fillRunAround(stretch);
         }
         m_region.fitToBounds();
         return std::move(m_region);
@@ -77,26 +84,27 @@ public:
 private:
     const QRgb* row(int y) const { return reinterpret_cast<const QRgb*>(m_picture.constScanLine(y)); }
 
-    // A run never stops beside a matching pixel, so extending one meets no filled pixel.
-    void fillRunFrom(QPoint start)
+    // Fills the run holding a stretch of matching pixels, extending it both ways. A run
+    // never stops beside a matching pixel, so extending one meets no filled pixel.
+    void fillRunAround(const Stretch& stretch)
     {
-        const QRgb* pixels = row(start.y());
-        int left = start.x();
-        int right = start.x();
+        const QRgb* pixels = row(stretch.y);
+        int left = stretch.left;
+        int right = stretch.right;
         while (left > 0 && m_match(pixels[left - 1]))
             --left;
         while (right < m_lastColumn && m_match(pixels[right + 1]))
             ++right;
-        m_region.addRun(start.y(), left, right);
-        if (start.y() > 0)
-            queueRunsAlong(start.y() - 1, left, right);
-        if (start.y() < m_lastRow)
-            queueRunsAlong(start.y() + 1, left, right);
+        m_region.addRun(stretch.y, left, right);
+        if (stretch.y > 0)
+            queueStretchesAlong(stretch.y - 1, left, right);
+        if (stretch.y < m_lastRow)
+            queueStretchesAlong(stretch.y + 1, left, right);
     }
 
-    // Queues the first pixel of each stretch of matching pixels not yet filled. Filled
-    // stretches are skipped whole; a filled pixel never borders a matching one on its row.
-    void queueRunsAlong(int y, int left, int right)
+    // Queues each stretch of matching pixels not yet filled. Filled ones are skipped
+    // whole; a filled pixel never borders a matching one on its row.
+    void queueStretchesAlong(int y, int left, int right)
     {
         const QRgb* pixels = row(y);
         for (int x = m_region.nextOutside(y, left, right); x <= right; x = m_region.nextOutside(y, x, right)) {
@@ -104,9 +112,11 @@ private:
                 ++x;
                 continue;
             }
-            m_pending.push_back(QPoint(x, y));
-            while (x <= right && m_match(pixels[x]))
+            const int first = x;
+            while (x < right && m_match(pixels[x + 1]))
                 ++x;
+            m_pending.push_back({ y, first, x });
+            x += 2; // past the pixel that ended the stretch
         }
     }
 
@@ -115,7 +125,7 @@ private:
     const int m_lastRow;
     ColourMatch m_match;
     RegionMask m_region;
-    std::vector<QPoint> m_pending;
+    std::vector<Stretch> m_pending;
 };
 
 } // namespace
