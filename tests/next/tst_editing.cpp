@@ -50,8 +50,8 @@ void MouseRows()
     Row("vertex 1 and its copy", triangle, "press 10,10; move 5,7", "P1 5,7 50,10 30,40 5,7* | resize_corner", 15);
     Row("vertex 2 off the picture", triangle, "press 50,10; move 30,40; move -70,-9",
         "P1 10,10 -70,-9 30,40 10,10* | resize_corner");
-    Row("open polygon: last pairs with first", "open 10,10 50,10 30,40; select p1", "press 30,40; move 31,41",
-        "P1 31,41 50,10 31,41* | resize_corner");
+    Row("open polygon: its last corner moves alone", "open 10,10 50,10 30,40; select p1", "press 30,40; move 31,41",
+        "P1 10,10 50,10 31,41* | resize_corner");
 
     // Moves, one step per event, off the picture and back, stopped as a whole at the 16-bit ends.
     Row("box move, two steps", "box 10,10,40,40", "press 20,20; move 25,18; move 25,30", "B1 rect 15,20 40x40* | move",

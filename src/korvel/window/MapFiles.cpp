@@ -1,8 +1,9 @@
 #include "window/MapFiles.h"
 
 #include "dialogs/FileDialogs.h"
+#include "html/PageReader.h"
+#include "html/PageSaving.h"
 #include "window/MainWindow.h"
-#include "window/PageFiles.h"
 #include "window/WindowLook.h"
 
 #include <QDir>
@@ -13,7 +14,7 @@
 
 namespace {
 
-QString mapLabel(const PageMapChoice& choice)
+QString mapLabel(const PageMap& choice)
 {
     const QString name = choice.map.name().isEmpty() ? MapFiles::tr("(no name)") : choice.map.name();
     return MapFiles::tr("%1 — %2 areas").arg(name).arg(choice.map.count());
@@ -85,7 +86,7 @@ bool MapFiles::saveAs()
 bool MapFiles::writeTo(const QString& htmlPath)
 {
     const QString failure
-        = writePage(htmlPath, m_window.editor().map(), m_window.picturePath(), m_window.pictureSize());
+        = savePage(htmlPath, m_window.editor().map(), m_window.picturePath(), m_window.pictureSize());
     if (!failure.isEmpty()) {
         QMessageBox::warning(&m_window, QStringLiteral("Korvel"), failure);
         return false;
@@ -106,7 +107,7 @@ void MapFiles::open()
 
 void MapFiles::openPage(const QString& htmlPath)
 {
-    PageMapChoice chosen;
+    PageMap chosen;
     if (!chooseMap(htmlPath, chosen) || !findPicture(chosen))
         return;
     m_pendingFilePath = htmlPath;
@@ -114,9 +115,9 @@ void MapFiles::openPage(const QString& htmlPath)
     m_window.openPicture(chosen.picturePath, chosen.map);
 }
 
-bool MapFiles::chooseMap(const QString& htmlPath, PageMapChoice& chosen)
+bool MapFiles::chooseMap(const QString& htmlPath, PageMap& chosen)
 {
-    PageChoices page = readPageMaps(htmlPath);
+    PageContents page = readPage(htmlPath);
     if (!page.error.isEmpty()) {
         QMessageBox::warning(&m_window, QStringLiteral("Korvel"), page.error);
         return false;
@@ -124,7 +125,7 @@ bool MapFiles::chooseMap(const QString& htmlPath, PageMapChoice& chosen)
     size_t index = 0;
     if (page.maps.size() > 1) {
         QStringList labels;
-        for (const PageMapChoice& map : page.maps)
+        for (const PageMap& map : page.maps)
             labels << mapLabel(map);
         bool ok = false;
         const QString label = QInputDialog::getItem(&m_window, tr("Open an Imagemap"),
@@ -138,7 +139,7 @@ bool MapFiles::chooseMap(const QString& htmlPath, PageMapChoice& chosen)
 }
 
 // A page without its picture asks for it: the map's coordinates belong to that picture.
-bool MapFiles::findPicture(PageMapChoice& chosen)
+bool MapFiles::findPicture(PageMap& chosen)
 {
     if (chosen.pictureExists)
         return true;

@@ -6,7 +6,7 @@
 
 class FileDialogs;
 class MainWindow;
-struct PageMapChoice;
+struct PageMap;
 
 // Saving the map as a web page and opening maps from web pages, and keeping the user from
 // losing work: the page the map belongs to, whether it changed since it was last saved or
@@ -33,8 +33,8 @@ public:
 
 private:
     bool writeTo(const QString& htmlPath);
-    bool chooseMap(const QString& htmlPath, PageMapChoice& chosen);
-    bool findPicture(PageMapChoice& chosen);
+    bool chooseMap(const QString& htmlPath, PageMap& chosen);
+    bool findPicture(PageMap& chosen);
     void pictureOpened(bool ok);
     void updateTitle();
 

@@ -19,17 +19,20 @@ void moveArea(const Gesture& gesture, const Pointer& pointer, Area& area)
         area.setVertices(shiftedVertices(start.vertices(), dx, dy));
 }
 
-// A finished polygon stores its first corner again as its last: the two move together.
+// A finished polygon stores its first corner again as its last: the two move together. A
+// polygon stored without the copy (one being built, or one a page wrote so) has no twin.
 void dragVertex(int vertex, const Pointer& pointer, Area& area)
 {
-    const int last = static_cast<int>(area.vertices().size()) - 1;
+    const std::vector<Vertex>& vertices = area.vertices();
+    const int last = static_cast<int>(vertices.size()) - 1;
     if (vertex < 0 || vertex > last)
         return;
+    const bool closed = last > 0 && vertices.front() == vertices.back();
     const Vertex moved { roundToInt16(pointer.x), roundToInt16(pointer.y) };
     area.setVertex(size_t(vertex), moved);
-    if (vertex == 0)
+    if (closed && vertex == 0)
         area.setVertex(size_t(last), moved);
-    else if (vertex == last)
+    else if (closed && vertex == last)
         area.setVertex(0, moved);
 }
 

@@ -11,20 +11,6 @@ namespace {
 
 using Shape = BrowserArea::Shape;
 
-Shape shapeFromKeyword(const std::optional<QString>& keyword)
-{
-    if (!keyword)
-        return Shape::Rectangle;
-    const auto is = [&](QLatin1StringView name) { return keyword->compare(name, Qt::CaseInsensitive) == 0; };
-    if (is(QLatin1StringView("default")))
-        return Shape::Default;
-    if (is(QLatin1StringView("circle")) || is(QLatin1StringView("circ")))
-        return Shape::Circle;
-    if (is(QLatin1StringView("poly")) || is(QLatin1StringView("polygon")))
-        return Shape::Polygon;
-    return Shape::Rectangle;
-}
-
 // How many of the numbers the shape uses; 0 when they are too few to draw it.
 std::size_t numbersUsed(Shape shape, const std::vector<double>& numbers)
 {
@@ -44,9 +30,23 @@ std::size_t numbersUsed(Shape shape, const std::vector<double>& numbers)
 
 } // namespace
 
+Shape browserShapeOf(const std::optional<QString>& keyword)
+{
+    if (!keyword)
+        return Shape::Rectangle;
+    const auto is = [&](QLatin1StringView name) { return keyword->compare(name, Qt::CaseInsensitive) == 0; };
+    if (is(QLatin1StringView("default")))
+        return Shape::Default;
+    if (is(QLatin1StringView("circle")) || is(QLatin1StringView("circ")))
+        return Shape::Circle;
+    if (is(QLatin1StringView("poly")) || is(QLatin1StringView("polygon")))
+        return Shape::Polygon;
+    return Shape::Rectangle;
+}
+
 BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords)
 {
-    BrowserArea area { shapeFromKeyword(shape), {} };
+    BrowserArea area { browserShapeOf(shape), {} };
     if (area.shape == Shape::Default)
         return area;
     area.numbers = coords ? parseBrowserNumbers(*coords) : std::vector<double> {};

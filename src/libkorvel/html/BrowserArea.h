@@ -19,6 +19,10 @@ struct BrowserArea {
     std::vector<double> numbers;
 };
 
+// The shape a browser gives an area for its shape keyword (nullopt: not written), as
+// readBrowserArea below reads it.
+BrowserArea::Shape browserShapeOf(const std::optional<QString>& keyword);
+
 // The area a browser makes of the shape and coords attributes (nullopt: not written).
 // The shape keyword is compared in any ASCII case: "circle" and "circ" are circles, "poly"
 // and "polygon" polygons, "default" the whole picture, and anything else (missing, empty,

@@ -42,7 +42,8 @@ void appendAreaElement(QString& out, const Area& area, HtmlForm form)
 {
     out += QLatin1String("<area");
     for (const Attribute& attribute : area.attributes()) {
-        if (attribute.name == QLatin1String("coords") && area.isEditable()) {
+        // The page's own coords text is a value like any other, escaped in a page.
+        if (attribute.name == QLatin1String("coords") && area.isEditable() && !area.keepsPageCoords()) {
             out += QLatin1String(" coords=\"");
             appendCoordsText(out, area);
             out += QLatin1Char('"');

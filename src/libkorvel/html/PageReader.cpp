@@ -1,0 +1,127 @@
+#include "html/PageReader.h"
+
+#include "html/PageArea.h"
+#include "html/PageText.h"
+#include "html/PictureAddress.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(PageReader)
+};
+
+QString cannotOpen(const QFileInfo& file, const QString& reason)
+{
+    return Words::tr("Korvel cannot open “%1”: %2").arg(QDir::toNativeSeparators(file.absoluteFilePath()), reason);
+}
+
+// Checked without opening the file: opening a named pipe would wait for a writer forever.
+QString problemBeforeReading(const QFileInfo& file)
+{
+    if (!file.exists())
+        return cannotOpen(file, Words::tr("there is no such file."));
+    if (file.isDir())
+        return cannotOpen(file, Words::tr("it is a folder, not a page."));
+    if (!file.isFile())
+        return cannotOpen(file, Words::tr("it is not an ordinary file."));
+    if (!file.isReadable())
+        return cannotOpen(file, Words::tr("you do not have permission to read it."));
+    if (file.size() == 0)
+        return cannotOpen(file, Words::tr("the file is empty."));
+    if (file.size() > kMaxPageBytes)
+        return cannotOpen(file,
+            Words::tr("it is %1 MB; Korvel opens pages up to %2 MB.")
+                .arg((file.size() + (1 << 20) - 1) >> 20)
+                .arg(kMaxPageBytes >> 20));
+    return {};
+}
+
+QString readAll(const QFileInfo& info, QByteArray& bytes)
+{
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotOpen(info, Words::tr("the file could not be opened (%1).").arg(file.errorString()));
+    // In pieces: one read of the largest size would take that much memory for any page.
+    QByteArray piece;
+    while (bytes.size() <= kMaxPageBytes && !(piece = file.read(1 << 20)).isEmpty())
+        bytes += piece;
+    if (file.error() != QFileDevice::NoError)
+        return cannotOpen(info, Words::tr("the file could not be read from the disk."));
+    if (bytes.isEmpty())
+        return cannotOpen(info, Words::tr("the file is empty."));
+    if (bytes.size() > kMaxPageBytes) // grown since it was looked at
+        return cannotOpen(info, Words::tr("it is larger than %1 MB.").arg(kMaxPageBytes >> 20));
+    if (looksBinary(bytes))
+        return cannotOpen(info, Words::tr("it holds binary data, not the text of a page."));
+    return {};
+}
+
+QString problemWithPage(const QFileInfo& file, const ScannedPage& page)
+{
+    if (!page.hasMarkup)
+        return cannotOpen(file, Words::tr("it is not an HTML page: there is no markup in it."));
+    if (page.maps.empty())
+        return cannotOpen(file, Words::tr("there is no imagemap in it (no <map> element)."));
+    return {};
+}
+
+QString mapFullProblem(AreaShape shape)
+{
+    return shape == AreaShape::Polygon
+        ? Words::tr("the map already holds %1 polygons, the most it can hold").arg(kMaxAreasPerKind)
+        : Words::tr("the map already holds %1 rectangles and circles, the most it can hold").arg(kMaxAreasPerKind);
+}
+
+// Every area in its place: those Korvel cannot edit, or has no more room for, kept as they came.
+PageMap pageMapOf(ScannedMap& scanned)
+{
+    PageMap page;
+    page.map.setName(scanned.name);
+    page.pictureSource = scanned.pictureSource;
+    for (ScannedArea& scannedArea : scanned.areas) {
+        PageArea read = readPageArea(std::move(scannedArea.attributes));
+        if (read.problem.isEmpty() && !page.map.hasRoomFor(read.area.shape())) {
+            read.problem = mapFullProblem(read.area.shape());
+            read.area = Area::fromPage(AreaShape::Kept, read.area.attributes());
+        }
+        if (!read.problem.isEmpty())
+            page.keptAreas << Words::tr("%1: %2.").arg(areaLabel(page.map.count() + 1, read.area), read.problem);
+        page.map.append(std::move(read.area));
+        page.places.push_back(scannedArea.place);
+    }
+    return page;
+}
+
+void findPicture(const QFileInfo& file, const QString& baseHref, PageMap& page)
+{
+    page.picturePath = pictureFileFromSource(file.absoluteFilePath(), baseHref, page.pictureSource);
+    page.pictureExists = !page.picturePath.isEmpty() && QFileInfo(page.picturePath).isFile();
+}
+
+} // namespace
+
+PageContents readPage(const QString& htmlFilePath)
+{
+    const QFileInfo file(htmlFilePath);
+    PageContents contents;
+    QByteArray bytes;
+    contents.error = problemBeforeReading(file);
+    if (contents.error.isEmpty())
+        contents.error = readAll(file, bytes);
+    if (!contents.error.isEmpty())
+        return contents;
+    ScannedPage page = scanPage(pageTextAsUtf8(bytes));
+    contents.error = problemWithPage(file, page);
+    if (!contents.error.isEmpty())
+        return contents;
+    for (ScannedMap& scanned : page.maps) {
+        contents.maps.push_back(pageMapOf(scanned));
+        findPicture(file, page.baseHref, contents.maps.back());
+    }
+    return contents;
+}
