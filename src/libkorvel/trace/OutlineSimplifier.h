@@ -11,7 +11,7 @@
 // repeated last as a finished polygon stores it. From each of a few starting points every
 // edge is made as long as the deviation lets it be, any corner whose neighbours' edge alone
 // stays close enough is dropped, and the fewest corners win: about a fifth fewer than
-// Douglas-Peucker's, and on simple shapes as few as any choice of outline points allows.
+// Douglas-Peucker's, and at most some 15 % more than the fewest any outline points allow.
 // Where the outline needs more corners than a polygon may store, the deviation grows until
 // they fit. Where the polygon would have no area (a small region flattened by the
 // deviation) the deviation shrinks until it has; a region one pixel thin everywhere (a
