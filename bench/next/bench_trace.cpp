@@ -1,7 +1,7 @@
 // Milliseconds to trace a region of about a megapixel on a 6000 x 4000 photo-like picture
 // (gradients and noise everywhere), and per pointer move of the hover once the region is
 // known: moves inside it, and moves that leave it for a small region beside it and back.
-// For scale, also a move onto the background, a region of several megapixels not yet known.
+// For scale, also a move onto the background: a ragged region of 1.3 megapixels not yet known.
 //   bench_trace [runs]   (default 9; medians, with the fastest and slowest run)
 // On a shared machine the wall-clock time includes waiting for a core; the processor time
 // printed for the traces is the program's own.
