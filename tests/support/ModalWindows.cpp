@@ -14,22 +14,21 @@ constexpr int kPatienceMs = 3000;
 void watchModalWindows()
 {
     auto* timer = new QTimer(qApp);
-    auto* open = new QElapsedTimer;
-    QObject::connect(timer, &QTimer::timeout, qApp, [open] {
+    QObject::connect(timer, &QTimer::timeout, qApp, [open = QElapsedTimer()]() mutable {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || g_answering > 0) {
-            open->invalidate();
+            open.invalidate();
             return;
         }
-        if (!open->isValid())
-            open->start();
-        if (open->elapsed() < kPatienceMs)
+        if (!open.isValid())
+            open.start();
+        if (open.elapsed() < kPatienceMs)
             return;
         auto* box = qobject_cast<QMessageBox*>(dialog);
         const QString text = box ? box->text() : dialog->windowTitle();
         QTest::qFail(qPrintable(QStringLiteral("a modal window nobody answered: %1").arg(text)), __FILE__, __LINE__);
         dialog->reject();
-        open->invalidate();
+        open.invalidate();
     });
     timer->start(50);
 }
