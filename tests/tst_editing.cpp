@@ -157,6 +157,46 @@ void KeyRows()
         "B1 rect 20,20 20x20* | arrow");
 }
 
+void CornerRows()
+{
+    // A double-click on an edge of the selected polygon puts a corner there, armed for dragging.
+    const char* triangle = "polygon 10,10 50,10 30,40; select p1";
+    Row("first edge", triangle, "dclick 30,11", "P1 10,10 30,11 50,10 30,40 10,10* | resize_corner", 15);
+    Row("closing edge", triangle, "dclick 20,25", "P1 10,10 50,10 30,40 20,25 10,10* | resize_corner");
+    Row("3 outside the edge", triangle, "dclick 30,7", "P1 10,10 30,7 50,10 30,40 10,10* | resize_corner");
+    Row("4 outside: nothing selected", triangle, "dclick 30,6", "P1 10,10 50,10 30,40 10,10 | arrow");
+    Row("open polygon: the edge drawn back", "open 10,10 50,10 30,40; select p1", "dclick 20,25",
+        "P1 10,10 50,10 30,40 20,25* | resize_corner");
+    Row("being built: no edge back", "tool poly; click 10,10; click 50,10; click 30,40; tool arrow; select p1",
+        "dclick 22,25", "P1 10,10 50,10 30,40* building | arrow");
+    Row("on a handle: a click", triangle, "dclick 50,11", "P1 10,10 50,10 30,40 10,10* | resize_corner");
+    Row("the nearest of two edges", "polygon 10,10 60,10 60,14 10,14; select p1", "dclick 30,13",
+        "P1 10,10 60,10 60,14 30,13 10,14 10,10* | resize_corner");
+    Row("held, it drags the corner", triangle, "click 30,11; dpress 30,11; move 30,0; release",
+        "P1 10,10 30,0 50,10 30,40 10,10* | resize_corner");
+    Row("then dragged", triangle, "dclick 30,11; press 30,11; move 28,2; release",
+        "P1 10,10 28,2 50,10 30,40 10,10* | resize_corner");
+    Row("a box: a click", "box 10,10,40,40; select b1", "dclick 30,30", "B1 rect 10,10 40x40* | arrow");
+    // The whole double-click is one step, and the first click's jitter is taken back.
+    Row("added, undone", triangle, "dclick 30,11; key ctrl+Z", "P1 10,10 50,10 30,40 10,10* | arrow");
+    Row("jitter", triangle, "press 30,11; move 31,12; release; dpress 31,12; release",
+        "P1 10,10 31,12 50,10 30,40 10,10* | resize_corner");
+    Row("jitter, undone", triangle, "press 30,11; move 31,12; release; dpress 31,12; release; key ctrl+Z",
+        "P1 10,10 50,10 30,40 10,10* | arrow");
+
+    // Ctrl+click on a corner's handle takes the corner away; three stay.
+    const char* square = "polygon 10,10 50,10 50,50 10,50; select p1";
+    Row("ctrl+click a corner", square, "ctrlclick 51,9", "P1 10,10 50,50 10,50 10,10* | arrow", 1);
+    Row("the first corner and its copy", square, "ctrlclick 10,10", "P1 50,10 50,50 10,50 50,10* | arrow");
+    Row("removed, undone: back under the pointer", square, "ctrlclick 50,10; key ctrl+Z",
+        "P1 10,10 50,10 50,50 10,50 10,10* | resize_corner");
+    Row("not below three", triangle, "ctrlclick 50,10", "P1 10,10 50,10 30,40 10,10* | resize_corner");
+    Row("ctrl elsewhere: a press", triangle, "ctrlpress 30,20; move 35,20; release",
+        "P1 15,10 55,10 35,40 15,10* | arrow");
+    Row("ctrl on a box's corner: a press", "box 10,10,100,50; select b1", "ctrlpress 110,60; move 120,70; release",
+        "B1 rect 10,10 110x60* | resize_corner");
+}
+
 void DuplicateRows()
 {
     Row("box: 10 right and down", "box 100,100,50,30; box 0,0,5,5; select b1; href b", "key ctrl+D",
@@ -191,6 +231,7 @@ private slots:
         QTest::addColumn<QString>("panel");
         MouseRows();
         KeyRows();
+        CornerRows();
         DuplicateRows();
     }
 
@@ -279,6 +320,26 @@ private slots:
         QVERIFY(s.play("click " + at));
         QVERIFY(!s.editor.state().closingMarker);
         QCOMPARE(s.editor.state().building == 0, closes);
+    }
+
+    // A polygon keeps between three corners and kMaxPolygonVertices stored vertices.
+    void cornerLimits()
+    {
+        EditorScript s;
+        std::vector<Vertex> full(size_t(kMaxPolygonVertices), Vertex { 10, 60 });
+        full[0] = full.back() = { 10, 10 };
+        full[1] = { 60, 10 };
+        full[2] = { 60, 60 };
+        s.editor.apply([&](Editing& e) { selectArea(e, e.map.append(Area::polygon(full))); });
+        const auto count = [&s] { return s.editor.selectedArea()->vertices().size(); };
+        QVERIFY(s.play("dclick 35,10"));
+        QCOMPARE(count(), size_t(kMaxPolygonVertices));
+        QCOMPARE(s.notices.size(), 1);
+        QVERIFY(s.play("ctrlclick 60,10; dclick 35,35"));
+        QCOMPARE(count(), size_t(kMaxPolygonVertices));
+        QCOMPARE(s.editor.undoStack().count(), 2);
+        QVERIFY(s.play("polygon 0,0 9,0 0,9; select p2; ctrlclick 9,0"));
+        QCOMPARE(s.notices.size(), 2);
     }
 
     void nothingSelectedDoesNothing()

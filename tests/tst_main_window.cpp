@@ -42,6 +42,14 @@ void click(QWidget* widget, QPoint at)
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
+// As Qt gives a double-click: a click, then the second press as a double-click, and its release.
+void doubleClick(QWidget* widget, QPoint at)
+{
+    click(widget, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
 void type(QWidget* box, const QString& text)
 {
     QTest::mouseClick(box, Qt::LeftButton);
@@ -407,6 +415,28 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), focused);
         if (focus == "map" && keys[0].key() == Qt::Key_Delete) // the cursor stood at the end: Delete took nothing
             QCOMPARE(c.mapNameBox->text(), QStringLiteral("map"));
+    }
+
+    // A double-click on an edge of the selected polygon adds a corner there, ready to drag;
+    // Ctrl+click on a corner takes it away. Each is one step.
+    void cornersByMouse()
+    {
+        ScriptedFileDialogs dialogs;
+        MainWindow window(&dialogs);
+        open(window, dialogs, { 200, 150 });
+        QWidget* canvas = port(window);
+        window.controls().polygonButton->click();
+        for (QPoint p : { QPoint(20, 20), QPoint(100, 20), QPoint(60, 100), QPoint(20, 20) })
+            click(canvas, p);
+        doubleClick(canvas, { 60, 22 });
+        QCOMPARE(describeWindow(window), QStringLiteral("P1 20,20 60,22 100,20 60,100 20,20* | resize_corner"));
+        drag(canvas, { 60, 22 }, { 60, 5 });
+        QTest::mouseMove(canvas, { 101, 21 });
+        QTest::mouseClick(canvas, Qt::LeftButton, Qt::ControlModifier, { 101, 21 });
+        QCOMPARE(describeWindow(window), QStringLiteral("P1 20,20 60,5 60,100 20,20* | arrow"));
+        for (int step = 0; step < 3; ++step)
+            QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(describeWindow(window), QStringLiteral("P1 20,20 100,20 60,100 20,20* | resize_corner"));
     }
 
     // Holding a key repeats its command.

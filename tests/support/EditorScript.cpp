@@ -140,14 +140,21 @@ bool EditorScript::inputStep(const QString& verb, const QString& argument)
     } else if (verb == QLatin1String("release")) {
         const QSizeF picture = editor.view().picture;
         editor.buttonReleased(m_x >= 0 && m_y >= 0 && m_x < picture.width() && m_y < picture.height());
-    } else if (verb == QLatin1String("move") || verb == QLatin1String("press") || verb == QLatin1String("click")) {
+    } else if (const QString gesture = QString(verb).remove(QLatin1String("ctrl"));
+               QStringList { "move", "press", "click", "dpress", "dclick" }.contains(gesture)) {
         double x = 0, y = 0;
         if (!parsePoint(argument, x, y))
             return false;
         pointerAt(x, y);
-        if (verb != QLatin1String("move"))
-            editor.buttonPressed(editor.state().pointer);
-        if (verb == QLatin1String("click"))
+        const Qt::KeyboardModifiers modifiers
+            = verb.startsWith(QLatin1String("ctrl")) ? Qt::ControlModifier : Qt::NoModifier;
+        if (gesture == QLatin1String("dclick")) // a double-click's first click
+            inputStep(QStringLiteral("click"), argument);
+        if (gesture == QLatin1String("press") || gesture == QLatin1String("click"))
+            editor.buttonPressed(editor.state().pointer, modifiers);
+        if (gesture.startsWith(QLatin1Char('d')))
+            editor.doubleClicked(editor.state().pointer, modifiers);
+        if (gesture.endsWith(QLatin1String("click")))
             inputStep(QStringLiteral("release"), QString());
     } else {
         return false;

@@ -10,6 +10,8 @@
 //   tool rect|circle|poly|arrow     arm a tool
 //   move X,Y | press X,Y | release | click X,Y   the pointer, in picture pixels; a release
 //                                   over the canvas ends a click
+//   dpress X,Y | dclick X,Y         a double-click's second press; a whole double-click
+//   ctrlpress, ctrlclick, ...        the same with Ctrl held
 //   key [ctrl+][shift+][alt+]NAME   a key, through the window's key bindings
 //   focus map|href|alt|other        the keyboard focus moves there (keys are then the box's)
 //   href TEXT | alt TEXT            the user types TEXT into the URL or alt box

@@ -274,6 +274,16 @@ void CanvasView::moveTo(const Pointer& pointer)
 
 void CanvasView::mousePressEvent(QMouseEvent* event)
 {
+    press(event, false);
+}
+
+void CanvasView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    press(event, true); // in place of the second press
+}
+
+void CanvasView::press(QMouseEvent* event, bool doubleClick)
+{
     // Only this button down: the release of an earlier press never came (a popup took it).
     if (m_press != Press::None && event->buttons() == event->button())
         release(false);
@@ -286,12 +296,10 @@ void CanvasView::mousePressEvent(QMouseEvent* event)
     m_press = Press::OnPicture;
     const Pointer pointer = pointerAt(event->position());
     moveTo(pointer);
-    m_editor.buttonPressed(pointer);
-}
-
-void CanvasView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    mousePressEvent(event); // a second click is a click like the first
+    if (doubleClick)
+        m_editor.doubleClicked(pointer, event->modifiers());
+    else
+        m_editor.buttonPressed(pointer, event->modifiers());
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event)

@@ -86,6 +86,7 @@ private:
     void viewMoved();
     void rereadPointer();
     void showState();
+    void press(QMouseEvent* event, bool doubleClick);
     void release(bool clicked);
     void moveTo(const Pointer& pointer);
 

@@ -1,5 +1,6 @@
 #include "editor/Editing.h"
 #include "editor/HitTest.h"
+#include "editor/PolygonCorners.h"
 #include "editor/Tools.h"
 
 namespace {
@@ -36,8 +37,10 @@ void ArrowTool::hover(Editing& editing) const
     }
 }
 
-void ArrowTool::press(Editing& editing) const
+void ArrowTool::press(Editing& editing, Qt::KeyboardModifiers modifiers) const
 {
+    if (modifiers.testFlag(Qt::ControlModifier) && removeCornerUnderPointer(editing))
+        return;
     EditorState& state = editing.state;
     const Area* selected = editing.selectedArea();
     if (selected && !state.hover.isNone()) {
@@ -45,9 +48,13 @@ void ArrowTool::press(Editing& editing) const
         state.gesture = { Gesture::Kind::Resize, selected->id(), state.hover, state.pointer, *selected };
         return;
     }
+    // The selected polygon's edges grab as far as its handles do, on either side of the line,
+    // so that the first click of a double-click there keeps it selected.
+    const AreaId hit = selected && edgeForNewCorner(editing) >= 0
+        ? selected->id()
+        : areaUnderPointer(editing.map, editing.index, state.pointer.x, state.pointer.y);
     selectArea(editing, 0);
     clearProperties(editing);
-    const AreaId hit = areaUnderPointer(editing.map, editing.index, state.pointer.x, state.pointer.y);
     if (hit == 0)
         return;
     selectArea(editing, hit);

@@ -1,7 +1,7 @@
 #include "editor/Editing.h"
 #include "editor/Tools.h"
 
-void BoxTool::press(Editing& editing) const
+void BoxTool::press(Editing& editing, Qt::KeyboardModifiers) const
 {
     if (!editing.map.hasRoomFor(m_shape)) {
         editing.notice = areaLimitMessage(m_shape);

@@ -3,6 +3,8 @@
 #include "map/AreaIndex.h"
 #include "map/ImageMap.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -48,6 +50,20 @@ int sideUnderPointer(const Box& box, const Pointer& pointer, const ZoomMapping& 
     if (alongWidth && std::abs(p.y() - bottomRight.y()) <= kHandleReach)
         return 4;
     return 0;
+}
+
+QPointF screenPointOf(Vertex v, const ZoomMapping& zoom)
+{
+    return zoom.screenPixelOf({ double(v.x), double(v.y) });
+}
+
+double distanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double squared = QPointF::dotProduct(ab, ab);
+    const double along = squared > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / squared, 0.0, 1.0) : 0.0;
+    const QPointF off = p - a - along * ab;
+    return std::hypot(off.x(), off.y());
 }
 
 } // namespace
@@ -108,6 +124,27 @@ Handle handleUnderPointer(const Area& area, const Pointer& pointer, const ZoomMa
     if (const int side = sideUnderPointer(area.box(), pointer, zoom))
         return { Handle::Kind::Side, side };
     return {};
+}
+
+int edgeUnderPointer(const Area& polygon, bool ring, const Pointer& pointer, const ZoomMapping& zoom)
+{
+    const std::vector<Vertex>& vertices = polygon.vertices();
+    const size_t count = vertices.size();
+    // A finished polygon stores its closing edge; one stored open is closed where it is drawn so.
+    size_t edges = count > 0 ? count - 1 : 0;
+    if (ring && count >= 3 && vertices.front() != vertices.back())
+        ++edges;
+    int nearest = -1;
+    double nearestDistance = 0;
+    for (size_t i = 0; i < edges; ++i) {
+        const double distance = distanceToSegment(pointer.screen, screenPointOf(vertices[i], zoom),
+            screenPointOf(vertices[(i + 1) % count], zoom));
+        if (distance <= kHandleReach && (nearest < 0 || distance < nearestDistance)) {
+            nearest = static_cast<int>(i);
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
 bool onClosingMark(const Area& polygon, const Pointer& pointer, const ZoomMapping& zoom)

@@ -24,6 +24,12 @@ bool pointInPolygon(const std::vector<Vertex>& vertices, double x, double y);
 // with the lowest number. Sides span their full length, with no reach past their ends.
 Handle handleUnderPointer(const Area& area, const Pointer& pointer, const ZoomMapping& zoom);
 
+// The edge of a polygon whose drawn line passes within a handle's reach of the pointer, the
+// nearest one (the lower number on a tie): the index of the vertex it starts from, or -1.
+// ring: the line from the last vertex back to the first is drawn too, as it is for every
+// polygon but the one being built.
+int edgeUnderPointer(const Area& polygon, bool ring, const Pointer& pointer, const ZoomMapping& zoom);
+
 // Whether a click closes the polygon: it has three vertices or more and the pointer is on
 // the mark drawn around its first one.
 bool onClosingMark(const Area& polygon, const Pointer& pointer, const ZoomMapping& zoom);

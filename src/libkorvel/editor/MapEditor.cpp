@@ -2,13 +2,18 @@
 
 #include "editor/AreaCommands.h"
 #include "editor/Gestures.h"
+#include "editor/HitTest.h"
+#include "editor/PolygonCorners.h"
 #include "editor/Tools.h"
 #include "html/MapWriter.h"
+
+#include <cstdlib>
 
 MapEditor::MapEditor(QObject* parent)
     : QObject(parent)
 {
     m_editing.map.addObserver(this);
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { m_clickMoved = false; });
 }
 
 MapEditor::~MapEditor()
@@ -32,14 +37,37 @@ void MapEditor::pointerMoved(const Pointer& pointer)
     finish();
 }
 
-void MapEditor::buttonPressed(const Pointer& pointer)
+void MapEditor::buttonPressed(const Pointer& pointer, Qt::KeyboardModifiers modifiers)
 {
+    m_clickMoved = false;
     endStep();
     beginStep(StepKind::Single);
     EditorState& state = m_editing.state;
     state.pointer = pointer;
     state.buttonDown = true;
-    editorTool(state.tool).press(m_editing);
+    editorTool(state.tool).press(m_editing, modifiers);
+    finish();
+}
+
+void MapEditor::doubleClicked(const Pointer& pointer, Qt::KeyboardModifiers modifiers)
+{
+    EditorState& state = m_editing.state;
+    state.pointer = pointer;
+    const bool plain = state.tool == Tool::Arrow && !modifiers.testFlag(Qt::ControlModifier);
+    const int edge = plain ? edgeForNewCorner(m_editing) : -1;
+    if (edge < 0) {
+        buttonPressed(pointer, modifiers);
+        return;
+    }
+    // The undo goes before the step opens, so that the step holds the new corner alone; the
+    // edge keeps its number when the polygon moves back.
+    if (std::exchange(m_clickMoved, false))
+        m_undo.undo();
+    endStep();
+    beginStep(StepKind::Single);
+    state.buttonDown = true;
+    if (!addCorner(m_editing, edge))
+        editorTool(state.tool).press(m_editing, modifiers);
     finish();
 }
 
@@ -48,10 +76,16 @@ void MapEditor::buttonReleased(bool clicked)
     EditorState& state = m_editing.state;
     beginStep(StepKind::Single); // a release may click without a press of the canvas's own
     state.buttonDown = false;
+    const Gesture& gesture = state.gesture;
+    const auto near = [](int a, int b) { return std::abs(int64_t { a } - b) <= kHandleReach; };
+    const bool jitter = gesture.kind == Gesture::Kind::Move && near(state.pointer.screen.x(), gesture.press.screen.x())
+        && near(state.pointer.screen.y(), gesture.press.screen.y());
     finishGesture(m_editing);
     if (clicked)
         editorTool(state.tool).click(m_editing);
+    const int before = m_undo.index();
     endStep();
+    m_clickMoved = clicked && jitter && m_undo.index() != before;
     finish();
 }
 
@@ -276,6 +310,9 @@ void MapEditor::applyStep(const EditStep& step, bool forward)
     state.building = map.find(selection.building) ? selection.building : 0;
     state.closingMarker = false;
     state.rubberLine = false;
+    // Handles moved, or were numbered anew: the one under the pointer is found again.
+    if (state.tool == Tool::Arrow && state.pointerSeen)
+        editorTool(Tool::Arrow).hover(m_editing);
     if (const Area* area = m_editing.selectedArea())
         showProperties(m_editing, *area);
     else

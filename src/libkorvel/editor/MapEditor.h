@@ -31,11 +31,15 @@ public:
     // The canvas was zoomed, scrolled or given a new picture.
     void setView(const ViewGeometry& view);
 
-    // The pointer over the canvas, at whole picture pixels. clicked: the release ends a press
-    // and release on the canvas.
+    // The pointer over the canvas, at whole picture pixels. modifiers: the keyboard's at the
+    // press. clicked: the release ends a press and release on the canvas.
     void pointerMoved(const Pointer& pointer);
-    void buttonPressed(const Pointer& pointer);
+    void buttonPressed(const Pointer& pointer, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void buttonReleased(bool clicked);
+    // The second press of a double-click, after the first press and release; its release
+    // follows. On an edge of the selected polygon with the arrow tool it adds a corner there,
+    // and the whole double-click is one step; anywhere else it is a press like the first.
+    void doubleClicked(const Pointer& pointer, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     void chooseTool(Tool tool);
     void deleteSelected();
@@ -104,4 +108,7 @@ private:
     QUndoStack m_undo;
     std::unique_ptr<EditStep> m_step; // the step being gathered
     int m_typingRun = 0;
+    // The last click moved an area by a few pixels, the step on top of the history: a
+    // double-click's hand jitter, which its second press takes back.
+    bool m_clickMoved = false;
 };

@@ -5,23 +5,23 @@
 struct Editing;
 
 // What a tool does with the pointer. hover: the pointer moved with no drag under way; press:
-// a button went down on the canvas (a drag the press starts goes on in Gestures); click: a
-// press and release on the canvas ended.
+// a button went down on the canvas, with these keyboard modifiers held (a drag the press
+// starts goes on in Gestures); click: a press and release on the canvas ended.
 class EditorTool {
 public:
     virtual ~EditorTool() = default;
     virtual void hover(Editing&) const {}
-    virtual void press(Editing&) const {}
+    virtual void press(Editing&, Qt::KeyboardModifiers) const {}
     virtual void click(Editing&) const {}
 };
 
 const EditorTool& editorTool(Tool tool);
 
-// Selects, moves and resizes.
+// Selects, moves and resizes; Ctrl+press on a corner of the selected polygon takes it away.
 class ArrowTool : public EditorTool {
 public:
     void hover(Editing& editing) const override;
-    void press(Editing& editing) const override;
+    void press(Editing& editing, Qt::KeyboardModifiers modifiers) const override;
 };
 
 // Draws a rectangle or a circle with one drag.
@@ -31,7 +31,7 @@ public:
         : m_shape(shape)
     {
     }
-    void press(Editing& editing) const override;
+    void press(Editing& editing, Qt::KeyboardModifiers) const override;
 
 private:
     AreaShape m_shape;
@@ -43,3 +43,4 @@ public:
     void hover(Editing& editing) const override;
     void click(Editing& editing) const override;
 };
+
