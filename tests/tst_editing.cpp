@@ -197,6 +197,19 @@ void CornerRows()
         "B1 rect 10,10 110x60* | resize_corner");
 }
 
+void TraceRows()
+{
+    // The trace tool outlines the region under a click: one step, selected, the arrow again.
+    const char* picture = "picture 20,20,40,30; polygon 0,0 9,0 0,9; tool trace";
+    Row("within 1.5 pixels", picture, "move 30,30; click 30,30",
+        "P1 0,0 9,0 0,9 0,0 | P2 20,20 59,21 58,49 20,48 20,20* | arrow", 1, "|");
+    Row("exact at deviation 0", picture, "wheel 0,-3; click 30,30",
+        "P1 0,0 9,0 0,9 0,0 | P2 20,20 59,20 59,49 20,49 20,20* | arrow");
+    Row("the hole in the light is covered", picture, "wheel 0,-3; click 5,400",
+        "P1 0,0 9,0 0,9 0,0 | P2 0,0 639,0 639,479 0,479 0,0* | arrow");
+    Row("undone", picture, "click 30,30; key ctrl+Z", "P1 0,0 9,0 0,9 0,0 | arrow");
+}
+
 void DuplicateRows()
 {
     Row("box: 10 right and down", "box 100,100,50,30; box 0,0,5,5; select b1; href b", "key ctrl+D",
@@ -232,6 +245,7 @@ private slots:
         MouseRows();
         KeyRows();
         CornerRows();
+        TraceRows();
         DuplicateRows();
     }
 

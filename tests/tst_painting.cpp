@@ -29,7 +29,8 @@ QImage painted(const MapEditor& editor, const ZoomMapping& zoom, QSize size = QS
 class PaintingTest : public QObject {
     Q_OBJECT
 private slots:
-    // Pixels as "X,Y C": M magenta, G grey, T the window's text colour, - nothing drawn.
+    // Pixels as "X,Y C": M magenta, G grey, T the window's text colour, Y and K the trace
+    // tool's outline, - nothing drawn.
     void drawsWhatUsersSee_data()
     {
         QTest::addColumn<QString>("script");
@@ -63,6 +64,12 @@ private slots:
         QTest::newRow("rubber line only with the polygon tool")
             << "tool poly; click 10,10; click 60,10; move 60,50; tool arrow"
             << "60,30 -; 30,10 T";
+        QTest::newRow("trace outline: dashes over a dark line, above the areas")
+            << "picture 20,20,40,30; box 50,10,20,20; tool trace; wheel 0,-3; move 30,30"
+            << "21,20 Y; 24,20 Y; 25,20 K; 28,20 K; 29,20 Y; 59,30 Y; 50,20 K; 50,15 G";
+        QTest::newRow("trace outline: only while the tool is armed")
+            << "picture 20,20,40,30; tool trace; move 30,30; tool arrow"
+            << "21,20 -; 25,20 -";
         QTest::newRow("closed: selected, all edges") << "tool poly; click 10,10; click 60,10; click 60,60; click 10,10"
                                                      << "35,35 M; 60,35 M; 7,7 M; 57,63 M";
     }
@@ -73,7 +80,7 @@ private slots:
         QVERIFY(scene.play(script));
         const QImage image = painted(scene.editor, ZoomMapping());
         const QHash<QString, QRgb> colours { { "M", kSelectedColour }, { "G", kNormalColour }, { "T", kText },
-            { "-", kPaper } };
+            { "-", kPaper }, { "Y", kTraceColour }, { "K", kTraceUnderColour } };
         QStringList wrong;
         QFETCH(QString, pixels);
         for (const QString& item : pixels.split(QLatin1Char(';'))) {

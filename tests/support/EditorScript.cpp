@@ -3,6 +3,7 @@
 #include "editor/KeyBindings.h"
 #include "map/Numbers.h"
 
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -35,7 +36,7 @@ QString modeName(const EditorState& state)
         return QStringLiteral("resize_side");
     if (!handle.isNone())
         return QStringLiteral("resize_corner");
-    const char* names[] = { "arrow", "rect", "circle", "poly" };
+    const char* names[] = { "arrow", "rect", "circle", "poly", "trace" };
     return QLatin1String(names[int(state.tool)]);
 }
 
@@ -96,6 +97,15 @@ bool EditorScript::buildStep(const QString& verb, const QStringList& arguments)
         editor.apply([&](Editing& e) { e.map.append(Area::polygon(vertices)); });
         return true;
     }
+    if (verb == QLatin1String("picture") && arguments.size() == 1) {
+        const QStringList n = arguments.front().split(QLatin1Char(','));
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(QColor(240, 240, 230));
+        if (n.size() == 4)
+            QPainter(&picture).fillRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt(), QColor(40, 60, 120));
+        editor.setPicture(picture);
+        return true;
+    }
     if (verb == QLatin1String("select") && arguments.size() == 1) {
         const bool box = arguments.front().startsWith(QLatin1Char('b'));
         int wanted = arguments.front().mid(1).toInt();
@@ -129,11 +139,13 @@ bool EditorScript::inputStep(const QString& verb, const QString& argument)
     } else if (verb == QLatin1String("canvas") && numbers.size() == 4) {
         editor.setView({ editor.view().zoom, QSizeF(numbers[2].toDouble(), numbers[3].toDouble()),
             QPointF(numbers[0].toDouble(), numbers[1].toDouble()) });
+    } else if (verb == QLatin1String("wheel") && numbers.size() == 2) {
+        editor.stepTraceSettings(numbers[0].toInt(), numbers[1].toInt());
     } else if (verb == QLatin1String("focus")) {
         m_typing = argument != QLatin1String("other");
         editor.focusMoved();
     } else if (verb == QLatin1String("tool")) {
-        const QStringList tools { "arrow", "rect", "circle", "poly" };
+        const QStringList tools { "arrow", "rect", "circle", "poly", "trace" };
         if (!tools.contains(argument))
             return false;
         editor.chooseTool(Tool(tools.indexOf(argument)));

@@ -7,7 +7,7 @@
 
 // A MapEditor driven the way the canvas and the window's keys drive it, for tests that play
 // whole gestures. Scripts are steps separated by ";":
-//   tool rect|circle|poly|arrow     arm a tool
+//   tool rect|circle|poly|trace|arrow   arm a tool
 //   move X,Y | press X,Y | release | click X,Y   the pointer, in picture pixels; a release
 //                                   over the canvas ends a click
 //   dpress X,Y | dclick X,Y         a double-click's second press; a whole double-click
@@ -17,8 +17,10 @@
 //   href TEXT | alt TEXT            the user types TEXT into the URL or alt box
 //   generate | newmap               Generate; a new picture
 //   zoom N/D | canvas L,T,W,H       the view: zoom, and the visible canvas in picture pixels
+//   wheel T,D                       the trace tool's tolerance and deviation, stepped
 // and, to set the scene directly:
 //   box L,T,W,H | circle L,T,W,H | polygon X,Y X,Y ... (closed) | open X,Y X,Y ... | select bN|pN
+//   picture L,T,W,H                 a light picture of 640 x 480 with a dark rectangle
 class EditorScript {
 public:
     EditorScript();

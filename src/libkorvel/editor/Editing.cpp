@@ -21,6 +21,14 @@ void clearProperties(Editing& editing)
     editing.state.panel = {};
 }
 
+void armTool(Editing& editing, Tool tool)
+{
+    EditorState& state = editing.state;
+    state.tool = tool;
+    state.cursor = tool == Tool::Arrow ? Qt::ArrowCursor : Qt::CrossCursor;
+    state.traceOutline.reset(); // shown again by the trace tool's next hover
+}
+
 QString areaLimitMessage(AreaShape shape)
 {
     const QString what = shape == AreaShape::Polygon

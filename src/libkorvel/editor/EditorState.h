@@ -8,13 +8,16 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 enum class Tool : uint8_t {
     Arrow, // selects, moves and resizes
     Rectangle,
     Circle,
     Polygon,
+    Trace, // a polygon round the region of similar colour under a click
 };
 
 // A handle of the selected area: a box's corner (1 top-left, 2 top-right, 3 bottom-left,
@@ -83,6 +86,9 @@ struct EditorState {
     bool pointerSeen = false; // a pointer move has happened at all
     bool closingMarker = false; // the mark on a polygon's first corner: a click there closes it
     bool rubberLine = false; // the line from the last corner to the pointer while building
+    // What a click of the trace tool would make at the pointer, shown while it hovers; a new
+    // outline is a new object, so that the canvas sees a change by the pointer alone.
+    std::shared_ptr<const std::vector<Vertex>> traceOutline;
     // Unselected polygons are drawn in the window's text colour until a selection has been
     // shown, grey from then on.
     bool selectionShown = false;

@@ -103,8 +103,7 @@ void finishGesture(Editing& editing)
             selectArea(editing, area->id());
             showProperties(editing, *area);
         }
-        state.tool = Tool::Arrow;
-        state.cursor = Qt::ArrowCursor;
+        armTool(editing, Tool::Arrow);
         break;
     case Gesture::Kind::Resize: // the handle stays armed until the pointer moves off it
         state.hover = gesture.handle;

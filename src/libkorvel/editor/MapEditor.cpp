@@ -7,13 +7,34 @@
 #include "editor/Tools.h"
 #include "html/MapWriter.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <cstdlib>
+
+namespace {
+
+constexpr int kToleranceStep = 4;
+constexpr double kDeviationStep = 0.5;
+constexpr double kLargestDeviation = 32;
+// More steps than any range has, so that the arithmetic cannot overflow.
+constexpr int kMostSteps = 1000;
+
+QString traceSettingsText(const TraceSettings& settings)
+{
+    return QCoreApplication::translate("MapEditor", "Trace tolerance: %1, deviation: %2 px")
+        .arg(settings.colourTolerance)
+        .arg(settings.maxDeviation);
+}
+
+} // namespace
 
 MapEditor::MapEditor(QObject* parent)
     : QObject(parent)
 {
     m_editing.map.addObserver(this);
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { m_clickMoved = false; });
+    connect(&m_traceWorker, &TraceWorker::traced, this, &MapEditor::regionTraced);
 }
 
 MapEditor::~MapEditor()
@@ -26,6 +47,13 @@ void MapEditor::setView(const ViewGeometry& view)
     m_editing.view = view;
 }
 
+void MapEditor::setPicture(const QImage& picture)
+{
+    m_editing.tracer.setPicture(picture);
+    m_editing.state.traceOutline.reset();
+    finish();
+}
+
 void MapEditor::pointerMoved(const Pointer& pointer)
 {
     m_editing.state.pointer = pointer;
@@ -34,7 +62,34 @@ void MapEditor::pointerMoved(const Pointer& pointer)
         dragGesture(m_editing);
     else
         editorTool(m_editing.state.tool).hover(m_editing);
+    traceWhatHoverWants();
     finish();
+}
+
+// The hover again where the pointer is, after what it shows changed under it.
+void MapEditor::rehover()
+{
+    const EditorState& state = m_editing.state;
+    if (state.tool == Tool::Trace && state.pointerSeen && state.gesture.kind == Gesture::Kind::None)
+        pointerMoved(state.pointer);
+}
+
+void MapEditor::traceWhatHoverWants()
+{
+    const std::optional<QPoint> pixel = std::exchange(m_editing.traceWanted, std::nullopt);
+    if (pixel && !m_traceWorker.isBusy())
+        m_traceWorker.start(m_editing.tracer.picture(), *pixel, m_editing.tracer.settings());
+}
+
+// Kept while it is still of the picture and the settings in use; the hover then shows it, or
+// asks for the region the pointer has moved to since.
+void MapEditor::regionTraced(const std::shared_ptr<TraceJob>& job)
+{
+    RegionTracer& tracer = m_editing.tracer;
+    if (job->picture.cacheKey() == tracer.picture().cacheKey() && job->settings == tracer.settings()
+        && !tracer.isKnown(job->pixel))
+        tracer.remember(std::move(job->traced));
+    rehover();
 }
 
 void MapEditor::buttonPressed(const Pointer& pointer, Qt::KeyboardModifiers modifiers)
@@ -91,8 +146,9 @@ void MapEditor::buttonReleased(bool clicked)
 
 void MapEditor::chooseTool(Tool tool)
 {
-    m_editing.state.tool = tool;
-    m_editing.state.cursor = tool == Tool::Arrow ? Qt::ArrowCursor : Qt::CrossCursor;
+    armTool(m_editing, tool);
+    if (m_editing.state.tool == Tool::Trace)
+        m_editing.notice = traceSettingsText(traceSettings());
     finish();
 }
 
@@ -131,12 +187,23 @@ void MapEditor::nudgeSelected(int dx, int dy)
     command(kind, [dx, dy](Editing& editing) { ::nudgeSelected(editing, dx, dy); });
 }
 
+void MapEditor::stepTraceSettings(int toleranceSteps, int deviationSteps)
+{
+    TraceSettings settings = traceSettings();
+    settings.colourTolerance += kToleranceStep * std::clamp(toleranceSteps, -kMostSteps, kMostSteps);
+    settings.maxDeviation = std::clamp(
+        settings.maxDeviation + kDeviationStep * std::clamp(deviationSteps, -kMostSteps, kMostSteps), 0.0,
+        kLargestDeviation);
+    m_editing.tracer.setSettings(settings); // which keeps the tolerance within its range
+    m_editing.notice = traceSettingsText(traceSettings());
+    rehover();
+    finish();
+}
+
 QString MapEditor::generate()
 {
-    EditorState& state = m_editing.state;
-    state.tool = Tool::Arrow;
-    state.cursor = Qt::ArrowCursor;
-    state.hover = {};
+    armTool(m_editing, Tool::Arrow);
+    m_editing.state.hover = {};
     finish();
     return mapElement(m_editing.map, HtmlForm::Literal);
 }

@@ -2,6 +2,7 @@
 
 #include "editor/EditStep.h"
 #include "editor/Editing.h"
+#include "editor/TraceWorker.h"
 #include "map/MapObserver.h"
 
 #include <QObject>
@@ -30,6 +31,8 @@ public:
 
     // The canvas was zoomed, scrolled or given a new picture.
     void setView(const ViewGeometry& view);
+    // The picture the trace tool reads; its pixels are shared, not copied.
+    void setPicture(const QImage& picture);
 
     // The pointer over the canvas, at whole picture pixels. modifiers: the keyboard's at the
     // press. clicked: the release ends a press and release on the canvas.
@@ -42,6 +45,10 @@ public:
     void doubleClicked(const Pointer& pointer, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     void chooseTool(Tool tool);
+    // The trace tool's colour tolerance and deviation, stepped by a turn of the wheel: 4 and
+    // half a pixel a step, within 0..255 and 0..32. The status bar says what they are.
+    const TraceSettings& traceSettings() const { return m_editing.tracer.settings(); }
+    void stepTraceSettings(int toleranceSteps, int deviationSteps);
     void deleteSelected();
     void copySelected();
     void cutSelected();
@@ -92,6 +99,9 @@ private:
             endStep();
         finish();
     }
+    void rehover();
+    void traceWhatHoverWants();
+    void regionTraced(const std::shared_ptr<TraceJob>& job);
     bool beginStep(StepKind kind, int run = 0);
     void endStep();
     void finish();
@@ -111,4 +121,5 @@ private:
     // The last click moved an area by a few pixels, the step on top of the history: a
     // double-click's hand jitter, which its second press takes back.
     bool m_clickMoved = false;
+    TraceWorker m_traceWorker; // last: it is stopped before anything it reports to goes
 };

@@ -30,8 +30,7 @@ void closePolygon(Editing& editing, Area polygon)
     editing.map.replace(polygon);
     state.closingMarker = false;
     state.rubberLine = false;
-    state.tool = Tool::Arrow;
-    state.cursor = Qt::ArrowCursor;
+    armTool(editing, Tool::Arrow);
     selectArea(editing, polygon.id());
     state.building = 0;
     showProperties(editing, polygon);

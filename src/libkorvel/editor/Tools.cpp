@@ -6,6 +6,7 @@ const EditorTool& editorTool(Tool tool)
     static const BoxTool rectangle(AreaShape::Rectangle);
     static const BoxTool circle(AreaShape::Circle);
     static const PolygonTool polygon;
+    static const TraceTool trace;
     switch (tool) {
     case Tool::Rectangle:
         return rectangle;
@@ -13,6 +14,8 @@ const EditorTool& editorTool(Tool tool)
         return circle;
     case Tool::Polygon:
         return polygon;
+    case Tool::Trace:
+        return trace;
     case Tool::Arrow:
         break;
     }

@@ -44,3 +44,10 @@ public:
     void click(Editing& editing) const override;
 };
 
+// Makes a polygon round the region of similar colour under a click (see RegionTracer); while
+// it hovers, the outline a click would give is shown.
+class TraceTool : public EditorTool {
+public:
+    void hover(Editing& editing) const override;
+    void click(Editing& editing) const override;
+};

@@ -43,14 +43,23 @@ const std::vector<Vertex>& RegionTracer::polygonAt(QPoint pixel)
     const int known = findKnown(pixel);
     if (known > 0)
         std::rotate(m_known.begin(), m_known.begin() + known, m_known.begin() + known + 1);
-    if (known < 0) {
-        RegionMask region = fillSimilarColour(m_picture, pixel, m_settings.colourTolerance);
-        std::vector<Vertex> polygon = simplifyOutline(outerOutline(region), m_settings.maxDeviation);
-        if (m_known.size() == kRegionsKept)
-            m_known.pop_back();
-        m_known.insert(m_known.begin(), TracedRegion { std::move(region), std::move(polygon) });
-    }
+    if (known < 0)
+        remember(trace(m_picture, pixel, m_settings));
     return m_known.front().polygon;
+}
+
+RegionTracer::TracedRegion RegionTracer::trace(const QImage& picture, QPoint pixel, const TraceSettings& settings)
+{
+    RegionMask region = fillSimilarColour(picture, pixel, settings.colourTolerance);
+    std::vector<Vertex> polygon = simplifyOutline(outerOutline(region), settings.maxDeviation);
+    return { std::move(region), std::move(polygon) };
+}
+
+void RegionTracer::remember(TracedRegion traced)
+{
+    if (m_known.size() == kRegionsKept)
+        m_known.pop_back();
+    m_known.insert(m_known.begin(), std::move(traced));
 }
 
 int RegionTracer::findKnown(QPoint pixel) const

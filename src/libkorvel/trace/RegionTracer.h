@@ -20,11 +20,18 @@
 // trace them again.
 class RegionTracer {
 public:
+    // A region found and the polygon round it.
+    struct TracedRegion {
+        RegionMask region;
+        std::vector<Vertex> polygon;
+    };
+
     // Shares the picture's pixels and never writes them, so it stays one copy in memory;
     // forgets the regions found. Formats other than Format_RGB32 and
     // Format_ARGB32_Premultiplied, which Korvel's own pictures never have, are read from a
     // converted copy.
     void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
     const TraceSettings& settings() const { return m_settings; }
     // Keeps the tolerance within 0..255 and the deviation within 0..10000 (0 for NaN), so
     // a wheel can step them freely; forgets the regions found when they change.
@@ -37,12 +44,14 @@ public:
     // Whether polygonAt(pixel) will answer from a region already found.
     bool isKnown(QPoint pixel) const { return findKnown(pixel) >= 0; }
 
-private:
-    struct TracedRegion {
-        RegionMask region;
-        std::vector<Vertex> polygon;
-    };
+    // What polygonAt does for a pixel of no known region, apart: it only reads the picture
+    // (picture(), with settings()), so it may run on another thread.
+    static TracedRegion trace(const QImage& picture, QPoint pixel, const TraceSettings& settings);
+    // Keeps a region traced apart, from picture() with settings() as they are now, as the
+    // most recently used.
+    void remember(TracedRegion traced);
 
+private:
     int findKnown(QPoint pixel) const;
 
     QImage m_picture;

@@ -110,6 +110,29 @@ QRect rubberLineBounds(const QLine& line)
     return spanning(line.p1(), line.p2());
 }
 
+const std::vector<Vertex>* shownTraceOutline(const EditorState& state)
+{
+    return state.tool == Tool::Trace ? state.traceOutline.get() : nullptr;
+}
+
+QRect traceOutlineBounds(const std::vector<Vertex>& outline, const ZoomMapping& zoom)
+{
+    if (outline.empty())
+        return QRect();
+    const auto [left, right]
+        = std::minmax_element(outline.begin(), outline.end(), [](Vertex a, Vertex b) { return a.x < b.x; });
+    const auto [top, bottom]
+        = std::minmax_element(outline.begin(), outline.end(), [](Vertex a, Vertex b) { return a.y < b.y; });
+    return spanning(screenPixel(zoom, left->x, top->y), screenPixel(zoom, right->x, bottom->y));
+}
+
+QPen MapPainter::dashed(const QColor& colour)
+{
+    QPen pen(colour, 1, Qt::CustomDashLine);
+    pen.setDashPattern({ 4, 4 });
+    return pen;
+}
+
 void MapPainter::paint(QPainter& painter, const QRegion& exposed, const MapScene& scene)
 {
     if (exposed.isEmpty())
@@ -141,6 +164,9 @@ void MapPainter::paint(QPainter& painter, const QRegion& exposed, const MapScene
         painter.setPen(scene.state.selectionShown ? m_normal : m_text);
         painter.drawLine(*marks.rubberLine);
     }
+    const std::vector<Vertex>* outline = shownTraceOutline(scene.state);
+    if (outline && exposed.intersects(traceOutlineBounds(*outline, scene.zoom)))
+        drawTraceOutline(painter, *outline, scene.zoom);
     painter.restore();
 }
 
@@ -222,6 +248,18 @@ void MapPainter::addPoint(QPoint point)
 {
     if (m_points.empty() || m_points.back() != point)
         m_points.push_back(point);
+}
+
+void MapPainter::drawTraceOutline(QPainter& painter, const std::vector<Vertex>& outline, const ZoomMapping& zoom)
+{
+    m_points.clear();
+    for (const Vertex v : outline)
+        addPoint(vertexPixel(zoom, v));
+    const int count = static_cast<int>(m_points.size());
+    for (const QPen& pen : { m_traceUnder, m_trace }) {
+        painter.setPen(pen);
+        painter.drawPolyline(m_points.data(), count);
+    }
 }
 
 void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom)

@@ -22,6 +22,9 @@ class QRegion;
 constexpr QRgb kNormalColour = qRgb(115, 115, 115);
 // The selected area and its handles.
 constexpr QRgb kSelectedColour = qRgb(255, 0, 255);
+// The trace tool's outline: dashes of this colour over a dark line, seen on any picture.
+constexpr QRgb kTraceColour = qRgb(255, 220, 0);
+constexpr QRgb kTraceUnderColour = qRgb(0, 0, 0);
 
 // What the canvas shows above the picture, and at which zoom. windowText is the window's
 // text colour: unselected polygons until a selection has been shown, the box being drawn,
@@ -47,9 +50,12 @@ QRect areaDrawingBounds(const Area& area, const ZoomMapping& zoom);
 // The same for the closing mark around centre and for a rubber line.
 QRect closingMarkBounds(QPoint centre);
 QRect rubberLineBounds(const QLine& line);
+// The outline the trace tool shows while the state has it armed, if any.
+const std::vector<Vertex>* shownTraceOutline(const EditorState& state);
+QRect traceOutlineBounds(const std::vector<Vertex>& outline, const ZoomMapping& zoom);
 
 // The one paint path of the areas, over the picture: the closing mark, the areas in map order,
-// the selected area's handles, the rubber line. Points are whole screen pixels (zoomed canvas
+// the selected area's handles, the rubber line, the trace tool's outline. Points are whole screen pixels (zoomed canvas
 // pixels from the picture's top-left corner), where the hit test looks for them too, and pens
 // are one aliased pixel at every zoom. It keeps its working lists between paints.
 class MapPainter {
@@ -63,10 +69,15 @@ private:
     void drawPolygon(QPainter& painter, const Area& area, bool closed, const ZoomMapping& zoom);
     void addPoint(QPoint point);
     void drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom);
+    void drawTraceOutline(QPainter& painter, const std::vector<Vertex>& outline, const ZoomMapping& zoom);
 
     std::vector<int> m_near; // map indexes of the areas near the exposed part
     std::vector<QPoint> m_points;
     QPen m_normal { QColor(kNormalColour), 1 };
     QPen m_selected { QColor(kSelectedColour), 1 };
     QPen m_text;
+    QPen m_traceUnder { QColor(kTraceUnderColour), 1 };
+    QPen m_trace = dashed(QColor(kTraceColour));
+
+    static QPen dashed(const QColor& colour);
 };

@@ -34,6 +34,8 @@ OverlayLook overlayLook(const ImageMap& map, const EditorState& state, const Zoo
     look.building = state.building;
     look.selectionShown = state.selectionShown;
     look.marks = buildingMarks(map, state, zoom);
+    if (shownTraceOutline(state))
+        look.traceOutline = state.traceOutline;
     return look;
 }
 
@@ -50,5 +52,9 @@ OverlayDamage overlayDamage(
     addAreas(damage, before.building, now.building, map, zoom);
     addMarks(damage, before.marks.closingMark, now.marks.closingMark, closingMarkBounds);
     addMarks(damage, before.marks.rubberLine, now.marks.rubberLine, rubberLineBounds);
+    if (before.traceOutline != now.traceOutline)
+        for (const auto& outline : { before.traceOutline, now.traceOutline })
+            if (outline)
+                damage.add(traceOutlineBounds(*outline, zoom));
     return damage;
 }
