@@ -123,8 +123,16 @@ void KeyRows()
     Row("Delete a box", box, "key Delete", "P1 100,100 120,100 110,120 100,100 | arrow", 0, "| off");
     Row("Backspace a polygon", polygon, "key Backspace", "B1 rect 10,10 20x20 | arrow");
     Row("Shift and Alt change nothing", box, "key shift+alt+Delete", "P1 100,100 120,100 110,120 100,100 | arrow");
-    Row("C without Ctrl does nothing", box, "key C; key V",
-        "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | arrow");
+    Row("C without Ctrl arms the circle tool, copies nothing", box, "key C; key V",
+        "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | circle", 2);
+    Row("R, Shift+P, T: the last one armed", box, "key R; key shift+P; key T",
+        "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | trace", 2);
+    Row("Ctrl+R arms nothing", box, "key ctrl+R", "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | arrow");
+    Row("Escape disarms", box, "key R; key Escape", "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | arrow",
+        1);
+    // Escape ends the polygon being built as it is: the polygon tool then starts another.
+    Row("Escape while building", "", "tool poly; click 10,10; click 50,10; click 30,40; key Escape; key P; click 90,90",
+        "P1 10,10 50,10 30,40 | P2 90,90 building | poly");
     Row("copy, delete, paste: back 10 right and down", box, "key ctrl+C; key Delete; key ctrl+V",
         "B1 rect 20,20 20x20* | P1 100,100 120,100 110,120 100,100 | arrow");
     Row("cut and paste a polygon", polygon, "key ctrl+X; key ctrl+V",

@@ -376,7 +376,10 @@ private slots:
         row("Shift and Alt change nothing", "canvas", QKeySequence(Qt::ShiftModifier | Qt::AltModifier | Qt::Key_Delete),
             "arrow");
         row("Ctrl+Delete deletes too", "canvas", QKeySequence(Qt::ControlModifier | Qt::Key_Delete), "arrow");
-        row("C without Ctrl", "canvas", QKeySequence(Qt::Key_C), QString(box) + " | arrow");
+        row("C without Ctrl arms the circle", "canvas", QKeySequence(Qt::Key_C), QString(box) + " | circle");
+        row("R on a tool button", "circle", QKeySequence(Qt::Key_R), QString(box) + " | rect");
+        row("P, then Escape on Help", "help", QKeySequence(Qt::Key_P, Qt::Key_Escape), QString(box) + " | arrow");
+        row("P in the map name is the box's", "map", QKeySequence(Qt::Key_P), QString(box) + " | arrow");
         row("Ctrl+Shift+D duplicates", "canvas", QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_D),
             "B1 rect 10,10 40x40 | B2 rect 20,20 40x40* | arrow");
         // A button never takes an arrow key to move the focus along the row.

@@ -46,6 +46,7 @@ bool runKey(MapEditor& editor, QString name)
     name.replace(QLatin1String("shift+"), QLatin1String("Shift+"));
     name.replace(QLatin1String("alt+"), QLatin1String("Alt+"));
     name.replace(QLatin1String("Delete"), QLatin1String("Del"));
+    name.replace(QLatin1String("Escape"), QLatin1String("Esc"));
     const QKeySequence key = QKeySequence::fromString(name);
     if (key.isEmpty() || key[0].key() == Qt::Key_unknown)
         return false;

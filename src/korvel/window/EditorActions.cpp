@@ -31,6 +31,12 @@ bool isZoomCommand(EditorCommand command)
         || command == EditorCommand::ZoomActualSize || command == EditorCommand::ZoomToFit;
 }
 
+bool armsATool(EditorCommand command)
+{
+    return command == EditorCommand::ArmRectangle || command == EditorCommand::ArmCircle
+        || command == EditorCommand::ArmPolygon || command == EditorCommand::ArmTrace;
+}
+
 } // namespace
 
 EditorActions::EditorActions(QWidget* window, MapEditor& editor, CanvasView& canvas)
@@ -41,7 +47,7 @@ EditorActions::EditorActions(QWidget* window, MapEditor& editor, CanvasView& can
         const EditorCommand command = binding.command;
         if (isZoomCommand(command))
             connect(action, &QAction::triggered, &canvas, [&canvas, command] { runZoomCommand(canvas, command); });
-        else
+        else if (!armsATool(command))
             connect(action, &QAction::triggered, &editor, [&editor, command] { runEditorCommand(editor, command); });
         m_actions[command] = action;
     }

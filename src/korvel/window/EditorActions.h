@@ -13,7 +13,8 @@ class QWidget;
 
 // Every command a key gives, as a QAction of the main window with its key sequences: the
 // editor's commands (from editorKeyBindings), the zoom commands, and opening and saving pages.
-// The text boxes keep their own keys: while one has the focus, only opening and saving work.
+// The keys that arm a tool are left to the window, which presses the tool's button. The text
+// boxes keep their own keys: while one has the focus, only opening and saving work.
 class EditorActions : public QObject {
     Q_OBJECT
 public:

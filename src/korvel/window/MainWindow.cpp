@@ -80,6 +80,13 @@ void MainWindow::connectControls()
     connect(c.rectangleButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Rectangle); });
     connect(c.circleButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Circle); });
     connect(c.polygonButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Polygon); });
+    // A tool's key presses its button, and only while the button can be pressed (a picture is open).
+    for (const auto& [command, button] : { std::pair(EditorCommand::ArmRectangle, c.rectangleButton),
+             std::pair(EditorCommand::ArmCircle, c.circleButton), std::pair(EditorCommand::ArmPolygon, c.polygonButton) })
+        connect(m_actions->action(command), &QAction::triggered, button, [button = button] {
+            if (button->isEnabled())
+                button->click();
+        });
     connect(c.generateButton, &QToolButton::clicked, this, &MainWindow::generate);
     connect(c.helpButton, &QToolButton::clicked, this, &MainWindow::showHelp);
     connect(c.openButton, &QToolButton::clicked, m_files, &MapFiles::open);

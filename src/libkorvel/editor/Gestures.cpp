@@ -95,8 +95,8 @@ void finishGesture(Editing& editing)
     EditorState& state = editing.state;
     const Gesture gesture = std::exchange(state.gesture, Gesture {});
     switch (gesture.kind) {
-    case Gesture::Kind::Move:
-        state.cursor = Qt::ArrowCursor;
+    case Gesture::Kind::Move: // a key may have armed a tool meanwhile
+        state.cursor = state.tool == Tool::Arrow ? Qt::ArrowCursor : Qt::CrossCursor;
         break;
     case Gesture::Kind::Draw:
         if (const Area* area = editing.map.find(gesture.area)) {

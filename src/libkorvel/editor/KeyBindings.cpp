@@ -57,6 +57,11 @@ const std::vector<KeyBinding>& editorKeyBindings()
         { EditorCommand::ZoomOut, standardFirst(QKeySequence::ZoomOut, { QKeySequence(Qt::ControlModifier | Qt::Key_Minus) }) },
         { EditorCommand::ZoomActualSize, { QKeySequence(Qt::ControlModifier | Qt::Key_0) } },
         { EditorCommand::ZoomToFit, { QKeySequence(Qt::ControlModifier | Qt::Key_9) } },
+        { EditorCommand::ArmRectangle, withShiftAndAlt(Qt::Key_R) },
+        { EditorCommand::ArmCircle, withShiftAndAlt(Qt::Key_C) },
+        { EditorCommand::ArmPolygon, withShiftAndAlt(Qt::Key_P) },
+        { EditorCommand::ArmTrace, withShiftAndAlt(Qt::Key_T) },
+        { EditorCommand::Disarm, withShiftAndAlt(Qt::Key_Escape) },
     };
     return bindings;
 }
@@ -86,6 +91,16 @@ void runEditorCommand(MapEditor& editor, EditorCommand command)
         return editor.undo();
     case EditorCommand::Redo:
         return editor.redo();
+    case EditorCommand::ArmRectangle:
+        return editor.chooseTool(Tool::Rectangle);
+    case EditorCommand::ArmCircle:
+        return editor.chooseTool(Tool::Circle);
+    case EditorCommand::ArmPolygon:
+        return editor.chooseTool(Tool::Polygon);
+    case EditorCommand::ArmTrace:
+        return editor.chooseTool(Tool::Trace);
+    case EditorCommand::Disarm:
+        return editor.disarmTool();
     case EditorCommand::ZoomIn:
     case EditorCommand::ZoomOut:
     case EditorCommand::ZoomActualSize:

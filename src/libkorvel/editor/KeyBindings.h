@@ -24,6 +24,11 @@ enum class EditorCommand {
     ZoomOut,
     ZoomActualSize,
     ZoomToFit,
+    ArmRectangle,
+    ArmCircle,
+    ArmPolygon,
+    ArmTrace,
+    Disarm, // back to the arrow tool
 };
 
 struct KeyBinding {
@@ -33,10 +38,11 @@ struct KeyBinding {
 
 // The keys of each command. Shift and Alt change nothing: Shift+Delete deletes, Ctrl+Shift+C
 // copies, Alt+Left nudges; only where Shift has a meaning of its own (Ctrl+Shift+Z redoes) it
-// is not given to another command. None of them works while a text box has the focus: there
-// the keys edit the text.
+// is not given to another command. The tools' letters go without Ctrl, which is for commands
+// on areas. None of them works while a text box has the focus: there the keys edit the text.
 const std::vector<KeyBinding>& editorKeyBindings();
 
 // The table needs a QGuiApplication: standard keys come from the platform.
-// Runs a command that acts on the map (every one but the zoom commands, which are the view's).
+// Runs a command that acts on the map or the tools (every one but the zoom commands, which
+// are the view's).
 void runEditorCommand(MapEditor& editor, EditorCommand command);

@@ -152,6 +152,15 @@ void MapEditor::chooseTool(Tool tool)
     finish();
 }
 
+void MapEditor::disarmTool()
+{
+    EditorState& state = m_editing.state;
+    state.building = 0;
+    state.closingMarker = false;
+    state.rubberLine = false;
+    chooseTool(Tool::Arrow);
+}
+
 void MapEditor::deleteSelected()
 {
     command(StepKind::Single, ::deleteSelected);

@@ -45,6 +45,8 @@ public:
     void doubleClicked(const Pointer& pointer, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     void chooseTool(Tool tool);
+    // Back to the arrow tool; a polygon being built stays as it is, open, and building ends.
+    void disarmTool();
     // The trace tool's colour tolerance and deviation, stepped by a turn of the wheel: 4 and
     // half a pixel a step, within 0..255 and 0..32. The status bar says what they are.
     const TraceSettings& traceSettings() const { return m_editing.tracer.settings(); }
