@@ -9,6 +9,7 @@
 #include "window/MainWindow.h"
 
 #include <QClipboard>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -48,6 +49,13 @@ void doubleClick(QWidget* widget, QPoint at)
     click(widget, at);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+void turnWheel(QWidget* widget, QPoint at, int notches, Qt::KeyboardModifiers modifiers = {})
+{
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, modifiers,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
 }
 
 void type(QWidget* box, const QString& text)
@@ -378,7 +386,7 @@ private slots:
         row("Ctrl+Delete deletes too", "canvas", QKeySequence(Qt::ControlModifier | Qt::Key_Delete), "arrow");
         row("C without Ctrl arms the circle", "canvas", QKeySequence(Qt::Key_C), QString(box) + " | circle");
         row("R on a tool button", "circle", QKeySequence(Qt::Key_R), QString(box) + " | rect");
-        row("P, then Escape on Help", "help", QKeySequence(Qt::Key_P, Qt::Key_Escape), QString(box) + " | arrow");
+        row("T, then Escape on Help", "help", QKeySequence(Qt::Key_T, Qt::Key_Escape), QString(box) + " | arrow");
         row("P in the map name is the box's", "map", QKeySequence(Qt::Key_P), QString(box) + " | arrow");
         row("Ctrl+Shift+D duplicates", "canvas", QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_D),
             "B1 rect 10,10 40x40 | B2 rect 20,20 40x40* | arrow");
@@ -440,6 +448,53 @@ private slots:
         for (int step = 0; step < 3; ++step)
             QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(describeWindow(window), QStringLiteral("P1 20,20 100,20 60,100 20,20* | resize_corner"));
+    }
+
+    // The trace tool shows the outline under the pointer (on a picture this large, once traced
+    // on the worker), the wheel sets its tolerance and deviation in place of scrolling, and a
+    // click makes the polygon, one step.
+    void traceTool()
+    {
+        QImage image(1200, 1000, QImage::Format_RGB32);
+        image.fill(QColor(240, 240, 230));
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(40, 60, 120));
+        painter.drawEllipse(QPoint(100, 100), 60, 60);
+        painter.end();
+        const QString path = m_dir.filePath("disc.png");
+        QVERIFY(image.save(path));
+        MainWindow window;
+        window.show();
+        QVERIFY(openPictureAndWait(window, path));
+        const WindowControls& c = window.controls();
+        c.canvas->setFocus();
+        QTest::keyClick(c.canvas, Qt::Key_T);
+        QVERIFY(c.traceButton->isChecked());
+        QTest::mouseMove(port(window), { 100, 100 });
+        const auto outlineShown = [&] { // its dashes on the disc's rim
+            const QImage shot = port(window)->grab().toImage();
+            for (int y = 38; y <= 42; ++y)
+                for (int x = 80; x < 120; ++x)
+                    if (shot.pixel(x, y) == kTraceColour)
+                        return true;
+            return false;
+        };
+        QTRY_VERIFY(outlineShown());
+        turnWheel(port(window), { 100, 100 }, -1);
+        QCOMPARE(c.noticePanel->text(), QStringLiteral("Trace tolerance: 28, deviation: 1.5 px"));
+        turnWheel(port(window), { 100, 100 }, 2, Qt::ShiftModifier);
+        QCOMPARE(c.noticePanel->text(), QStringLiteral("Trace tolerance: 28, deviation: 2.5 px"));
+        QCOMPARE(c.canvas->verticalScrollBar()->value() + c.canvas->horizontalScrollBar()->value(), 0);
+        QTRY_VERIFY(outlineShown());
+        QTest::mouseClick(port(window), Qt::LeftButton, {}, { 100, 100 });
+        QVERIFY(!c.traceButton->isChecked());
+        const Area* polygon = window.editor().selectedArea();
+        QVERIFY(polygon && polygon->vertices().size() <= 16);
+        for (const Vertex v : polygon->vertices())
+            QVERIFY(std::abs(std::hypot(v.x - 100, v.y - 100) - 60) <= 2.5);
+        QTest::keyClick(c.canvas, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(describeWindow(window), QStringLiteral("arrow"));
     }
 
     // Holding a key repeats its command.

@@ -33,7 +33,7 @@ QString HelpWindow::usageText()
     return tr("Korvel generates HTML codes for imagemaps. It is easy to use, but still effective.") + paragraphBreak
         + tr("To generate an imagemap do the following:") + paragraphBreak
         + tr("- Press the 'New Imagemap' button.") + paragraphBreak + tr("- Give the new imagemap a name.")
-        + paragraphBreak + tr("- Use the 'Rectangle', 'Circle' and 'Polygon' tools to make shapes on the image. ")
+        + paragraphBreak + tr("- Use the 'Rectangle', 'Circle', 'Polygon' and 'Trace' tools to make shapes on the image. ")
         + tr(" Give each shape a desired URL and Alt text.") + paragraphBreak
         + tr("- After you have made all your shapes, press the Generate button. A HTML code will appear. ")
         + tr("You can now copy this code and then paste it into your desired web page.") + paragraphBreak

@@ -198,6 +198,8 @@ void CanvasView::rereadPointer()
 void CanvasView::showState()
 {
     const EditorState& state = m_editor.state();
+    if (std::exchange(m_shownTool, state.tool) != state.tool && state.tool == Tool::Trace)
+        rereadPointer(); // the outline under the pointer, shown as the state is shown again
     if (viewport()->cursor().shape() != state.cursor)
         viewport()->setCursor(state.cursor);
     const OverlayLook look = overlayLook(m_editor.map(), state, m_zoom);
@@ -334,6 +336,15 @@ void CanvasView::wheelEvent(QWheelEvent* event)
         if (const int steps = m_wheel.zoomSteps(*event))
             zoomTo(zoomStepped(m_zoom, steps),
                 QPoint(wholePixel(event->position().x()), wholePixel(event->position().y())));
+        return;
+    }
+    if (m_editor.state().tool == Tool::Trace) {
+        // The tolerance, or with Shift the deviation, in place of scrolling.
+        event->accept();
+        const int steps = m_wheel.settingSteps(*event);
+        const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+        if (steps != 0)
+            m_editor.stepTraceSettings(shift ? 0 : steps, shift ? steps : 0);
         return;
     }
     event->setAccepted(m_wheel.scroll(*event, horizontalScrollBar(), verticalScrollBar()));

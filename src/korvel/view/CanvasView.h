@@ -110,6 +110,7 @@ private:
     ZoomMapping m_zoom;
     MapPainter m_painter;
     OverlayLook m_shownLook; // the overlay as the last repaints asked for it
+    Tool m_shownTool = Tool::Arrow; // a newly armed tool hovers at once where the pointer is
     WheelTurns m_wheel;
     bool m_showHorizontal = false;
     bool m_showVertical = false;

@@ -58,8 +58,19 @@ bool WheelTurns::scroll(const QWheelEvent& event, QScrollBar* across, QScrollBar
 
 int WheelTurns::zoomSteps(const QWheelEvent& event)
 {
+    return wholeNotches(m_zoomDelta, event.angleDelta().y());
+}
+
+int WheelTurns::settingSteps(const QWheelEvent& event)
+{
+    const QPoint angle = event.angleDelta();
+    return wholeNotches(m_settingDelta, angle.y() != 0 ? angle.y() : angle.x());
+}
+
+int WheelTurns::wholeNotches(int& pending, int delta)
+{
     // In 64 bits: no delta, however wild, overflows the sum.
-    const int64_t delta = int64_t { m_zoomDelta } + event.angleDelta().y();
-    m_zoomDelta = static_cast<int>(delta % QWheelEvent::DefaultDeltasPerStep);
-    return static_cast<int>(delta / QWheelEvent::DefaultDeltasPerStep);
+    const int64_t sum = int64_t { pending } + delta;
+    pending = static_cast<int>(sum % QWheelEvent::DefaultDeltasPerStep);
+    return static_cast<int>(sum / QWheelEvent::DefaultDeltasPerStep);
 }

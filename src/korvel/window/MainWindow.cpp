@@ -58,7 +58,7 @@ MainWindow::MainWindow(FileDialogs* dialogs)
         m_actions->keepKeysIn(box);
     new ReadingIndicator(m_reader, this, m_controls.noticePanel,
         { m_controls.rectangleButton, m_controls.circleButton, m_controls.polygonButton, m_controls.generateButton,
-            m_controls.canvas });
+            m_controls.traceButton, m_controls.canvas });
     connectControls();
     // The New Imagemap button has the focus when the window first shows.
     m_controls.newButton->setFocus();
@@ -80,9 +80,12 @@ void MainWindow::connectControls()
     connect(c.rectangleButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Rectangle); });
     connect(c.circleButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Circle); });
     connect(c.polygonButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Polygon); });
+    connect(c.traceButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Trace); });
     // A tool's key presses its button, and only while the button can be pressed (a picture is open).
-    for (const auto& [command, button] : { std::pair(EditorCommand::ArmRectangle, c.rectangleButton),
-             std::pair(EditorCommand::ArmCircle, c.circleButton), std::pair(EditorCommand::ArmPolygon, c.polygonButton) })
+    const std::pair<EditorCommand, QToolButton*> toolKeys[] = { { EditorCommand::ArmRectangle, c.rectangleButton },
+        { EditorCommand::ArmCircle, c.circleButton }, { EditorCommand::ArmPolygon, c.polygonButton },
+        { EditorCommand::ArmTrace, c.traceButton } };
+    for (const auto& [command, button] : toolKeys)
         connect(m_actions->action(command), &QAction::triggered, button, [button = button] {
             if (button->isEnabled())
                 button->click();
@@ -124,6 +127,7 @@ void MainWindow::showEditorState()
     c.rectangleButton->setChecked(state.tool == Tool::Rectangle);
     c.circleButton->setChecked(state.tool == Tool::Circle);
     c.polygonButton->setChecked(state.tool == Tool::Polygon);
+    c.traceButton->setChecked(state.tool == Tool::Trace);
     showText(c.hrefBox, state.panel.href);
     showText(c.altBox, state.panel.alt);
     c.hrefBox->setEnabled(state.panel.enabled);
@@ -195,10 +199,12 @@ void MainWindow::showPicture(const QString& path, const LoadedPicture& picture)
         m_editor.startNewMap();
     m_picturePath = path;
     m_pictureSize = picture.image.size();
+    // The editor first: the canvas runs the pointer's hover on the new picture.
+    m_editor.setPicture(picture.image);
     m_controls.canvas->setPicture(picture.image);
     for (QWidget* control : std::initializer_list<QWidget*> { m_controls.rectangleButton, m_controls.circleButton,
-             m_controls.polygonButton, m_controls.generateButton, m_controls.canvas, m_controls.mapNameBox,
-             m_controls.saveButton })
+             m_controls.polygonButton, m_controls.generateButton, m_controls.traceButton, m_controls.canvas,
+             m_controls.mapNameBox, m_controls.saveButton })
         control->setEnabled(true);
     showNotice(picture.notice, picture.warning);
     layOut();

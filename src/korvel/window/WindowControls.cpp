@@ -76,14 +76,17 @@ WindowControls buildWindowControls(QWidget* window, MapEditor& editor)
     c.openButton = pictureButton(window, QStringLiteral("open"), tr("Open an Imagemap (Ctrl+O)"), 40);
     c.saveButton
         = pictureButton(window, QStringLiteral("save"), tr("Save the Imagemap (Ctrl+S; Save As: Ctrl+Shift+S)"), 72);
-    c.rectangleButton = pictureButton(window, QStringLiteral("rect"), tr("Rectangle Tool"), 152);
-    c.circleButton = pictureButton(window, QStringLiteral("circle"), tr("Circle Tool"), 184);
-    c.polygonButton = pictureButton(window, QStringLiteral("poly"), tr("Polygon Tool"), 216);
+    c.rectangleButton = pictureButton(window, QStringLiteral("rect"), tr("Rectangle Tool (R)"), 152);
+    c.circleButton = pictureButton(window, QStringLiteral("circle"), tr("Circle Tool (C)"), 184);
+    c.polygonButton = pictureButton(window, QStringLiteral("poly"), tr("Polygon Tool (P)"), 216);
     c.generateButton = pictureButton(window, QStringLiteral("generate"), tr("Generate Imagemap"), 264);
-    for (QToolButton* button : { c.saveButton, c.rectangleButton, c.circleButton, c.polygonButton, c.generateButton })
+    c.traceButton = pictureButton(window, QStringLiteral("trace"),
+        tr("Trace Tool (T): the wheel sets the colour tolerance, Shift+wheel the deviation"), 296);
+    for (QToolButton* button :
+        { c.saveButton, c.rectangleButton, c.circleButton, c.polygonButton, c.generateButton, c.traceButton })
         button->setEnabled(false);
     // A drawing tool's button shows as pressed while the tool is armed.
-    for (QToolButton* tool : { c.rectangleButton, c.circleButton, c.polygonButton })
+    for (QToolButton* tool : { c.rectangleButton, c.circleButton, c.polygonButton, c.traceButton })
         tool->setCheckable(true);
 
     c.mapNameBox = textBox(window, QRect(208, 56, 113, 19), tr("The name of the imagemap"));
@@ -100,7 +103,7 @@ WindowControls buildWindowControls(QWidget* window, MapEditor& editor)
     buildStatusBar(window, c);
     c.helpButton = pictureButton(window, QStringLiteral("help"), tr("Help"), 424);
     QWidget* order[] = { c.newButton, c.openButton, c.saveButton, c.rectangleButton, c.circleButton,
-        c.polygonButton, c.generateButton, c.mapNameBox, c.hrefBox, c.altBox, c.canvas, c.helpButton };
+        c.polygonButton, c.generateButton, c.traceButton, c.mapNameBox, c.hrefBox, c.altBox, c.canvas, c.helpButton };
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     return c;

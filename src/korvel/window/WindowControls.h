@@ -18,6 +18,7 @@ struct WindowControls {
     QToolButton* circleButton = nullptr;
     QToolButton* polygonButton = nullptr;
     QToolButton* generateButton = nullptr;
+    QToolButton* traceButton = nullptr;
     QToolButton* helpButton = nullptr;
     QLineEdit* mapNameBox = nullptr;
     QLineEdit* hrefBox = nullptr;
