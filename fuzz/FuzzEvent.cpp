@@ -5,10 +5,11 @@
 namespace {
 
 const char* const kKindNames[] = { "move", "press", "release", "tool", "key", "type", "new map", "generate", "scroll",
-    "resize", "save and open", "zoom" };
+    "resize", "save and open", "zoom", "double-click", "wheel" };
 
 const int kKeys[] = { Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_D, Qt::Key_Left,
-    Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Z, Qt::Key_Y, Qt::Key_A };
+    Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Z, Qt::Key_Y, Qt::Key_A, Qt::Key_R, Qt::Key_P, Qt::Key_T,
+    Qt::Key_Escape };
 
 } // namespace
 
@@ -42,8 +43,12 @@ void FuzzEventMaker::pointerTarget(MainWindow& window, int32_t& x, int32_t& y)
         near(box.left + (chance(50) ? box.width : 0) * (chance(70) ? 1 : 0.5),
             box.top + (chance(50) ? box.height : 0) * (chance(70) ? 1 : 0.5), x, y);
     } else if (choice < 40 && selected && !selected->vertices().empty()) {
-        const Vertex v = selected->vertices()[size_t(pick(int(selected->vertices().size())))];
-        near(v.x, v.y, x, y);
+        // A corner, or the middle of the edge that starts there.
+        const std::vector<Vertex>& vertices = selected->vertices();
+        const size_t corner = size_t(pick(int(vertices.size())));
+        const Vertex v = vertices[corner], next = vertices[(corner + 1) % vertices.size()];
+        const bool edge = chance(40);
+        near(edge ? (v.x + next.x) / 2.0 : v.x, edge ? (v.y + next.y) / 2.0 : v.y, x, y);
     } else if (choice < 55 && building) {
         near(building->vertices().front().x, building->vertices().front().y, x, y);
     } else if (choice < 60) {
@@ -56,20 +61,37 @@ void FuzzEventMaker::pointerTarget(MainWindow& window, int32_t& x, int32_t& y)
     }
 }
 
+// Clicks come often enough that a polygon gets many corners before the tool changes; a press
+// right after a release is often the second of a double-click there, and some carry Ctrl.
+void FuzzEventMaker::pointerEvent(MainWindow& window, FuzzEvent& event)
+{
+    event.kind = m_buttonDown ? (chance(35) ? FuzzEvent::Release : FuzzEvent::Move)
+                              : (chance(25) ? FuzzEvent::Press : FuzzEvent::Move);
+    const bool afterRelease = m_lastPointer.kind == FuzzEvent::Release;
+    if (event.kind == FuzzEvent::Press && afterRelease && chance(30)) {
+        event.kind = FuzzEvent::DoubleClick;
+        event.a = m_lastPointer.a;
+        event.b = m_lastPointer.b;
+    } else {
+        pointerTarget(window, event.a, event.b);
+    }
+    if (event.kind != FuzzEvent::Move)
+        event.c = chance(15) ? int(Qt::ControlModifier) : 0;
+    m_buttonDown = event.kind == FuzzEvent::Press || event.kind == FuzzEvent::DoubleClick
+        || (m_buttonDown && event.kind != FuzzEvent::Release);
+    m_lastPointer = event;
+}
+
 FuzzEvent FuzzEventMaker::next(MainWindow& window)
 {
     FuzzEvent event;
     const int choice = pick(1000);
     const int areas = window.editor().map().count();
     if (choice < 600) {
-        // Clicks come often enough that a polygon gets many corners before the tool changes.
-        event.kind = m_buttonDown ? (chance(35) ? FuzzEvent::Release : FuzzEvent::Move)
-                                  : (chance(25) ? FuzzEvent::Press : FuzzEvent::Move);
-        pointerTarget(window, event.a, event.b);
-        m_buttonDown = event.kind == FuzzEvent::Press || (m_buttonDown && event.kind != FuzzEvent::Release);
+        pointerEvent(window, event);
     } else if (choice < 615) {
         event.kind = FuzzEvent::Tool;
-        event.a = pick(3);
+        event.a = pick(4);
     } else if (choice < 835) {
         event.kind = FuzzEvent::Key;
         // Deleting wins more often on a crowded map, so maps stay a size worth checking.
@@ -96,6 +118,10 @@ FuzzEvent FuzzEventMaker::next(MainWindow& window)
         event.b = 80 + pick(900);
     } else if (choice < 959) {
         event.kind = FuzzEvent::SaveAndOpen;
+    } else if (choice < 980) {
+        event.kind = FuzzEvent::Wheel;
+        event.a = pick(5) - 2;
+        event.b = chance(30) ? int(Qt::ShiftModifier) : (chance(10) ? int(Qt::ControlModifier) : 0);
     } else {
         event.kind = FuzzEvent::Zoom;
         event.a = pick(4);

@@ -13,9 +13,9 @@ class MainWindow;
 struct FuzzEvent {
     enum Kind : uint8_t {
         Move, // the pointer to picture pixel (a, b), a button held or not
-        Press,
+        Press, // c: the keyboard modifiers held
         Release, // at (a, b); a click when that is on the picture
-        Tool, // a: 0 rectangle, 1 circle, 2 polygon
+        Tool, // a: 0 rectangle, 1 circle, 2 polygon, 3 trace
         Key, // a: Qt key, b: modifiers; c: the focus (0 canvas, 1 map name, 2 URL, 3 alt, 4 a button)
         Type, // a: which text, c: which box (1 map name, 2 URL, 3 alt)
         NewMap, // a: which picture
@@ -24,6 +24,8 @@ struct FuzzEvent {
         Resize, // a, b: the window's size
         SaveAndOpen, // save the map as a page and open it again
         Zoom, // a: 0 in, 1 out, 2 100 %, 3 fit
+        DoubleClick, // the second press of a double-click, after a release; as Press
+        Wheel, // a: notches, b: modifiers; over the middle of the canvas
     };
     Kind kind = Move;
     int32_t a = 0;
@@ -34,7 +36,8 @@ struct FuzzEvent {
 };
 
 // Makes events that reach the interesting places often: the handles of the selected area,
-// the first corner of a polygon being built, box edges, far outside the picture.
+// the edges of a selected polygon, the first corner of a polygon being built, box edges, far
+// outside the picture.
 class FuzzEventMaker {
 public:
     explicit FuzzEventMaker(uint64_t seed)
@@ -48,9 +51,11 @@ private:
     bool chance(int percent) { return pick(100) < percent; }
     void near(double cx, double cy, int32_t& x, int32_t& y);
     void pointerTarget(MainWindow& window, int32_t& x, int32_t& y);
+    void pointerEvent(MainWindow& window, FuzzEvent& event);
 
     std::mt19937_64 m_random;
     bool m_buttonDown = false;
+    FuzzEvent m_lastPointer; // after a release, where a double-click's second press goes
 };
 
 // The texts typed into the boxes, by number.

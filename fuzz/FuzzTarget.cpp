@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
@@ -25,6 +26,22 @@ const QSize kPictureSizes[] = { { 320, 240 }, { 1000, 800 }, { 40, 30 } };
 QString picturePath(const QTemporaryDir& folder, int which)
 {
     return folder.filePath(QStringLiteral("picture%1.png").arg(which));
+}
+
+// A picture of one colour with a few regions of others on it, for the trace tool.
+void writeRegions(const QString& path, QSize size, const QColor& colour)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QPainter painter(&picture);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour.darker(200));
+    painter.drawEllipse(QRect(QPoint(), size / 2));
+    painter.setBrush(colour.lighter(150));
+    painter.drawRect(QRect(QPoint(size.width() / 2, size.height() / 3), size / 3));
+    painter.drawEllipse(QRect(QPoint(size.width() / 8, size.height() / 8), size / 8)); // a hole in the disc
+    painter.end();
+    picture.save(path);
 }
 
 // Every area gets exactly one line, and every coordinate is a plain decimal number.
@@ -49,13 +66,14 @@ QString checkHtml(const ImageMap& map)
     return QString();
 }
 
-// Whether pixel (x, y) of one image shows up in the other within one pixel. A long line that
+// Whether pixel (x, y) of one image shows up in the other within two pixels. A long line that
 // crosses the edge of a repainted part may come out a pixel aside there, where Qt's line
-// drawing starts again at the edge; anything left unpainted differs by more.
+// drawing starts again at the edge; the trace outline with its shadow is two pixels wide, so
+// what lay beside it may then be two pixels away. Anything left unpainted differs by more.
 bool foundNearby(const QImage& in, int x, int y, QRgb colour)
 {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
             if (in.valid(x + dx, y + dy) && in.pixel(x + dx, y + dy) == colour)
                 return true;
     return false;
@@ -79,7 +97,7 @@ FuzzTarget::FuzzTarget(const QTemporaryDir& folder)
 {
     for (int i = 0; i < int(std::size(kPictureSizes)); ++i)
         if (!QFile::exists(picturePath(folder, i)))
-            writePicture(picturePath(folder, i), kPictureSizes[i], QColor(60 * i, 120, 200));
+            writeRegions(picturePath(folder, i), kPictureSizes[i], QColor(60 * i, 120, 200));
     QObject::connect(&m_window->editor().undoStack(), &QUndoStack::indexChanged, [this] { m_historyMoved = true; });
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
@@ -118,10 +136,16 @@ void FuzzTarget::play(const FuzzEvent& event)
     case FuzzEvent::Move:
     case FuzzEvent::Press:
     case FuzzEvent::Release:
+    case FuzzEvent::DoubleClick:
         playPointer(event);
         break;
-    case FuzzEvent::Tool:
-        (event.a == 0 ? c.rectangleButton : (event.a == 1 ? c.circleButton : c.polygonButton))->click();
+    case FuzzEvent::Tool: {
+        QToolButton* tools[] = { c.rectangleButton, c.circleButton, c.polygonButton, c.traceButton };
+        tools[event.a & 3]->click();
+        break;
+    }
+    case FuzzEvent::Wheel:
+        playWheel(event);
         break;
     case FuzzEvent::Key:
         playKey(event);
@@ -169,15 +193,26 @@ void FuzzTarget::playPointer(const FuzzEvent& event)
     const ZoomMapping& zoom = canvas->zoom();
     const QPoint scroll(canvas->horizontalScrollBar()->value(), canvas->verticalScrollBar()->value());
     const QPointF at(zoom.screenPixel(event.a) - scroll.x(), zoom.screenPixel(event.b) - scroll.y());
-    const QEvent::Type type = event.kind == FuzzEvent::Press
-        ? QEvent::MouseButtonPress
-        : (event.kind == FuzzEvent::Release ? QEvent::MouseButtonRelease : QEvent::MouseMove);
+    const bool press = event.kind == FuzzEvent::Press || event.kind == FuzzEvent::DoubleClick;
+    const QEvent::Type type = event.kind == FuzzEvent::Move ? QEvent::MouseMove
+        : event.kind == FuzzEvent::Release                  ? QEvent::MouseButtonRelease
+        : event.kind == FuzzEvent::Press                    ? QEvent::MouseButtonPress
+                                                            : QEvent::MouseButtonDblClick;
     const Qt::MouseButtons held
         = m_window->editor().state().buttonDown && type != QEvent::MouseButtonRelease ? Qt::LeftButton : Qt::NoButton;
     QWidget* port = canvas->viewport();
     QMouseEvent mouse(type, at, port->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-        type == QEvent::MouseButtonPress ? Qt::LeftButton : held, Qt::NoModifier);
+        press ? Qt::LeftButton : held, Qt::KeyboardModifiers(event.c));
     QApplication::sendEvent(port, &mouse);
+}
+
+void FuzzTarget::playWheel(const FuzzEvent& event)
+{
+    QWidget* port = m_window->controls().canvas->viewport();
+    const QPointF middle(port->width() / 2.0, port->height() / 2.0);
+    QWheelEvent wheel(middle, port->mapToGlobal(middle), QPoint(), QPoint(0, 120 * event.a), Qt::NoButton,
+        Qt::KeyboardModifiers(event.b), Qt::NoScrollPhase, false);
+    QApplication::sendEvent(port, &wheel);
 }
 
 // The output window takes the activation when Generate shows it; a user goes back to the main

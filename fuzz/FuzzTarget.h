@@ -30,6 +30,7 @@ public:
 
 private:
     void playPointer(const FuzzEvent& event);
+    void playWheel(const FuzzEvent& event);
     void activate();
     void playKey(const FuzzEvent& event);
     void playType(const FuzzEvent& event);

@@ -472,7 +472,7 @@ private slots:
         QTest::keyClick(c.canvas, Qt::Key_T);
         QVERIFY(c.traceButton->isChecked());
         QTest::mouseMove(port(window), { 100, 100 });
-        const auto outlineShown = [&] { // its dashes on the disc's rim
+        const auto outlineShown = [&] { // along the top of the disc
             const QImage shot = port(window)->grab().toImage();
             for (int y = 38; y <= 42; ++y)
                 for (int x = 80; x < 120; ++x)

@@ -64,12 +64,12 @@ private slots:
         QTest::newRow("rubber line only with the polygon tool")
             << "tool poly; click 10,10; click 60,10; move 60,50; tool arrow"
             << "60,30 -; 30,10 T";
-        QTest::newRow("trace outline: dashes over a dark line, above the areas")
+        QTest::newRow("trace outline: a shadow right and down, above the areas")
             << "picture 20,20,40,30; box 50,10,20,20; tool trace; wheel 0,-3; move 30,30"
-            << "21,20 Y; 24,20 Y; 25,20 K; 28,20 K; 29,20 Y; 59,30 Y; 50,20 K; 50,15 G";
+            << "20,20 Y; 40,20 Y; 40,21 K; 21,21 K; 20,21 Y; 59,30 Y; 60,30 K; 50,20 Y; 50,15 G";
         QTest::newRow("trace outline: only while the tool is armed")
             << "picture 20,20,40,30; tool trace; move 30,30; tool arrow"
-            << "21,20 -; 25,20 -";
+            << "20,20 -; 40,21 -";
         QTest::newRow("closed: selected, all edges") << "tool poly; click 10,10; click 60,10; click 60,60; click 10,10"
                                                      << "35,35 M; 60,35 M; 7,7 M; 57,63 M";
     }
@@ -80,7 +80,7 @@ private slots:
         QVERIFY(scene.play(script));
         const QImage image = painted(scene.editor, ZoomMapping());
         const QHash<QString, QRgb> colours { { "M", kSelectedColour }, { "G", kNormalColour }, { "T", kText },
-            { "-", kPaper }, { "Y", kTraceColour }, { "K", kTraceUnderColour } };
+            { "-", kPaper }, { "Y", kTraceColour }, { "K", kTraceShadowColour } };
         QStringList wrong;
         QFETCH(QString, pixels);
         for (const QString& item : pixels.split(QLatin1Char(';'))) {

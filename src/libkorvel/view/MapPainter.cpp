@@ -123,14 +123,8 @@ QRect traceOutlineBounds(const std::vector<Vertex>& outline, const ZoomMapping& 
         = std::minmax_element(outline.begin(), outline.end(), [](Vertex a, Vertex b) { return a.x < b.x; });
     const auto [top, bottom]
         = std::minmax_element(outline.begin(), outline.end(), [](Vertex a, Vertex b) { return a.y < b.y; });
-    return spanning(screenPixel(zoom, left->x, top->y), screenPixel(zoom, right->x, bottom->y));
-}
-
-QPen MapPainter::dashed(const QColor& colour)
-{
-    QPen pen(colour, 1, Qt::CustomDashLine);
-    pen.setDashPattern({ 4, 4 });
-    return pen;
+    return spanning(screenPixel(zoom, left->x, top->y), screenPixel(zoom, right->x, bottom->y))
+        .adjusted(0, 0, 1, 1); // the shadow
 }
 
 void MapPainter::paint(QPainter& painter, const QRegion& exposed, const MapScene& scene)
@@ -256,10 +250,13 @@ void MapPainter::drawTraceOutline(QPainter& painter, const std::vector<Vertex>& 
     for (const Vertex v : outline)
         addPoint(vertexPixel(zoom, v));
     const int count = static_cast<int>(m_points.size());
-    for (const QPen& pen : { m_traceUnder, m_trace }) {
-        painter.setPen(pen);
-        painter.drawPolyline(m_points.data(), count);
-    }
+    // A dashed line would be drawn with its dashes shifted where a repainted part cuts it.
+    painter.setPen(m_traceShadow);
+    painter.translate(1, 1);
+    painter.drawPolyline(m_points.data(), count);
+    painter.translate(-1, -1);
+    painter.setPen(m_trace);
+    painter.drawPolyline(m_points.data(), count);
 }
 
 void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom)

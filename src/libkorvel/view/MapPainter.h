@@ -22,9 +22,10 @@ class QRegion;
 constexpr QRgb kNormalColour = qRgb(115, 115, 115);
 // The selected area and its handles.
 constexpr QRgb kSelectedColour = qRgb(255, 0, 255);
-// The trace tool's outline: dashes of this colour over a dark line, seen on any picture.
+// The trace tool's outline: a line of this colour with a dark shadow a pixel right and down
+// of it, seen on any picture.
 constexpr QRgb kTraceColour = qRgb(255, 220, 0);
-constexpr QRgb kTraceUnderColour = qRgb(0, 0, 0);
+constexpr QRgb kTraceShadowColour = qRgb(0, 0, 0);
 
 // What the canvas shows above the picture, and at which zoom. windowText is the window's
 // text colour: unselected polygons until a selection has been shown, the box being drawn,
@@ -76,8 +77,6 @@ private:
     QPen m_normal { QColor(kNormalColour), 1 };
     QPen m_selected { QColor(kSelectedColour), 1 };
     QPen m_text;
-    QPen m_traceUnder { QColor(kTraceUnderColour), 1 };
-    QPen m_trace = dashed(QColor(kTraceColour));
-
-    static QPen dashed(const QColor& colour);
+    QPen m_traceShadow { QColor(kTraceShadowColour), 1 };
+    QPen m_trace { QColor(kTraceColour), 1 };
 };
