@@ -66,7 +66,11 @@ MainWindow::MainWindow(FileDialogs* dialogs)
     layOut();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The canvas observes the editor, which as a member goes before the window's children.
+    delete m_controls.canvas;
+}
 
 HelpWindow* MainWindow::helpWindow() const
 {
