@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-// Every expected answer here is what Chromium 156 did (tests/browser/hits.mjs records it).
+// Every expected answer here is what Chromium 156 did (tools/browser/hits.mjs records it).
 namespace {
 
 using Shape = BrowserArea::Shape;
