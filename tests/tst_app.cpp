@@ -36,7 +36,8 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, text);
-        const CommandLineRequest request = readCommandLine(QStringList("korvel") + arguments.split(' ', Qt::SkipEmptyParts));
+        const CommandLineRequest request
+            = readCommandLine(QStringList("korvel") + arguments.split(' ', Qt::SkipEmptyParts));
         QCOMPARE(request.exitCode, exitCode);
         const QString& said = exitCode == 2 ? request.error : request.output;
         QVERIFY2(said.left(text.size()) == text && said.isEmpty() == text.isEmpty(), qPrintable(said));
@@ -88,7 +89,7 @@ private slots:
             ScriptedFileDialogs screen;
             screen.answer = answer;
             LastUsedFolders dialogs(screen, settings);
-            kind == "picture"  ? dialogs.openPicture(nullptr, start)
+            kind == "picture"         ? dialogs.openPicture(nullptr, start)
                 : kind == "open page" ? dialogs.openPage(nullptr, start)
                                       : dialogs.savePage(nullptr, start);
             return screen.asked.value(0).section(": ", 1);
@@ -103,7 +104,9 @@ private slots:
         QFETCH(QString, startsIn);
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QCOMPARE(runDialog(next, offered, QString()),
-            startsIn == "used" ? used : startsIn == "offered" ? offered : documents);
+            startsIn == "used"          ? used
+                : startsIn == "offered" ? offered
+                                        : documents);
     }
 };
 

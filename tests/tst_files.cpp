@@ -56,8 +56,9 @@ private slots:
         {
             ModalAnswer failure;
             window.controls().saveButton->click();
-            QCOMPARE(failure.texts, QStringList("Korvel could not save “" + nowhere + "”: the folder “"
-                + m_dir.filePath("gone") + "” does not exist."));
+            QCOMPARE(failure.texts,
+                QStringList("Korvel could not save “" + nowhere + "”: the folder “" + m_dir.filePath("gone")
+                    + "” does not exist."));
         }
         QVERIFY(window.files().isModified());
         QCOMPARE(window.windowTitle(), QStringLiteral("Korvel v" KORVEL_VERSION));
@@ -99,12 +100,13 @@ private slots:
         QVERIFY(waitForPicture(window));
         QTRY_COMPARE(answers.texts.size(), 3);
         QCOMPARE(answers.texts.mid(0, 2),
-            QStringList({ "Open an Imagemap", "Its picture “" + m_dir.filePath("gone.jpg")
-                    + "” was not found. Choose the picture?" }));
+            QStringList({ "Open an Imagemap",
+                "Its picture “" + m_dir.filePath("gone.jpg") + "” was not found. Choose the picture?" }));
         QCOMPARE(answers.texts[2],
             "These areas are kept as they are and written back unchanged, but cannot be edited here:\n\narea 2 (href "
             "“rest.html”): its shape “default” covers the whole picture, which no Korvel area can.");
-        QCOMPARE(describe(window.editor()), QStringLiteral("B1 circle 30,40 40x40 [x.html|] | kept [rest.html|] | arrow"));
+        QCOMPARE(
+            describe(window.editor()), QStringLiteral("B1 circle 30,40 40x40 [x.html|] | kept [rest.html|] | arrow"));
         QCOMPARE(window.picturePath(), m_dir.filePath("found.png"));
         QCOMPARE(window.files().filePath(), page);
     }

@@ -23,13 +23,13 @@ private slots:
         const char* triangle = "polygon 10,100 60,100 35,140; select p1";
         row("draw a rectangle", "", "tool rect; press 300,300; move 310,320; move 330,340; release",
             "B1 rect 300,300 30x40* | arrow", 1);
-        row("draw a circle", "", "tool circle; press 300,300; move 310,300; release", "B1 circle 290,290 20x20* | arrow",
-            1);
+        row("draw a circle", "", "tool circle; press 300,300; move 310,300; release",
+            "B1 circle 290,290 20x20* | arrow", 1);
         row("a drag, from press to release", box, "press 20,20; move 30,30; move 40,40; release",
             "B1 rect 30,30 40x40* | arrow", 1);
         // The opposite corner stays; a circle squares towards the side it was dragged to.
-        row("a rectangle's bottom-left corner", "box 10,10,40,40; select b1", "move 10,50; press 10,50; move 0,70; release",
-            "B1 rect 0,10 50x60* | resize_corner", 1);
+        row("a rectangle's bottom-left corner", "box 10,10,40,40; select b1",
+            "move 10,50; press 10,50; move 0,70; release", "B1 rect 0,10 50x60* | resize_corner", 1);
         row("a circle's bottom-left corner, taller than wide", circle, "move 100,40; press 100,40; move 95,60; release",
             "B1 circle 80,10 50x50* | resize_corner", 1);
         row("a circle's top-right corner, taller than wide", circle, "move 130,10; press 130,10; move 135,-20; release",
@@ -42,7 +42,8 @@ private slots:
             "P1 7,100 57,100 32,140 7,100* | arrow", 1);
         row("nudges of another area", "box 10,10,40,40; box 100,10,5,5; select b1", "key Left; select b2; key Left",
             "B1 rect 9,10 40x40 | B2 rect 99,10 5x5* | arrow", 2);
-        row("another key starts another step", circle, "key Left; key Up; key Left", "B1 circle 98,9 30x30* | arrow", 3);
+        row("another key starts another step", circle, "key Left; key Up; key Left", "B1 circle 98,9 30x30* | arrow",
+            3);
         row("typing in one box until the focus leaves", circle, "focus href; href a; href ab; alt x; focus other",
             "B1 circle 100,10 30x30* [ab|x] | arrow", 2);
         row("typing again after the focus came back", circle, "focus href; href a; focus other; focus href; href ab",
@@ -53,16 +54,18 @@ private slots:
         row("each corner of a polygon", "", "tool poly; click 300,300; click 350,300; click 320,350; click 300,300",
             "P1 300,300 350,300 320,350 300,300* | arrow", 4);
         // A key in the middle of a gesture goes into the gesture's step.
-        row("a key pressed during a drag", "", "tool circle; press 300,300; key ctrl+C; move 320,300; key Left; release",
+        row("a key pressed during a drag", "",
+            "tool circle; press 300,300; key ctrl+C; move 320,300; key Left; release",
             "B1 circle 280,280 40x40* | arrow", 1);
         row("undo pressed during a drag", box, "press 20,20; move 30,30; key ctrl+Z; release",
             "B1 rect 20,20 40x40* | arrow", 1);
         // A box left half-drawn by Generate during its rubber band stretches on later moves.
-        row("a half-drawn box", "", "tool rect; press 300,300; generate; release; tool rect; move 350,320; move 360,330",
+        row("a half-drawn box", "",
+            "tool rect; press 300,300; generate; release; tool rect; move 350,320; move 360,330",
             "B1 rect 300,300 0x0* | rect", 1);
         // A release that ends no press of the canvas's own still clicks, and starts a polygon.
-        row("a release with no press", "", "tool poly; release; move 310,300; release", "P1 0,0 310,300 building | poly",
-            2);
+        row("a release with no press", "", "tool poly; release; move 310,300; release",
+            "P1 0,0 310,300 building | poly", 2);
     }
     void everyChangeUndoesAndRedoes()
     {
@@ -95,21 +98,24 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
         QTest::newRow("undo right after a polygon's first corner: building ends")
-            << "tool poly; click 300,300; key ctrl+Z" << "poly";
+            << "tool poly; click 300,300; key ctrl+Z"
+            << "poly";
         QTest::newRow("redo: building goes on") << "tool poly; click 300,300; key ctrl+Z; key ctrl+Y; click 350,300"
                                                 << "P1 300,300 350,300 building | poly";
         QTest::newRow("undo takes back the last corner")
             << "tool poly; click 300,300; click 350,300; click 320,350; key ctrl+Z"
             << "P1 300,300 350,300 building | poly";
-        QTest::newRow("undo brings back the selection")
-            << "box 10,10,40,40; select b1; key Delete; key ctrl+Z" << "B1 rect 10,10 40x40* | arrow";
+        QTest::newRow("undo brings back the selection") << "box 10,10,40,40; select b1; key Delete; key ctrl+Z"
+                                                        << "B1 rect 10,10 40x40* | arrow";
         QTest::newRow("redo brings back the selection after")
             << "box 10,10,40,40; select b1; key ctrl+D; select b1; key ctrl+Z; key ctrl+Y"
             << "B1 rect 10,10 40x40 | B2 rect 20,20 40x40* | arrow";
         QTest::newRow("a new change drops what was undone")
-            << "box 10,10,40,40; select b1; key Delete; key ctrl+Z; key Right; key ctrl+Y" << "B1 rect 11,10 40x40* | arrow";
+            << "box 10,10,40,40; select b1; key Delete; key ctrl+Z; key Right; key ctrl+Y"
+            << "B1 rect 11,10 40x40* | arrow";
         QTest::newRow("New Imagemap starts a new history")
-            << "box 10,10,40,40; select b1; key Delete; newmap; key ctrl+Z" << "arrow";
+            << "box 10,10,40,40; select b1; key Delete; newmap; key ctrl+Z"
+            << "arrow";
     }
     void undoAndRedo()
     {
