@@ -1,11 +1,10 @@
-#include "view/ScrollGeometry.h"
 #include "view/WindowLayout.h"
 
 #include <QtTest>
 
 #include <climits>
 
-// The main window's layout and its scroll bars' figures. The window as designed is 465 x 473:
+// The main window's layout (the scroll bars' figures are tst_canvas's). As designed it is 465 x 473:
 // 312 rows for the viewport between the controls (top 144) and the status bar (17), and the
 // viewport's border leaves 463 x 310 for the picture.
 class LayoutTest : public QObject {
@@ -47,31 +46,6 @@ private slots:
                   .arg(v.height())
                   .arg(layout.horizontalBar ? " across" : "", layout.verticalBar ? " down" : ""),
             "expected");
-    }
-
-    // A page is the viewport, an arrow a fifth of it (halves to even), and 1 under 5 pixels.
-    void scrollSteps_data()
-    {
-        QTest::addColumn<int>("viewport");
-        QTest::addColumn<int>("canvas");
-        QTest::addColumn<bool>("bar");
-        QTest::addColumn<QString>("expected"); // maximum, page, arrow
-        QTest::newRow("larger than the viewport") << 447 << 1000 << true << "553 447 89";
-        QTest::newRow("no bar: kept at the start") << 447 << 1000 << false << "0 447 89";
-        QTest::newRow("fits") << 300 << 100 << true << "0 300 60";
-        QTest::newRow("a fifth of 12 is 2") << 12 << 100 << true << "88 12 2";
-        QTest::newRow("a fifth of 13 is 3") << 13 << 100 << true << "87 13 3";
-        QTest::newRow("4 pixels") << 4 << 10 << true << "6 1 1";
-        QTest::newRow("12000 pixels at 16x") << 1280 << 192000 << true << "190720 1280 256";
-        QTest::newRow("as wide as an int") << 0 << INT_MAX << true << "2147483647 1 1";
-    }
-    void scrollSteps()
-    {
-        QFETCH(int, viewport);
-        QFETCH(int, canvas);
-        QFETCH(bool, bar);
-        const ScrollSteps steps = scrollStepsAlong(viewport, canvas, bar);
-        QTEST(QStringLiteral("%1 %2 %3").arg(steps.maximum).arg(steps.pageStep).arg(steps.singleStep), "expected");
     }
 };
 
