@@ -51,11 +51,11 @@ QList<QPair<QString, QByteArray>> samples()
     QImage deep(4000, 3000, QImage::Format_RGBX64);
     deep.fill(QColor(10, 200, 30));
     QList<QPair<QString, QByteArray>> samples {
-        { "photo-12000x9000.jpg", LargePicture(12000, 9000, "jpg") },
-        { "photo-12000x9000-cut.jpg", LargePicture(12000, 9000, "jpg").chopped(2000000) },
-        { "scan-8000x6000.png", LargePicture(8000, 6000, "png") },
-        { "scan-8000x6000.bmp", LargePicture(8000, 6000, "bmp") },
-        { "photo-8000x6000.webp", LargePicture(8000, 6000, "webp") },
+        { "photo-12000x9000.jpg", largePicture(12000, 9000, "jpg") },
+        { "photo-12000x9000-cut.jpg", largePicture(12000, 9000, "jpg").chopped(2000000) },
+        { "scan-8000x6000.png", largePicture(8000, 6000, "png") },
+        { "scan-8000x6000.bmp", largePicture(8000, 6000, "bmp") },
+        { "photo-8000x6000.webp", largePicture(8000, 6000, "webp") },
         { "bands-4000x3000.gif", HandMadeGif(4000, 3000, 1) },
         { "deep-4000x3000-16bit.png", Encoded(deep, "png") },
     };

@@ -5,6 +5,7 @@
 // Each figure comes from a fresh process (this program run again with --measure), so that no
 // library or plugin is loaded before the clock starts.
 #include "pictures/PictureLoader.h"
+#include "support/Measuring.h"
 #include "support/PictureCorpus.h"
 #include "view/CanvasView.h"
 #include "window/MainWindow.h"
@@ -99,7 +100,7 @@ int main(int argc, char* argv[])
         return runMeasure(QStringLiteral("Window with %1:").arg(QString::fromLocal8Bit(argv[1])),
             { QString::fromLocal8Bit(argv[1]) });
     QTemporaryDir dir;
-    const QString large = WriteFile(dir.filePath(QStringLiteral("large.jpg")), LargePicture(12000, 9000, "jpg"));
+    const QString large = WriteFile(dir.filePath(QStringLiteral("large.jpg")), largePicture(12000, 9000, "jpg"));
     int status = runMeasure(QStringLiteral("Empty window:"), {});
     status |= runMeasure(QStringLiteral("Window with a 12000 x 9000 JPEG:"), { large });
     return status;

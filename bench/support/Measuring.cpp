@@ -1,10 +1,12 @@
 #include "support/Measuring.h"
 
 #include "support/DragTiming.h"
+#include "support/PictureCorpus.h"
 #include "window/MainWindow.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QSignalSpy>
 
 ImageMap largestMap()
@@ -29,6 +31,17 @@ ImageMap largestMap()
     map.setName(QStringLiteral("largest"));
     map.reset(std::move(areas));
     return map;
+}
+
+QByteArray largePicture(int width, int height, const char* format)
+{
+    QImage photo(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(x * 255 / width, y * 255 / height, (x ^ y) & 255);
+    }
+    return Encoded(photo, format);
 }
 
 double medianMilliseconds(int runs, const std::function<void()>& work)

@@ -12,6 +12,10 @@ class MainWindow;
 // 7 corners (8 stored vertices), each with a URL and an alt text, on a 6000 x 5000 picture.
 ImageMap largestMap();
 
+// A photo-sized picture (smooth gradients, so that it compresses as a photo does), encoded in
+// a format Qt writes ("jpg", "png", "bmp", "webp").
+QByteArray largePicture(int width, int height, const char* format);
+
 // The median of `runs` runs of work, in milliseconds.
 double medianMilliseconds(int runs, const std::function<void()>& work);
 

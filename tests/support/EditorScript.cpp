@@ -3,7 +3,6 @@
 #include "editor/KeyBindings.h"
 #include "map/Numbers.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -41,11 +40,7 @@ QString modeName(const EditorState& state)
 
 bool runKey(MapEditor& editor, QString name)
 {
-    name.replace(QLatin1String("ctrl+"), QLatin1String("Ctrl+"));
-    name.replace(QLatin1String("shift+"), QLatin1String("Shift+"));
-    name.replace(QLatin1String("alt+"), QLatin1String("Alt+"));
-    name.replace(QLatin1String("Delete"), QLatin1String("Del"));
-    const QKeySequence key = QKeySequence::fromString(name);
+    const QKeySequence key = QKeySequence::fromString(name.replace(QLatin1String("Delete"), QLatin1String("Del")));
     if (key.isEmpty() || key[0].key() == Qt::Key_unknown)
         return false;
     for (const KeyBinding& binding : editorKeyBindings())
@@ -79,7 +74,8 @@ bool EditorScript::buildStep(const QString& verb, const QStringList& arguments)
             return false;
         const Box box { n[0].toFloat(), n[1].toFloat(), n[2].toFloat(), n[3].toFloat() };
         editor.apply([&](Editing& e) {
-            e.map.insert(e.map.boxInsertIndex(), verb == QLatin1String("box") ? Area::rectangle(box) : Area::circle(box));
+            e.map.insert(
+                e.map.boxInsertIndex(), verb == QLatin1String("box") ? Area::rectangle(box) : Area::circle(box));
         });
         return true;
     }
@@ -111,7 +107,7 @@ bool EditorScript::buildStep(const QString& verb, const QStringList& arguments)
 
 bool EditorScript::inputStep(const QString& verb, const QString& argument)
 {
-    const QStringList numbers = argument.split(QRegularExpression(QStringLiteral("[,/]")));
+    const QStringList numbers = argument.split(QLatin1Char(','));
     if (verb == QLatin1String("key")) {
         return m_typing || runKey(editor, argument);
     } else if (verb == QLatin1String("href")) {
@@ -121,11 +117,7 @@ bool EditorScript::inputStep(const QString& verb, const QString& argument)
     } else if (verb == QLatin1String("newmap")) {
         editor.startNewMap();
     } else if (verb == QLatin1String("generate")) {
-        html = editor.generate();
-    } else if (verb == QLatin1String("zoom")) {
-        ViewGeometry view = editor.view();
-        view.zoom = ZoomMapping(numbers.value(0).toInt(), numbers.value(1, QStringLiteral("1")).toInt());
-        editor.setView(view);
+        editor.generate();
     } else if (verb == QLatin1String("canvas") && numbers.size() == 4) {
         editor.setView({ editor.view().zoom, QSizeF(numbers[2].toDouble(), numbers[3].toDouble()),
             QPointF(numbers[0].toDouble(), numbers[1].toDouble()) });
@@ -208,20 +200,10 @@ QString describePanel(const MapEditor& editor)
 
 int cursorCode(Qt::CursorShape shape)
 {
-    switch (shape) {
-    case Qt::CrossCursor:
-        return 2;
-    case Qt::SizeBDiagCursor:
-        return 6;
-    case Qt::SizeVerCursor:
-        return 7;
-    case Qt::SizeFDiagCursor:
-        return 8;
-    case Qt::SizeHorCursor:
-        return 9;
-    case Qt::SizeAllCursor:
-        return 15;
-    default:
-        return 1;
-    }
+    const std::pair<Qt::CursorShape, int> codes[] = { { Qt::CrossCursor, 2 }, { Qt::SizeBDiagCursor, 6 },
+        { Qt::SizeVerCursor, 7 }, { Qt::SizeFDiagCursor, 8 }, { Qt::SizeHorCursor, 9 }, { Qt::SizeAllCursor, 15 } };
+    for (const auto& [cursor, code] : codes)
+        if (cursor == shape)
+            return code;
+    return 1;
 }

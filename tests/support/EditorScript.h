@@ -14,7 +14,7 @@
 //   focus map|href|alt|other        the keyboard focus moves there (keys are then the box's)
 //   href TEXT | alt TEXT            the user types TEXT into the URL or alt box
 //   generate | newmap               Generate; a new picture
-//   zoom N/D | canvas L,T,W,H       the view: zoom, and the visible canvas in picture pixels
+//   canvas L,T,W,H                  the visible part of the canvas, in picture pixels
 // and, to set the scene directly:
 //   box L,T,W,H | circle L,T,W,H | polygon X,Y X,Y ... (closed) | open X,Y X,Y ... | select bN|pN
 class EditorScript {
@@ -25,7 +25,6 @@ public:
     bool play(const QString& script);
 
     MapEditor editor;
-    QString html; // what the last Generate wrote
     QStringList notices;
 
 private:

@@ -120,17 +120,6 @@ QByteArray Encoded(const QImage& image, const char* format, bool progressive)
     return buffer.data();
 }
 
-QByteArray LargePicture(int width, int height, const char* format)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb(x * 255 / width, y * 255 / height, (x ^ y) & 255);
-    }
-    return Encoded(photo, format);
-}
-
 // With 128 colours every LZW code is one byte, as long as a clear code comes often enough to
 // keep the code table from growing to nine bits.
 QByteArray HandMadeGif(int width, int height, int frames)
@@ -213,12 +202,9 @@ QList<CorpusPicture> HostileCorpus()
         Opens("JPEG with an ICC profile", "p3.jpg", Encoded(p3, "jpg"), QSize(48, 32)),
         Refused("JPEG claiming 65000", "huge65000.jpg", JpegClaiming(65000, 65000), at65000),
         Refused("GIF claiming 65000", "huge65000.gif", GifClaiming(65000, 65000), at65000),
-        Refused("PNG claiming 65000", "huge65000.png", PngClaiming(65000, 65000), at65000),
         Refused("BMP claiming 65000", "huge65000.bmp", BitmapHeader(65000, 65000), at65000),
         Refused("JPEG claiming 100000", "huge100000.jpg", JpegClaiming(65535, 65535), at65535),
-        Refused("GIF claiming 100000", "huge100000.gif", GifClaiming(65535, 65535), at65535),
         Refused("PNG claiming 100000", "huge100000.png", PngClaiming(100000, 100000), at100000),
-        Refused("BMP claiming 100000", "huge100000.bmp", BitmapHeader(100000, 100000), at100000),
         // Headers of other shapes (rows stored top-down, a frame behind EXIF), and sides too long.
         Refused("BMP top-down", "top-down.bmp", BitmapHeader(65000, -65000), at65000),
         Refused("JPEG frame behind EXIF", "behind.jpg", WithExifOrientation(JpegClaiming(65535, 8), 1),
