@@ -28,9 +28,9 @@ public:
     QStringList notices;
 
 private:
-    bool buildStep(const QString& verb, const QStringList& arguments);
-    bool inputStep(const QString& verb, const QString& argument);
-    void pointerAt(double x, double y);
+    bool step(const QString& verb, const QString& argument);
+    bool pointerStep(const QString& verb, const QString& argument);
+    void addArea(const Area& area);
 
     bool m_typing = false;
     double m_x = 0;
