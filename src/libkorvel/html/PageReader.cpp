@@ -31,8 +31,6 @@ QString problemBeforeReading(const QFileInfo& file)
         return cannotOpen(file, Words::tr("it is not an ordinary file."));
     if (!file.isReadable())
         return cannotOpen(file, Words::tr("you do not have permission to read it."));
-    if (file.size() == 0)
-        return cannotOpen(file, Words::tr("the file is empty."));
     if (file.size() > kMaxPageBytes)
         return cannotOpen(file,
             Words::tr("it is %1 MB; Korvel opens pages up to %2 MB.")
@@ -52,8 +50,6 @@ QString readAll(const QFileInfo& info, QByteArray& bytes)
         bytes += piece;
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(info, Words::tr("the file could not be read from the disk."));
-    if (bytes.isEmpty())
-        return cannotOpen(info, Words::tr("the file is empty."));
     if (bytes.size() > kMaxPageBytes) // grown since it was looked at
         return cannotOpen(info, Words::tr("it is larger than %1 MB.").arg(kMaxPageBytes >> 20));
     if (looksBinary(bytes))
@@ -61,8 +57,10 @@ QString readAll(const QFileInfo& info, QByteArray& bytes)
     return {};
 }
 
-QString problemWithPage(const QFileInfo& file, const ScannedPage& page)
+QString problemWithPage(const QFileInfo& file, const QByteArray& bytes, const ScannedPage& page)
 {
+    if (bytes.isEmpty())
+        return cannotOpen(file, Words::tr("the file is empty."));
     if (!page.hasMarkup)
         return cannotOpen(file, Words::tr("it is not an HTML page: there is no markup in it."));
     if (page.maps.empty())
@@ -83,6 +81,9 @@ PageMap pageMapOf(ScannedMap& scanned)
     PageMap page;
     page.map.setName(scanned.name);
     page.pictureSource = scanned.pictureSource;
+    page.pictureWidth = scanned.pictureWidth;
+    page.pictureHeight = scanned.pictureHeight;
+    page.place = scanned.place;
     for (ScannedArea& scannedArea : scanned.areas) {
         PageArea read = readPageArea(std::move(scannedArea.attributes));
         if (read.problem.isEmpty() && !page.map.hasRoomFor(read.area.shape())) {
@@ -103,25 +104,49 @@ void findPicture(const QFileInfo& file, const QString& baseHref, PageMap& page)
     page.pictureExists = !page.picturePath.isEmpty() && QFileInfo(page.picturePath).isFile();
 }
 
+// Why the file cannot be read as text; empty when it was read into bytes.
+QString readProblem(const QFileInfo& file, QByteArray& bytes)
+{
+    const QString problem = problemBeforeReading(file);
+    return problem.isEmpty() ? readAll(file, bytes) : problem;
+}
+
+PageContents contentsOf(const QFileInfo& file, const QByteArray& bytes)
+{
+    ScannedPage page = scanPage(pageTextAsUtf8(bytes));
+    PageContents contents;
+    contents.error = problemWithPage(file, bytes, page);
+    for (ScannedMap& scanned : page.maps) {
+        contents.maps.push_back(pageMapOf(scanned));
+        findPicture(file, page.baseHref, contents.maps.back());
+    }
+    contents.usemaps = std::move(page.usemaps);
+    return contents;
+}
+
 } // namespace
 
 PageContents readPage(const QString& htmlFilePath)
 {
     const QFileInfo file(htmlFilePath);
-    PageContents contents;
     QByteArray bytes;
-    contents.error = problemBeforeReading(file);
-    if (contents.error.isEmpty())
-        contents.error = readAll(file, bytes);
+    const QString problem = readProblem(file, bytes);
+    if (!problem.isEmpty())
+        return { problem, {}, {} };
+    PageContents contents = contentsOf(file, bytes);
     if (!contents.error.isEmpty())
-        return contents;
-    ScannedPage page = scanPage(pageTextAsUtf8(bytes));
-    contents.error = problemWithPage(file, page);
-    if (!contents.error.isEmpty())
-        return contents;
-    for (ScannedMap& scanned : page.maps) {
-        contents.maps.push_back(pageMapOf(scanned));
-        findPicture(file, page.baseHref, contents.maps.back());
-    }
+        return { contents.error, {}, {} };
+    return contents;
+}
+
+PageContents readAnyPage(const QString& htmlFilePath)
+{
+    const QFileInfo file(htmlFilePath);
+    QByteArray bytes;
+    const QString problem = readProblem(file, bytes);
+    if (!problem.isEmpty())
+        return { problem, {}, {} };
+    PageContents contents = contentsOf(file, bytes);
+    contents.error.clear(); // a page without maps is still a page
     return contents;
 }
