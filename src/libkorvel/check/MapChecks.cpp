@@ -1,0 +1,55 @@
+#include "check/MapChecks.h"
+
+#include "check/AltChecks.h"
+#include "check/AreaShapeChecks.h"
+#include "check/BrowserMapView.h"
+#include "check/CoordsReadingChecks.h"
+#include "check/LiteralTextChecks.h"
+#include "check/MapNameChecks.h"
+#include "check/ReachChecks.h"
+#include "map/ImageMap.h"
+
+#include <algorithm>
+
+namespace {
+
+void append(MapProblems& all, MapProblems more)
+{
+    all.insert(all.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
+void markAreas(std::vector<bool>& settled, const MapProblems& problems)
+{
+    for (const MapProblem& problem : problems)
+        settled[size_t(problem.area)] = true;
+}
+
+// The problems about which pixels of the picture an area holds: one at most per area.
+MapProblems pixelProblems(const ImageMap& map, const MapCheckOptions& options)
+{
+    const BrowserMapView view = browserViewOf(map, options.picture);
+    SearchBudget budget(options.searchBudget);
+    std::vector<bool> settled(size_t(map.count()), false);
+    MapProblems problems = degenerateAreaProblems(map, view, budget);
+    markAreas(settled, problems);
+    MapProblems outside = outsidePictureProblems(view, settled, budget);
+    markAreas(settled, outside);
+    append(problems, std::move(outside));
+    append(problems, unreachableAreaProblems(view, settled, budget));
+    return problems;
+}
+
+} // namespace
+
+MapProblems checkMap(const ImageMap& map, const MapCheckOptions& options)
+{
+    MapProblems problems = mapNameProblems(map);
+    append(problems, pixelProblems(map, options));
+    append(problems, missingAltProblems(map));
+    if (options.generated)
+        append(problems, literalTextProblems(map));
+    append(problems, coordsReadingProblems(map));
+    std::stable_sort(problems.begin(), problems.end(),
+        [](const MapProblem& a, const MapProblem& b) { return a.area < b.area; });
+    return problems;
+}

@@ -1,0 +1,139 @@
+#include "check/ReachChecks.h"
+
+#include "check/BoundsGrid.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+using Shape = BrowserArea::Shape;
+
+// Whether one area takes every pixel of range by itself: a default area, or a rectangle or
+// circle holding the range's four corners, since both hold everything between.
+bool takesWholeRange(const BrowserArea& area, const PixelRange& range)
+{
+    if (area.shape == Shape::Default)
+        return true;
+    if (area.shape != Shape::Rectangle && area.shape != Shape::Circle)
+        return false;
+    const double left = double(range.left), top = double(range.top);
+    const double right = double(range.right), bottom = double(range.bottom);
+    return browserAreaContains(area, left, top) && browserAreaContains(area, right, top)
+        && browserAreaContains(area, left, bottom) && browserAreaContains(area, right, bottom);
+}
+
+// "2, 5, 7", the first few of them.
+QString numbersOf(const std::vector<int>& areas)
+{
+    constexpr size_t kMostNamed = 5;
+    QStringList numbers;
+    for (size_t i = 0; i < std::min(areas.size(), kMostNamed); ++i)
+        numbers << QString::number(qint64(areas[i]) + 1);
+    if (areas.size() > kMostNamed)
+        numbers << QString(QChar(0x2026));
+    return numbers.join(QLatin1String(", "));
+}
+
+QString unreachableProblem(const std::vector<int>& coverers, bool firstDefault)
+{
+    if (firstDefault)
+        return CheckWords::tr("no click can reach it: a default area takes only what the others leave, and "
+                              "areas %1 take all of the picture")
+            .arg(numbersOf(coverers));
+    if (coverers.size() == 1)
+        return CheckWords::tr("no click can reach it: area %1, before it in the map, takes all of it")
+            .arg(numbersOf(coverers));
+    return CheckWords::tr("no click can reach it: areas %1, before it in the map, take all of it")
+        .arg(numbersOf(coverers));
+}
+
+// Where the areas lie, for finding those that meet one. Default areas, which lie
+// everywhere, are kept out of the grid so that its cells fit the other areas.
+std::vector<PixelRange> boundsBesidesDefaults(const BrowserMapView& view)
+{
+    std::vector<PixelRange> bounds = view.bounds;
+    for (size_t i = 0; i < view.areas.size(); ++i)
+        if (view.areas[i].shape == Shape::Default)
+            bounds[i] = {};
+    return bounds;
+}
+
+std::vector<int> defaultAreas(const BrowserMapView& view)
+{
+    std::vector<int> defaults;
+    for (size_t i = 0; i < view.areas.size(); ++i)
+        if (view.areas[i].shape == Shape::Default)
+            defaults.push_back(int(i));
+    return defaults;
+}
+
+struct AreaPlaces {
+    explicit AreaPlaces(const BrowserMapView& view)
+        : bounds(boundsBesidesDefaults(view))
+        , grid(bounds)
+        , defaults(defaultAreas(view))
+    {
+    }
+    const std::vector<PixelRange> bounds;
+    const BoundsGrid grid;
+    const std::vector<int> defaults;
+};
+
+// The areas a browser tries before `index` whose pixels may meet it.
+std::vector<int> triedBefore(const BrowserMapView& view, const AreaPlaces& places, int index, int firstDefault)
+{
+    std::vector<int> before = places.grid.meeting(view.bounds[size_t(index)]);
+    before.insert(before.end(), places.defaults.begin(), places.defaults.end());
+    const auto triedLater = [&](int other) {
+        return other == index || other == firstDefault || (index != firstDefault && other > index);
+    };
+    before.erase(std::remove_if(before.begin(), before.end(), triedLater), before.end());
+    std::sort(before.begin(), before.end());
+    return before;
+}
+
+// The areas before `index` that take all of it, or none when a pixel of it is left to click
+// (or the budget ran out).
+std::vector<int> coverersOf(const BrowserMapView& view, int index, const std::vector<int>& before, SearchBudget& budget)
+{
+    const PixelRange& range = view.bounds[size_t(index)];
+    for (int other : before)
+        if (budget.spend(4) && takesWholeRange(view.areas[size_t(other)], range))
+            return { other };
+    std::vector<const BrowserArea*> covering;
+    for (int other : before)
+        covering.push_back(&view.areas[size_t(other)]);
+    std::vector<bool> used(before.size(), false);
+    if (findUncoveredPixel(view.areas[size_t(index)], range, covering, budget, &used) != PixelSearchResult::AllCovered)
+        return {};
+    std::vector<int> coverers;
+    for (size_t i = 0; i < before.size(); ++i)
+        if (used[i])
+            coverers.push_back(before[i]);
+    return coverers;
+}
+
+} // namespace
+
+MapProblems unreachableAreaProblems(const BrowserMapView& view, const std::vector<bool>& settled, SearchBudget& budget)
+{
+    MapProblems problems;
+    const AreaPlaces places(view);
+    const int firstDefault = firstDefaultArea(view.areas);
+    for (int i = 0; i < int(view.areas.size()) && !budget.isSpent(); ++i) {
+        if ((size_t(i) < settled.size() && settled[size_t(i)]) || view.bounds[size_t(i)].isEmpty())
+            continue;
+        // Without a picture size the default area's pixels are endless: nothing to settle.
+        if (i == firstDefault && !view.pictureKnown)
+            continue;
+        const std::vector<int> before = triedBefore(view, places, i, firstDefault);
+        if (before.empty() || !budget.spend(qint64(before.size())))
+            continue;
+        const std::vector<int> coverers = coverersOf(view, i, before, budget);
+        if (!coverers.empty())
+            problems.push_back({ i, unreachableProblem(coverers, i == firstDefault) });
+    }
+    return problems;
+}
