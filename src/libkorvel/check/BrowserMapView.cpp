@@ -1,5 +1,6 @@
 #include "check/BrowserMapView.h"
 
+#include "html/BrowserNumbers.h"
 #include "map/AreaGeometry.h"
 #include "map/ImageMap.h"
 
@@ -42,6 +43,23 @@ PixelRange polygonRange(const std::vector<double>& n)
     return rangeAround(left, top, right, bottom);
 }
 
+// The numbers the coords Korvel writes for the area hold: a page's own while they stand, a
+// polygon's vertices, or what the text of a box says.
+std::vector<double> coordsNumbers(const Area& area)
+{
+    if (area.keepsPageCoords())
+        return area.pageNumbers();
+    if (area.shape() != AreaShape::Polygon)
+        return parseBrowserNumbers(coordsText(area));
+    std::vector<double> numbers;
+    numbers.reserve(2 * area.vertices().size());
+    for (const Vertex v : area.vertices()) {
+        numbers.push_back(v.x);
+        numbers.push_back(v.y);
+    }
+    return numbers;
+}
+
 } // namespace
 
 PixelRange PixelRange::intersected(const PixelRange& other) const
@@ -58,7 +76,7 @@ bool PixelRange::contains(const PixelRange& other) const
 
 BrowserArea browserAreaOf(const Area& area)
 {
-    return readBrowserArea(area.attribute(QLatin1String("shape")), coordsText(area));
+    return browserAreaFrom(browserShapeOf(area.attribute(QLatin1String("shape"))), coordsNumbers(area));
 }
 
 PixelRange pixelBounds(const BrowserArea& area, const PixelRange& picture)

@@ -40,21 +40,22 @@ bool cutOntoWholePixel(double value)
     return value > 0 && cut != value && cut == std::floor(cut);
 }
 
-// The first number whose cut moves an edge of the area onto a whole pixel, or -1.
+// The first number whose cut moves an edge of the area onto a whole pixel, or -1. A radius
+// cut to 0 leaves no circle at all, which is said elsewhere.
 int firstCutNumber(const BrowserArea& area)
 {
     const std::vector<double>& n = area.numbers;
     for (size_t i = 0; i < n.size(); ++i) {
         const bool upperCorner = area.shape == Shape::Rectangle && n[i] > n[i < 2 ? i + 2 : i - 2];
-        if (!upperCorner && cutOntoWholePixel(n[i]))
+        const bool radiusGone = area.shape == Shape::Circle && i == 2 && browserCoordinate(n[i]) == 0;
+        if (!upperCorner && !radiusGone && cutOntoWholePixel(n[i]))
             return int(i);
     }
     return -1;
 }
 
-QString areaProblem(const Area& area)
+QString areaProblem(const Area& area, const BrowserArea& browser)
 {
-    const BrowserArea browser = browserAreaOf(area);
     if (browser.shape == Shape::Nothing || browser.shape == Shape::Default)
         return {};
     const QString percentage = firstPercentage(area.text(QLatin1String("coords")));
@@ -75,11 +76,11 @@ QString areaProblem(const Area& area)
 
 } // namespace
 
-MapProblems coordsReadingProblems(const ImageMap& map)
+MapProblems coordsReadingProblems(const ImageMap& map, const BrowserMapView& view)
 {
     MapProblems problems;
     for (int i = 0; i < map.count(); ++i) {
-        QString problem = areaProblem(map.at(i));
+        QString problem = areaProblem(map.at(i), view.areas[size_t(i)]);
         if (!problem.isEmpty())
             problems.push_back({ i, std::move(problem) });
     }

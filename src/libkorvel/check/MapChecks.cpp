@@ -25,9 +25,8 @@ void markAreas(std::vector<bool>& settled, const MapProblems& problems)
 }
 
 // The problems about which pixels of the picture an area holds: one at most per area.
-MapProblems pixelProblems(const ImageMap& map, const MapCheckOptions& options)
+MapProblems pixelProblems(const ImageMap& map, const BrowserMapView& view, const MapCheckOptions& options)
 {
-    const BrowserMapView view = browserViewOf(map, options.picture);
     SearchBudget budget(options.searchBudget);
     std::vector<bool> settled(size_t(map.count()), false);
     MapProblems problems = degenerateAreaProblems(map, view, budget);
@@ -43,12 +42,13 @@ MapProblems pixelProblems(const ImageMap& map, const MapCheckOptions& options)
 
 MapProblems checkMap(const ImageMap& map, const MapCheckOptions& options)
 {
+    const BrowserMapView view = browserViewOf(map, options.picture);
     MapProblems problems = mapNameProblems(map);
-    append(problems, pixelProblems(map, options));
+    append(problems, pixelProblems(map, view, options));
     append(problems, missingAltProblems(map));
     if (options.generated)
         append(problems, literalTextProblems(map));
-    append(problems, coordsReadingProblems(map));
+    append(problems, coordsReadingProblems(map, view));
     std::stable_sort(problems.begin(), problems.end(),
         [](const MapProblem& a, const MapProblem& b) { return a.area < b.area; });
     return problems;

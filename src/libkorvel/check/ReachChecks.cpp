@@ -38,6 +38,10 @@ QString numbersOf(const std::vector<int>& areas)
 
 QString unreachableProblem(const std::vector<int>& coverers, bool firstDefault)
 {
+    if (firstDefault && coverers.size() == 1)
+        return CheckWords::tr("no click can reach it: a default area takes only what the others leave, and "
+                              "area %1 takes all of the picture")
+            .arg(numbersOf(coverers));
     if (firstDefault)
         return CheckWords::tr("no click can reach it: a default area takes only what the others leave, and "
                               "areas %1 take all of the picture")
