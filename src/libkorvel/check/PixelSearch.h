@@ -28,12 +28,19 @@ enum class PixelSearchResult {
     OutOfBudget,
 };
 
-// Looks at the pixels of range spread out first (its corners, its middle, then ever finer
-// grids), so that an uncovered pixel, when there is one, is usually found in a few tests.
+// An area that may take pixels from another, and where its pixels may lie.
+struct CoveringArea {
+    const BrowserArea* area;
+    PixelRange bounds;
+};
+
+// Looks at a few pixels spread over the range first, which usually finds an uncovered one
+// at once; then at ever smaller blocks of it, passing over a block that one covering
+// rectangle, circle or default area holds whole.
 // coverersUsed, when given, has one entry per covering area and is set for each that held
 // a pixel of the area.
 PixelSearchResult findUncoveredPixel(const BrowserArea& area, const PixelRange& range,
-    const std::vector<const BrowserArea*>& covering, SearchBudget& budget, std::vector<bool>* coverersUsed = nullptr);
+    const std::vector<CoveringArea>& covering, SearchBudget& budget, std::vector<bool>* coverersUsed = nullptr);
 
 // Whether the area holds a pixel of range; nullopt when the budget ran out first.
 std::optional<bool> holdsPixelIn(const BrowserArea& area, const PixelRange& range, SearchBudget& budget);

@@ -10,11 +10,12 @@ namespace {
 
 using Shape = BrowserArea::Shape;
 
-// Whether one area takes every pixel of range by itself: a default area, or a rectangle or
-// circle holding the range's four corners, since both hold everything between.
-bool takesWholeRange(const BrowserArea& area, const PixelRange& range)
+// Whether one area takes every pixel of the other by itself: a default area, the same area
+// again, or a rectangle or circle holding the four corners of the other's range, since both
+// hold everything between.
+bool takesAllOf(const BrowserArea& area, const BrowserArea& other, const PixelRange& range)
 {
-    if (area.shape == Shape::Default)
+    if (area.shape == Shape::Default || (area.shape == other.shape && area.numbers == other.numbers))
         return true;
     if (area.shape != Shape::Rectangle && area.shape != Shape::Circle)
         return false;
@@ -104,11 +105,11 @@ std::vector<int> coverersOf(const BrowserMapView& view, int index, const std::ve
 {
     const PixelRange& range = view.bounds[size_t(index)];
     for (int other : before)
-        if (budget.spend(4) && takesWholeRange(view.areas[size_t(other)], range))
+        if (budget.spend(4) && takesAllOf(view.areas[size_t(other)], view.areas[size_t(index)], range))
             return { other };
-    std::vector<const BrowserArea*> covering;
+    std::vector<CoveringArea> covering;
     for (int other : before)
-        covering.push_back(&view.areas[size_t(other)]);
+        covering.push_back({ &view.areas[size_t(other)], view.bounds[size_t(other)] });
     std::vector<bool> used(before.size(), false);
     if (findUncoveredPixel(view.areas[size_t(index)], range, covering, budget, &used) != PixelSearchResult::AllCovered)
         return {};
