@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -141,6 +142,7 @@ int main(int argc, char* argv[])
         int problems = 0, errors = 0;
         QElapsedTimer timer;
         timer.start();
+        const std::clock_t cpuStart = std::clock();
         const auto count = [&](const QString& line) {
             if (run == 0 && problems < shown)
                 std::printf("  %s\n", qPrintable(line));
@@ -148,7 +150,10 @@ int main(int argc, char* argv[])
         };
         checkSite({ folder.path() }, count, [&](const QString&) { ++errors; });
         times.push_back(timer.elapsed());
-        std::printf("run %d: %lld ms, %d problems, %d unreadable\n", run + 1, times.back(), problems, errors);
+        // The processor time too: the machine may be busy with other work.
+        const long long cpu = (std::clock() - cpuStart) * 1000LL / CLOCKS_PER_SEC;
+        std::printf("run %d: %lld ms (processor %lld ms), %d problems, %d unreadable\n", run + 1, times.back(), cpu,
+            problems, errors);
     }
     std::sort(times.begin(), times.end());
     std::printf("fastest %lld ms, median %lld ms, slowest %lld ms\n", times.front(), times[times.size() / 2],

@@ -24,17 +24,20 @@ void markAreas(std::vector<bool>& settled, const MapProblems& problems)
         settled[size_t(problem.area)] = true;
 }
 
-// The problems about which pixels of the picture an area holds: one at most per area.
+// The problems about which pixels of the picture an area holds: one at most per area. Each
+// check has a budget of its own, so that one cannot leave the next nothing.
 MapProblems pixelProblems(const ImageMap& map, const BrowserMapView& view, const MapCheckOptions& options)
 {
-    SearchBudget budget(options.searchBudget);
     std::vector<bool> settled(size_t(map.count()), false);
-    MapProblems problems = degenerateAreaProblems(map, view, budget);
+    SearchBudget forNoPixel(options.searchBudget);
+    MapProblems problems = degenerateAreaProblems(map, view, forNoPixel);
     markAreas(settled, problems);
-    MapProblems outside = outsidePictureProblems(view, settled, budget);
+    SearchBudget forOutside(options.searchBudget);
+    MapProblems outside = outsidePictureProblems(view, settled, forOutside);
     markAreas(settled, outside);
     append(problems, std::move(outside));
-    append(problems, unreachableAreaProblems(view, settled, budget));
+    SearchBudget forUnreachable(options.searchBudget);
+    append(problems, unreachableAreaProblems(view, settled, forUnreachable));
     return problems;
 }
 

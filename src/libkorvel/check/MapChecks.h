@@ -14,7 +14,7 @@ struct MapCheckOptions {
     // Whether the map goes out through Generate's literal text, whose texts are checked too.
     // A page's map is out already, as its page says.
     bool generated = true;
-    // The pixel tests the checks of areas no click reaches may make.
+    // The pixel tests each check of an area's pixels may make.
     qint64 searchBudget = kMapSearchBudget;
 };
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-// How many point tests the pixel searches of one check run may make. A test of a polygon
+// How many point tests the pixel searches of one check of a map may make. A test of a polygon
 // costs one per corner. Searches stop when it is spent, so that huge maps are checked in
 // bounded time; what they could not settle is then not reported.
 class SearchBudget {
@@ -13,12 +13,13 @@ public:
     explicit SearchBudget(qint64 tests) : m_left(tests) { }
     bool spend(qint64 tests);
     bool isSpent() const { return m_left <= 0; }
+    qint64 left() const { return m_left; }
 
 private:
     qint64 m_left;
 };
 
-// The default for a check of one map: a few tens of milliseconds at most.
+// The default: a few tens of milliseconds at most.
 constexpr qint64 kMapSearchBudget = qint64(1) << 23;
 
 enum class PixelSearchResult {

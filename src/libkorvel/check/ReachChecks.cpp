@@ -99,25 +99,55 @@ std::vector<int> triedBefore(const BrowserMapView& view, const AreaPlaces& place
     return before;
 }
 
-// The areas before `index` that take all of it, or none when a pixel of it is left to click
-// (or the budget ran out).
+// The pixel tests one area's search may make at most, so that an area too costly to settle
+// leaves the rest of the budget to the others.
+constexpr qint64 kMostTestsPerArea = qint64(1) << 20;
+// How many areas in front of others are looked at in all; only maps of tens of thousands of
+// overlapping areas come near it.
+constexpr qint64 kMostAreasInFront = qint64(1) << 26;
+
+// One area in front of the other that takes all of it, shown without looking at pixels;
+// -1 for none.
+int oneTakingAll(const BrowserMapView& view, int index, const std::vector<int>& before)
+{
+    for (int other : before)
+        if (takesAllOf(view.areas[size_t(other)], view.areas[size_t(index)], view.bounds[size_t(index)]))
+            return other;
+    return -1;
+}
+
+// The areas before `index` that take all of it, found pixel by pixel; none when a pixel of
+// it is left to click, or the budget ran out first.
 std::vector<int> coverersOf(const BrowserMapView& view, int index, const std::vector<int>& before, SearchBudget& budget)
 {
-    const PixelRange& range = view.bounds[size_t(index)];
-    for (int other : before)
-        if (budget.spend(4) && takesAllOf(view.areas[size_t(other)], view.areas[size_t(index)], range))
-            return { other };
     std::vector<CoveringArea> covering;
     for (int other : before)
         covering.push_back({ &view.areas[size_t(other)], view.bounds[size_t(other)] });
     std::vector<bool> used(before.size(), false);
-    if (findUncoveredPixel(view.areas[size_t(index)], range, covering, budget, &used) != PixelSearchResult::AllCovered)
+    SearchBudget share(std::min(budget.left(), kMostTestsPerArea));
+    const qint64 shareTests = share.left();
+    const PixelSearchResult found
+        = findUncoveredPixel(view.areas[size_t(index)], view.bounds[size_t(index)], covering, share, &used);
+    budget.spend(shareTests - std::max<qint64>(share.left(), 0));
+    if (found != PixelSearchResult::AllCovered)
         return {};
     std::vector<int> coverers;
     for (size_t i = 0; i < before.size(); ++i)
         if (used[i])
             coverers.push_back(before[i]);
     return coverers;
+}
+
+// The areas in front of `index` that take all of it; none when a pixel is left to click or
+// it cannot be settled. Once the budget is spent, only what needs no pixels is settled.
+std::vector<int> areasTakingAll(const BrowserMapView& view, int index, const std::vector<int>& before, SearchBudget& budget)
+{
+    const int taker = oneTakingAll(view, index, before);
+    if (taker >= 0)
+        return { taker };
+    if (budget.isSpent())
+        return {};
+    return coverersOf(view, index, before, budget);
 }
 
 } // namespace
@@ -127,16 +157,17 @@ MapProblems unreachableAreaProblems(const BrowserMapView& view, const std::vecto
     MapProblems problems;
     const AreaPlaces places(view);
     const int firstDefault = firstDefaultArea(view.areas);
-    for (int i = 0; i < int(view.areas.size()) && !budget.isSpent(); ++i) {
+    SearchBudget inFront(kMostAreasInFront);
+    for (int i = 0; i < int(view.areas.size()) && !inFront.isSpent(); ++i) {
         if ((size_t(i) < settled.size() && settled[size_t(i)]) || view.bounds[size_t(i)].isEmpty())
             continue;
         // Without a picture size the default area's pixels are endless: nothing to settle.
         if (i == firstDefault && !view.pictureKnown)
             continue;
         const std::vector<int> before = triedBefore(view, places, i, firstDefault);
-        if (before.empty() || !budget.spend(qint64(before.size())))
+        if (before.empty() || !inFront.spend(qint64(before.size())))
             continue;
-        const std::vector<int> coverers = coverersOf(view, i, before, budget);
+        const std::vector<int> coverers = areasTakingAll(view, i, before, budget);
         if (!coverers.empty())
             problems.push_back({ i, unreachableProblem(coverers, i == firstDefault) });
     }
