@@ -1,0 +1,248 @@
+#include "view/MapPainter.h"
+
+#include "editor/HitTest.h"
+#include "map/AreaGeometry.h"
+#include "map/AreaIndex.h"
+#include "map/ImageMap.h"
+
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+
+namespace {
+
+// Painted and damaged coordinates stay well inside int, whatever numbers a page gave.
+constexpr int kFarthest = 1 << 26;
+
+// Screen pixels to look around an exposed part for areas: a handle's reach, and the half
+// pixel between a pixel's edge and its centre.
+constexpr int kSearchMargin = kHandleReach + 1;
+
+QPoint screenPixel(const ZoomMapping& zoom, double x, double y)
+{
+    const QPoint p = zoom.screenPixelOf(QPointF(x, y));
+    return QPoint(std::clamp(p.x(), -kFarthest, kFarthest), std::clamp(p.y(), -kFarthest, kFarthest));
+}
+
+QPoint vertexPixel(const ZoomMapping& zoom, Vertex v)
+{
+    return screenPixel(zoom, v.x, v.y);
+}
+
+// The rectangle whose outline runs through the pixels of both corners, a and b included.
+QRect spanning(QPoint a, QPoint b)
+{
+    return QRect(
+        QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())), QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+// An aliased 1-pixel outline through the pixels a and b at its corners; a line or a dot
+// where the rectangle has no width or height.
+void drawOutline(QPainter& painter, QPoint a, QPoint b)
+{
+    if (a.x() == b.x() || a.y() == b.y())
+        painter.drawLine(a, b);
+    else
+        painter.drawRect(QRect(a, QSize(b.x() - a.x(), b.y() - a.y())));
+}
+
+// The ellipse touching the pixels a and b at the corners of its box.
+void drawEllipseWithin(QPainter& painter, QPoint a, QPoint b)
+{
+    if (a.x() == b.x() || a.y() == b.y())
+        painter.drawLine(a, b);
+    else
+        painter.drawEllipse(QRect(a, QSize(b.x() - a.x(), b.y() - a.y())));
+}
+
+// The 7 x 7 pixels within a handle's reach of centre.
+QRect squareAround(QPoint centre)
+{
+    const QPoint reach(kHandleReach, kHandleReach);
+    return QRect(centre - reach, centre + reach);
+}
+
+bool beingDrawn(const Area& area, const EditorState& state)
+{
+    return state.gesture.kind == Gesture::Kind::Draw && state.gesture.area == area.id();
+}
+
+} // namespace
+
+BuildingMarks buildingMarks(const ImageMap& map, const EditorState& state, const ZoomMapping& zoom)
+{
+    BuildingMarks marks;
+    const Area* building = map.find(state.building);
+    if (!building || building->vertices().empty())
+        return marks;
+    const std::vector<Vertex>& vertices = building->vertices();
+    if (state.closingMarker)
+        marks.closingMark = vertexPixel(zoom, vertices.front());
+    if (state.rubberLine && state.tool == Tool::Polygon) {
+        const QPoint pointer(std::clamp(state.pointer.screen.x(), -kFarthest, kFarthest),
+            std::clamp(state.pointer.screen.y(), -kFarthest, kFarthest));
+        marks.rubberLine = QLine(vertexPixel(zoom, vertices.back()), pointer);
+    }
+    return marks;
+}
+
+QRect areaDrawingBounds(const Area& area, const ZoomMapping& zoom)
+{
+    const bool noPoints
+        = area.shape() == AreaShape::Polygon && area.vertices().empty() && area.pageNumbers().size() < 2;
+    if (!area.isEditable() || noPoints)
+        return QRect();
+    // Every outline point and handle centre lies in the area's bounds, and the mapping to
+    // screen pixels keeps their order; handles reach past their centres.
+    const QRectF bounds = areaBounds(area);
+    return spanning(screenPixel(zoom, bounds.left(), bounds.top()), screenPixel(zoom, bounds.right(), bounds.bottom()))
+        .adjusted(-kHandleReach, -kHandleReach, kHandleReach, kHandleReach);
+}
+
+QRect closingMarkBounds(QPoint centre)
+{
+    return squareAround(centre);
+}
+
+QRect rubberLineBounds(const QLine& line)
+{
+    return spanning(line.p1(), line.p2());
+}
+
+void MapPainter::paint(QPainter& painter, const QRegion& exposed, const MapScene& scene)
+{
+    if (exposed.isEmpty())
+        return;
+    if (m_text.color() != scene.windowText)
+        m_text = QPen(scene.windowText, 1);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+
+    const BuildingMarks marks = buildingMarks(scene.map, scene.state, scene.zoom);
+    if (marks.closingMark && exposed.intersects(closingMarkBounds(*marks.closingMark))) {
+        painter.setPen(m_text);
+        const QRect bounds = closingMarkBounds(*marks.closingMark);
+        drawEllipseWithin(painter, bounds.topLeft(), bounds.bottomRight());
+    }
+    findAreasNear(exposed, scene);
+    for (const int index : m_near) {
+        const Area& area = scene.map.at(index);
+        if (exposed.intersects(areaDrawingBounds(area, scene.zoom)))
+            drawArea(painter, area, scene);
+    }
+    const Area* selected = scene.map.find(scene.state.selected);
+    if (selected && exposed.intersects(areaDrawingBounds(*selected, scene.zoom))) {
+        painter.setPen(m_selected);
+        drawHandles(painter, *selected, scene.zoom);
+    }
+    if (marks.rubberLine && exposed.intersects(rubberLineBounds(*marks.rubberLine))) {
+        painter.setPen(scene.state.selectionShown ? m_normal : m_text);
+        painter.drawLine(*marks.rubberLine);
+    }
+    painter.restore();
+}
+
+void MapPainter::findAreasNear(const QRegion& exposed, const MapScene& scene)
+{
+    m_near.clear();
+    for (const QRect& rect : exposed) {
+        const QRectF screen(QPointF(rect.left() - kSearchMargin, rect.top() - kSearchMargin),
+            QPointF(rect.right() + kSearchMargin, rect.bottom() + kSearchMargin));
+        const std::vector<int> near = scene.index.indexesNear(scene.zoom.pictureRect(screen));
+        m_near.insert(m_near.end(), near.begin(), near.end());
+    }
+    // Map order, each area once.
+    if (exposed.rectCount() > 1) {
+        std::sort(m_near.begin(), m_near.end());
+        m_near.erase(std::unique(m_near.begin(), m_near.end()), m_near.end());
+    }
+}
+
+void MapPainter::drawArea(QPainter& painter, const Area& area, const MapScene& scene)
+{
+    const EditorState& state = scene.state;
+    const bool polygon = area.shape() == AreaShape::Polygon;
+    if (area.id() == state.selected)
+        painter.setPen(m_selected);
+    else if (beingDrawn(area, state) || (polygon && !state.selectionShown))
+        painter.setPen(m_text);
+    else
+        painter.setPen(m_normal);
+
+    const ZoomMapping& zoom = scene.zoom;
+    switch (area.shape()) {
+    case AreaShape::Rectangle: {
+        const RectangleFigure r = rectangleOf(area);
+        drawOutline(painter, screenPixel(zoom, r.left, r.top), screenPixel(zoom, r.right, r.bottom));
+        break;
+    }
+    case AreaShape::Circle: {
+        // Centre and radius as the coords say, so the circle shows what a browser hit-tests.
+        const CircleFigure c = circleOf(area);
+        if (c.radius >= 0)
+            drawEllipseWithin(painter, screenPixel(zoom, c.centreX - c.radius, c.centreY - c.radius),
+                screenPixel(zoom, c.centreX + c.radius, c.centreY + c.radius));
+        break;
+    }
+    case AreaShape::Polygon:
+        drawPolygon(painter, area, area.id() != state.building, zoom);
+        break;
+    case AreaShape::Kept:
+        break;
+    }
+}
+
+void MapPainter::drawPolygon(QPainter& painter, const Area& area, bool closed, const ZoomMapping& zoom)
+{
+    m_points.clear();
+    if (area.keepsPageCoords()) {
+        const std::vector<double>& numbers = area.pageNumbers();
+        for (size_t i = 0; i + 1 < numbers.size(); i += 2)
+            addPoint(screenPixel(zoom, numbers[i], numbers[i + 1]));
+    } else {
+        for (const Vertex v : area.vertices())
+            addPoint(vertexPixel(zoom, v));
+    }
+    if (m_points.empty())
+        return;
+    // A finished polygon already ends on its first corner; a page's polygon is closed by
+    // the browser.
+    if (closed && m_points.back() != m_points.front())
+        m_points.push_back(m_points.front());
+    if (m_points.size() == 1)
+        painter.drawPoint(m_points.front());
+    else
+        painter.drawPolyline(m_points.data(), static_cast<int>(m_points.size()));
+}
+
+// Zoomed out, neighbouring vertices often share a screen pixel: one point draws them all.
+void MapPainter::addPoint(QPoint point)
+{
+    if (m_points.empty() || m_points.back() != point)
+        m_points.push_back(point);
+}
+
+void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom)
+{
+    const auto handleAt = [&](QPoint centre) {
+        const QRect square = squareAround(centre);
+        drawOutline(painter, square.topLeft(), square.bottomRight());
+    };
+    if (area.isBox()) {
+        const Box& box = area.box();
+        handleAt(screenPixel(zoom, box.left, box.top));
+        handleAt(screenPixel(zoom, box.right(), box.top));
+        handleAt(screenPixel(zoom, box.left, box.bottom()));
+        handleAt(screenPixel(zoom, box.right(), box.bottom()));
+        return;
+    }
+    const std::vector<Vertex>& vertices = area.vertices();
+    size_t count = vertices.size();
+    // The last stored vertex of a finished polygon is its first again, under the same handle.
+    if (count > 1 && vertices.back() == vertices.front())
+        --count;
+    for (size_t i = 0; i < count; ++i)
+        handleAt(vertexPixel(zoom, vertices[i]));
+}
