@@ -70,7 +70,8 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("IMAGE"),
-        QStringLiteral("The image to start a new imagemap on, or a web page (.html) whose map to open."),
+        QStringLiteral("The image to start a new imagemap on, or a web page (.html) whose map to open; with "
+                       "--check, the pages and folders to check."),
         QStringLiteral("[IMAGE or PAGE]"));
     const QCommandLineOption check(QStringLiteral("check"),
         QStringLiteral("Check every map of the pages given (folders: their .html and .htm files at every depth) "

@@ -22,7 +22,7 @@ int checkPages(const QStringList& pages)
 {
     return checkSite(
         pages, [](const QString& line) { printLine(line, stdout); },
-        [](const QString& sentence) { printLine(QStringLiteral("korvel: ") + sentence, stderr); });
+        [](const QString& sentence) { printLine(sentence, stderr); });
 }
 
 // Read before any window exists, so that --help, --version and --check work in a terminal
