@@ -3,6 +3,7 @@
 #include "html/PageReader.h"
 #include "map/ImageMap.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,6 +49,8 @@ class ChecksTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { QVERIFY(QImage(100, 60, QImage::Format_RGB32).save(m_dir.filePath("wide.png"))); }
+
     // Each check with pages that trigger it and pages that must not; an area is written
     // "<area ...>" for a map "m" on a 100 x 100 picture.
     void pages_data()
@@ -109,6 +112,11 @@ private slots:
         row("picture 50 px wide as the img shows it", "<img src=p.png width=50 height=100 usemap=#m><map name=m>"
                                                       "<area nohref coords=60,0,70,10></map>",
             { "map \"m\", area 1: it lies wholly outside the 50 × 100 picture: browsers give it no pixel" });
+        row("a 100 x 60 picture shown 50 wide", "<img src=wide.png width=50px usemap=#m><map name=m>"
+                                                "<area nohref coords=0,31,10,40><area nohref coords=0,0,9,9></map>",
+            { "map \"m\", area 1: it lies wholly outside the 50 × 30 picture: browsers give it no pixel" });
+        row("a picture as wide as the page around it: size unknown",
+            "<img src=wide.png width=50% usemap=#m><map name=m><area nohref coords=200,0,210,10></map>");
 
         row("behind one area, behind two, a circle in a rectangle",
             "<area nohref coords=0,0,50,50><area nohref coords=10,10,20,20><area nohref coords=60,0,80,20>"

@@ -9,17 +9,12 @@ namespace {
 
 using Shape = BrowserArea::Shape;
 
-QString numberText(double value)
-{
-    return QString::number(value, 'g', 12);
-}
-
 // Why browsers draw no shape for the area at all.
 QString noShapeProblem(const Area& area)
 {
     const Shape shape = browserShapeOf(area.attribute(QLatin1String("shape")));
     const std::vector<double> numbers = parseBrowserNumbers(coordsText(area));
-    const int count = int(std::min<size_t>(numbers.size(), 1000000));
+    const qsizetype count = qsizetype(numbers.size());
     if (shape == Shape::Rectangle)
         return CheckWords::tr("a rectangle needs 4 coordinates and it has %1: browsers give it no pixel").arg(count);
     if (shape == Shape::Polygon)

@@ -6,30 +6,11 @@
 #include "html/PageArea.h"
 #include "map/ImageMap.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 
 namespace {
 
 using Shape = BrowserArea::Shape;
-
-QString numberText(double value)
-{
-    return QString::number(value, 'g', 12);
-}
-
-// The first entry of the coords that is written as a percentage; empty when there is none.
-QString firstPercentage(const QString& coords)
-{
-    if (!coords.contains(u'%'))
-        return {};
-    static const QRegularExpression separators(QStringLiteral("[ \\t\\n\\f\\r,;]+"));
-    for (const QString& entry : coords.split(separators))
-        if (entry.contains(u'%'))
-            return entry;
-    return {};
-}
 
 // Whether browsers cut the number onto a whole pixel that Korvel shows a fraction beyond it.
 // Only lower edges move a pixel in or out that way: a rectangle's upper corner cut back

@@ -40,3 +40,8 @@ QString shownText(const QString& text)
     }
     return out;
 }
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 12);
+}

@@ -23,3 +23,6 @@ QString problemSubject(const QString& mapName, int area);
 // A text quoted in a message: on one line (line breaks and other controls shown as \n, \r,
 // \t, \xHH) and at most about 60 characters long, never cutting a character in half.
 QString shownText(const QString& text);
+
+// A number as a message shows it: 12, 0.01, 40000.
+QString numberText(double value);

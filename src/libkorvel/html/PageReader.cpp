@@ -124,9 +124,11 @@ PageContents contentsOf(const QFileInfo& file, const QByteArray& bytes)
     return contents;
 }
 
-} // namespace
+// What a page without maps, an empty file or plain text gives: an error for Open, which needs
+// a map, or simply no maps for a check of a whole site.
+enum class WithoutMaps { Refused, Taken };
 
-PageContents readPage(const QString& htmlFilePath)
+PageContents readFile(const QString& htmlFilePath, WithoutMaps withoutMaps)
 {
     const QFileInfo file(htmlFilePath);
     QByteArray bytes;
@@ -134,19 +136,21 @@ PageContents readPage(const QString& htmlFilePath)
     if (!problem.isEmpty())
         return { problem, {}, {} };
     PageContents contents = contentsOf(file, bytes);
-    if (!contents.error.isEmpty())
+    if (withoutMaps == WithoutMaps::Taken)
+        contents.error.clear();
+    else if (!contents.error.isEmpty())
         return { contents.error, {}, {} };
     return contents;
 }
 
+} // namespace
+
+PageContents readPage(const QString& htmlFilePath)
+{
+    return readFile(htmlFilePath, WithoutMaps::Refused);
+}
+
 PageContents readAnyPage(const QString& htmlFilePath)
 {
-    const QFileInfo file(htmlFilePath);
-    QByteArray bytes;
-    const QString problem = readProblem(file, bytes);
-    if (!problem.isEmpty())
-        return { problem, {}, {} };
-    PageContents contents = contentsOf(file, bytes);
-    contents.error.clear(); // a page without maps is still a page
-    return contents;
+    return readFile(htmlFilePath, WithoutMaps::Taken);
 }
