@@ -30,16 +30,6 @@ template <typename Visit> void visitSpreadOut(const PixelRange& range, Visit vis
     }
 }
 
-} // namespace
-
-bool SearchBudget::spend(qint64 tests)
-{
-    m_left -= tests;
-    return m_left >= 0;
-}
-
-namespace {
-
 using Shape = BrowserArea::Shape;
 
 // The search for a pixel of one area that the covering areas leave.
@@ -167,6 +157,12 @@ private:
 };
 
 } // namespace
+
+bool SearchBudget::spend(qint64 tests)
+{
+    m_left -= tests;
+    return m_left >= 0;
+}
 
 PixelSearchResult findUncoveredPixel(const BrowserArea& area, const PixelRange& range,
     const std::vector<CoveringArea>& covering, SearchBudget& budget, std::vector<bool>* coverersUsed)
