@@ -1,6 +1,6 @@
 #include "support/PictureCorpus.h"
 
-#include "picture/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QBuffer>
 #include <QColorSpace>

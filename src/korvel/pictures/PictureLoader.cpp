@@ -1,8 +1,9 @@
 #include "pictures/PictureLoader.h"
 
-#include "picture/HeaderSize.h"
+#include "pictures/HeaderSize.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,11 @@
 #include <algorithm>
 
 namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PictureLoader", text);
+}
 
 constexpr qint64 kMaxPicturePixels = qint64(kMaxPictureMegapixels) * 1000000;
 
@@ -28,7 +34,7 @@ class EndWatchingFile : public QFile {
 public:
     using QFile::QFile;
 
-    void StartWatching()
+    void startWatching()
     {
         cameShort = false;
         foundNothing = false;
@@ -50,125 +56,125 @@ private:
     bool foundNothing = false;
 };
 
-bool EndedEarly(const EndWatchingFile& file, const QByteArray& format)
+bool endedEarly(const EndWatchingFile& file, const QByteArray& format)
 {
     // JPEG and GIF are read in blocks, so a short last block is normal and only finding nothing
     // left means the file ended early. BMP is read a row at a time and stops quietly at a short row.
     return format == "bmp" ? file.CameShort() : file.FoundNothing();
 }
 
-bool IsKorvelFormat(const QByteArray& format)
+bool isKorvelFormat(const QByteArray& format)
 {
     static const QByteArray formats[] = { "jpeg", "jpg", "gif", "bmp", "png", "webp" };
     return std::find(std::begin(formats), std::end(formats), format.toLower()) != std::end(formats);
 }
 
-QString DisplayName(const QFileInfo& info)
+QString displayName(const QFileInfo& info)
 {
     const QString name = info.fileName();
     return name.isEmpty() ? QDir::toNativeSeparators(info.filePath()) : name;
 }
 
-QString CannotOpen(const QFileInfo& info, const QString& reason)
+QString cannotOpen(const QFileInfo& info, const QString& reason)
 {
-    return QStringLiteral("Korvel cannot open “%1”: %2").arg(DisplayName(info), reason);
+    return tr("Korvel cannot open “%1”: %2").arg(displayName(info), reason);
 }
 
-QString MissingFileText(const QFileInfo& info)
+QString missingFileText(const QFileInfo& info)
 {
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
-    return CannotOpen(info,
-        QStringLiteral("there is no such file in the folder “%1”. It may have been moved, renamed or deleted.")
+    return cannotOpen(info,
+        tr("there is no such file in the folder “%1”. It may have been moved, renamed or deleted.")
             .arg(folder));
 }
 
-QString UnsupportedFormatText(const QFileInfo& info)
+QString unsupportedFormatText(const QFileInfo& info)
 {
-    return CannotOpen(
-        info, QStringLiteral("it is not a picture in a format Korvel reads (JPEG, GIF, BMP, PNG or WebP)."));
+    return cannotOpen(
+        info, tr("it is not a picture in a format Korvel reads (JPEG, GIF, BMP, PNG or WebP)."));
 }
 
-QString DamagedText(const QFileInfo& info)
+QString damagedText(const QFileInfo& info)
 {
-    return CannotOpen(info, QStringLiteral("the picture in it is damaged or incomplete."));
+    return cannotOpen(info, tr("the picture in it is damaged or incomplete."));
 }
 
-QString ReaderErrorText(const QFileInfo& info, QImageReader::ImageReaderError error)
+QString readerErrorText(const QFileInfo& info, QImageReader::ImageReaderError error)
 {
     switch (error) {
     case QImageReader::FileNotFoundError:
-        return MissingFileText(info);
+        return missingFileText(info);
     case QImageReader::DeviceError:
-        return CannotOpen(info, QStringLiteral("the file could not be read from the disk."));
+        return cannotOpen(info, tr("the file could not be read from the disk."));
     case QImageReader::UnsupportedFormatError:
-        return UnsupportedFormatText(info);
+        return unsupportedFormatText(info);
     case QImageReader::InvalidDataError:
-        return DamagedText(info);
+        return damagedText(info);
     case QImageReader::UnknownError:
         break;
     }
-    return CannotOpen(info, QStringLiteral("the picture in it could not be read."));
+    return cannotOpen(info, tr("the picture in it could not be read."));
 }
 
-QString NoPermissionText(const QFileInfo& info)
+QString noPermissionText(const QFileInfo& info)
 {
-    return CannotOpen(info, QStringLiteral("you do not have permission to read it."));
+    return cannotOpen(info, tr("you do not have permission to read it."));
 }
 
 // Checked without opening the file: opening a named pipe would wait for a writer forever.
-QString FileProblem(const QFileInfo& info)
+QString fileProblem(const QFileInfo& info)
 {
     if (!info.exists())
-        return MissingFileText(info);
+        return missingFileText(info);
     if (info.isDir())
-        return CannotOpen(info, QStringLiteral("it is a folder, not a picture."));
+        return cannotOpen(info, tr("it is a folder, not a picture."));
     if (!info.isFile())
-        return CannotOpen(info, QStringLiteral("it is not an ordinary file."));
+        return cannotOpen(info, tr("it is not an ordinary file."));
     if (!info.isReadable())
-        return NoPermissionText(info);
+        return noPermissionText(info);
     if (info.size() == 0)
-        return CannotOpen(info, QStringLiteral("the file is empty."));
+        return cannotOpen(info, tr("the file is empty."));
     return {};
 }
 
 // Looked at afresh: the file may have changed since it was first checked.
-QString OpenFailureText(const QFileInfo& info)
+QString openFailureText(const QFileInfo& info)
 {
     const QFileInfo now(info.filePath());
     if (!now.exists())
-        return MissingFileText(info);
+        return missingFileText(info);
     if (!now.isReadable())
-        return NoPermissionText(info);
-    return ReaderErrorText(info, QImageReader::DeviceError);
+        return noPermissionText(info);
+    return readerErrorText(info, QImageReader::DeviceError);
 }
 
 // Rounded up, so that a picture just over the limit never reads as within it.
-QString FormatMegapixels(qint64 pixels)
+QString formatMegapixels(qint64 pixels)
 {
     const qint64 tenths = (pixels + 99999) / 100000;
     const QString whole = QString::number(tenths / 10);
     return tenths % 10 == 0 ? whole : QStringLiteral("%1.%2").arg(whole, QString::number(tenths % 10));
 }
 
-QString SizeRefusal(const QFileInfo& info, QSize size)
+QString sizeRefusal(const QFileInfo& info, QSize size)
 {
-    const QString name = DisplayName(info);
+    const QString name = displayName(info);
     const QString width = QString::number(size.width());
     const QString height = QString::number(size.height());
     const qint64 pixels = qint64(size.width()) * size.height();
     if (pixels > kMaxPicturePixels)
-        return QStringLiteral("“%1” is %2 × %3 pixels (%4 megapixels); Korvel opens pictures up to %5 megapixels.")
-            .arg(name, width, height, FormatMegapixels(pixels), QString::number(kMaxPictureMegapixels));
+        return tr("“%1” is %2 × %3 pixels (%4 megapixels); Korvel opens pictures up to %5 megapixels.")
+            .arg(name, width, height, formatMegapixels(pixels), QString::number(kMaxPictureMegapixels));
     if (std::max(size.width(), size.height()) > kMaxPictureSide)
-        return QStringLiteral("“%1” is %2 × %3 pixels; Korvel places areas at most %4 pixels from the picture’s "
-                              "top-left corner, so it opens pictures up to %4 pixels wide and high.")
+        return tr("“%1” is %2 × %3 pixels; Korvel places areas at most %4 pixels from the picture’s "
+                  "top-left corner, so it opens pictures up to %4 pixels wide and high.")
             .arg(name, width, height, QString::number(kMaxPictureSide));
     return {};
 }
 
 // The size the picture will have once its EXIF orientation is applied; invalid when the header
 // does not tell.
-QSize ShownSize(const QImageReader& reader, QSize storedSize)
+QSize turnedSize(const QImageReader& reader, QSize storedSize)
 {
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     return turned ? storedSize.transposed() : storedSize;
@@ -176,16 +182,16 @@ QSize ShownSize(const QImageReader& reader, QSize storedSize)
 
 // Qt's readers keep quiet about the size of some pictures too large for them; their headers
 // still say it, so the user hears the same reason as for any other picture that size.
-QSize ClaimedSize(const QFileInfo& info, const QByteArray& format)
+QSize claimedSize(const QFileInfo& info, const QByteArray& format)
 {
     QFile file(info.filePath());
-    return file.open(QIODevice::ReadOnly) ? SizeClaimedByHeader(file, format) : QSize();
+    return file.open(QIODevice::ReadOnly) ? sizeClaimedByHeader(file, format) : QSize();
 }
 
 // Decoders that stop early leave the rest of the image as they found it. Given a blank image of
 // the right size and format they decode into it in place, so that rest is grey like JPEG's own
 // filler, not whatever the memory held before.
-QImage BlankImageFor(const QImageReader& reader, QSize storedSize)
+QImage blankImageFor(const QImageReader& reader, QSize storedSize)
 {
     if (!storedSize.isValid())
         return {};
@@ -203,7 +209,7 @@ QImage BlankImageFor(const QImageReader& reader, QSize storedSize)
 // BMP's bottom-up rows. When that colour covers nearly the whole picture, what was read is a
 // scrap, not a picture to draw on; libjpeg even scrambles a block before its grey when no pixel
 // data arrived at all, so "entirely one colour" would not do. Needs a 32-bit image.
-bool IsMostlyFiller(const QImage& image)
+bool isMostlyFiller(const QImage& image)
 {
     // Raw words, not pixel(): that one unpremultiplies, and the scan below compares raw words.
     const QRgb top = reinterpret_cast<const QRgb*>(image.constScanLine(0))[0];
@@ -219,64 +225,64 @@ bool IsMostlyFiller(const QImage& image)
     return std::max(topCount, bottomCount) >= pixels - pixels / 100;
 }
 
-LoadedPicture Failure(const QString& error)
+LoadedPicture failure(const QString& error)
 {
     LoadedPicture picture;
     picture.error = error;
     return picture;
 }
 
-QString MissingPartText(const QFileInfo& info, bool endedEarly)
+QString missingPartText(const QFileInfo& info, bool endedEarly)
 {
     const QString text = endedEarly
-        ? QStringLiteral("Part of “%1” is missing because the file ends early; only what could be read is shown.")
-        : QStringLiteral("Part of “%1” is damaged; only what could be read is shown.");
-    return text.arg(DisplayName(info));
+        ? tr("Part of “%1” is missing because the file ends early; only what could be read is shown.")
+        : tr("Part of “%1” is damaged; only what could be read is shown.");
+    return text.arg(displayName(info));
 }
 
 // What read() left behind, judged and made ready for the canvas.
-LoadedPicture Finish(const QFileInfo& info, QImage image, bool decoded, bool endedEarly)
+LoadedPicture finish(const QFileInfo& info, QImage image, bool decoded, bool endedEarly)
 {
-    if (const QString refusal = SizeRefusal(info, image.size()); !refusal.isEmpty())
-        return Failure(refusal);
+    if (const QString refusal = sizeRefusal(info, image.size()); !refusal.isEmpty())
+        return failure(refusal);
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
-        return Failure(CannotOpen(info, QStringLiteral("there is not enough free memory for a picture this large.")));
+        return failure(cannotOpen(info, tr("there is not enough free memory for a picture this large.")));
     const bool partial = !decoded || endedEarly;
-    if (partial && IsMostlyFiller(image))
-        return Failure(DamagedText(info));
+    if (partial && isMostlyFiller(image))
+        return failure(damagedText(info));
     LoadedPicture picture;
     picture.image = image;
     if (partial) {
-        picture.notice = endedEarly ? QStringLiteral("Part of the picture is missing")
-                                    : QStringLiteral("Part of the picture is damaged");
-        picture.warning = MissingPartText(info, endedEarly);
+        picture.notice = endedEarly ? tr("Part of the picture is missing")
+                                    : tr("Part of the picture is damaged");
+        picture.warning = missingPartText(info, endedEarly);
     }
     return picture;
 }
 
-LoadedPicture ReadFromFile(const QFileInfo& info, EndWatchingFile& file)
+LoadedPicture readFromFile(const QFileInfo& info, EndWatchingFile& file)
 {
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     // Asked now: once the picture is read, format() probes the file again, past its end.
     const QByteArray format = reader.canRead() ? reader.format() : QByteArray();
-    if (!IsKorvelFormat(format)) {
+    if (!isKorvelFormat(format)) {
         const bool diskFailed = reader.error() == QImageReader::DeviceError;
-        return Failure(diskFailed ? ReaderErrorText(info, QImageReader::DeviceError) : UnsupportedFormatText(info));
+        return failure(diskFailed ? readerErrorText(info, QImageReader::DeviceError) : unsupportedFormatText(info));
     }
     const QSize storedSize = reader.size();
-    const QSize shownSize = ShownSize(reader, storedSize);
-    const QSize judgedSize = shownSize.isValid() ? shownSize : ClaimedSize(info, format);
-    if (const QString refusal = SizeRefusal(info, judgedSize); !refusal.isEmpty())
-        return Failure(refusal);
-    QImage image = BlankImageFor(reader, storedSize);
-    file.StartWatching();
+    const QSize shownSize = turnedSize(reader, storedSize);
+    const QSize judgedSize = shownSize.isValid() ? shownSize : claimedSize(info, format);
+    if (const QString refusal = sizeRefusal(info, judgedSize); !refusal.isEmpty())
+        return failure(refusal);
+    QImage image = blankImageFor(reader, storedSize);
+    file.startWatching();
     const bool decoded = reader.read(&image);
     // A failed read leaves the image unturned, so only one of the expected shape is partly usable.
     if (image.isNull() || (!decoded && image.size() != shownSize))
-        return Failure(ReaderErrorText(info, reader.error()));
-    return Finish(info, std::move(image), decoded, EndedEarly(file, format));
+        return failure(readerErrorText(info, reader.error()));
+    return finish(info, std::move(image), decoded, endedEarly(file, format));
 }
 
 } // namespace
@@ -289,11 +295,11 @@ void allowLargePictures()
 LoadedPicture loadPicture(const QString& path)
 {
     const QFileInfo info(QDir::cleanPath(path));
-    if (const QString problem = FileProblem(info); !problem.isEmpty())
-        return Failure(problem);
+    if (const QString problem = fileProblem(info); !problem.isEmpty())
+        return failure(problem);
     EndWatchingFile file(info.filePath());
     // Unbuffered, so that the watch sees exactly what the decoder asks for.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Failure(OpenFailureText(info));
-    return ReadFromFile(info, file);
+        return failure(openFailureText(info));
+    return readFromFile(info, file);
 }
