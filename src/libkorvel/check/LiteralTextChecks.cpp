@@ -54,6 +54,12 @@ QString changeOf(const QString& name, const QString& written, const std::optiona
         .arg(name, shownText(written), shownText(*read));
 }
 
+// The way out the Output window offers next to Generate's text.
+QString withRemedy(const QString& problem)
+{
+    return CheckWords::tr("%1 (Copy escaped in the Output window keeps it)").arg(problem);
+}
+
 QString areaProblem(const Area& area)
 {
     const bool suspect = std::any_of(area.attributes().begin(), area.attributes().end(),
@@ -70,9 +76,9 @@ QString areaProblem(const Area& area)
         if (problem.isEmpty())
             problem = changeOf(attribute.name, written, readValue);
         else if (attribute.name == kCoords && !readValue)
-            return CheckWords::tr("%1, and lose its coords, so it has no pixel").arg(problem);
+            return withRemedy(CheckWords::tr("%1, and lose its coords, so it has no pixel").arg(problem));
     }
-    return problem;
+    return problem.isEmpty() ? problem : withRemedy(problem);
 }
 
 QString nameProblem(const QString& name)
@@ -85,8 +91,8 @@ QString nameProblem(const QString& name)
     const QString read = page.maps.empty() ? QString() : page.maps.front().name;
     if (read == name)
         return {};
-    return CheckWords::tr("Generate's text changes the map's name “%1”: browsers read “%2”")
-        .arg(shownText(name), shownText(read));
+    return withRemedy(CheckWords::tr("Generate's text changes the map's name “%1”: browsers read “%2”")
+                          .arg(shownText(name), shownText(read)));
 }
 
 } // namespace
