@@ -20,5 +20,7 @@ signals:
     void problemChosen(int row);
 
 private:
+    void placeBeside(const QWidget* mainWindow);
+
     QListWidget* m_list;
 };
