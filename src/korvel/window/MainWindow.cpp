@@ -69,7 +69,12 @@ MainWindow::MainWindow(FileDialogs* dialogs)
     layOut();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The canvas observes the editor, a member of this window, which goes before the window's
+    // child widgets do.
+    delete m_controls.canvas;
+}
 
 HelpWindow* MainWindow::helpWindow() const
 {
