@@ -49,6 +49,8 @@ public:
     void newImagemap();
     void generate();
     void showHelp();
+    // A few words in the status bar, the whole of it in their tooltip.
+    void showNotice(const QString& text, const QString& details = QString());
 
 signals:
     void pictureOpened(bool ok);
@@ -65,7 +67,6 @@ private:
     void layOut();
     void showEditorState();
     void showPicture(const QString& path, const LoadedPicture& picture);
-    void showNotice(const QString& text, const QString& details = QString());
 
     MapEditor m_editor;
     WindowControls m_controls;
