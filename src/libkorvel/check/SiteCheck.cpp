@@ -6,6 +6,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <deque>
+#include <future>
+#include <memory>
 
 namespace {
 
@@ -42,22 +48,54 @@ QStringList pagesToCheck(const QStringList& paths)
     return pages;
 }
 
+namespace {
+
+// What checking one page gives: a line per problem, or why the file could not be read.
+struct PageReport {
+    QStringList lines;
+    QString error;
+};
+
+PageReport reportOn(const QString& file)
+{
+    const PageContents page = readAnyPage(file);
+    if (!page.error.isEmpty())
+        return { {}, page.error };
+    PageReport report;
+    for (const PageProblem& problem : checkPage(page))
+        report.lines << problemLine(file, problem);
+    return report;
+}
+
+} // namespace
+
+// Pages are read and checked on every core, a few ahead of the one being reported, and
+// reported in their order.
 SiteCheckExit checkSite(const QStringList& paths, const std::function<void(const QString& line)>& reportProblem,
     const std::function<void(const QString& sentence)>& reportError)
 {
+    const QStringList files = pagesToCheck(paths);
+    QThreadPool pool;
+    const size_t ahead = size_t(std::max(2, 2 * pool.maxThreadCount()));
+    std::deque<std::future<PageReport>> pending;
+    qsizetype started = 0;
     SiteCheckExit exit = NoProblems;
-    for (const QString& file : pagesToCheck(paths)) {
-        const PageContents page = readAnyPage(file);
-        if (!page.error.isEmpty()) {
-            reportError(page.error);
+    while (started < files.size() || !pending.empty()) {
+        while (started < files.size() && pending.size() < ahead) {
+            auto report = std::make_shared<std::promise<PageReport>>();
+            pending.push_back(report->get_future());
+            pool.start([report, file = files[started++]] { report->set_value(reportOn(file)); });
+        }
+        const PageReport report = pending.front().get();
+        pending.pop_front();
+        if (!report.error.isEmpty()) {
+            reportError(report.error);
             exit = UnreadableFile;
-            continue;
         }
-        for (const PageProblem& problem : checkPage(page)) {
-            reportProblem(problemLine(file, problem));
-            if (exit == NoProblems)
-                exit = ProblemsFound;
-        }
+        for (const QString& line : report.lines)
+            reportProblem(line);
+        if (exit == NoProblems && !report.lines.isEmpty())
+            exit = ProblemsFound;
     }
     return exit;
 }

@@ -6,7 +6,6 @@
 #include "map/Numbers.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -104,13 +103,17 @@ PageArea readPageArea(std::vector<Attribute> attributes)
 
 QString firstPercentage(const QString& coords)
 {
-    if (!coords.contains(u'%'))
+    const qsizetype percent = coords.indexOf(u'%');
+    if (percent < 0)
         return {};
-    static const QRegularExpression separators(QStringLiteral("[ \\t\\n\\f\\r,;]+"));
-    for (const QString& entry : coords.split(separators))
-        if (entry.contains(u'%'))
-            return entry;
-    return {};
+    // The entry around it, between separators as browsers know them.
+    const auto isSeparator = [](QChar c) { return QLatin1StringView(" \t\n\f\r,;").contains(c); };
+    qsizetype start = percent, end = percent;
+    while (start > 0 && !isSeparator(coords[start - 1]))
+        --start;
+    while (end < coords.size() && !isSeparator(coords[end]))
+        ++end;
+    return coords.mid(start, end - start);
 }
 
 QString areaLabel(int number, const Area& area)

@@ -111,9 +111,9 @@ QString readProblem(const QFileInfo& file, QByteArray& bytes)
     return problem.isEmpty() ? readAll(file, bytes) : problem;
 }
 
-PageContents contentsOf(const QFileInfo& file, const QByteArray& bytes)
+PageContents contentsOf(const QFileInfo& file, const QByteArray& bytes, const QByteArray& utf8)
 {
-    ScannedPage page = scanPage(pageTextAsUtf8(bytes));
+    ScannedPage page = scanPage(utf8);
     PageContents contents;
     contents.error = problemWithPage(file, bytes, page);
     for (ScannedMap& scanned : page.maps) {
@@ -128,6 +128,14 @@ PageContents contentsOf(const QFileInfo& file, const QByteArray& bytes)
 // a map, or simply no maps for a check of a whole site.
 enum class WithoutMaps { Refused, Taken };
 
+// Whether the page may hold a map or a picture that uses one; most of a site's pages do not,
+// and need no parsing then.
+bool mayHoldMaps(const QByteArray& utf8)
+{
+    const QByteArray lowerCase = utf8.toLower();
+    return lowerCase.contains("<map") || lowerCase.contains("usemap");
+}
+
 PageContents readFile(const QString& htmlFilePath, WithoutMaps withoutMaps)
 {
     const QFileInfo file(htmlFilePath);
@@ -135,7 +143,10 @@ PageContents readFile(const QString& htmlFilePath, WithoutMaps withoutMaps)
     const QString problem = readProblem(file, bytes);
     if (!problem.isEmpty())
         return { problem, {}, {} };
-    PageContents contents = contentsOf(file, bytes);
+    const QByteArray utf8 = pageTextAsUtf8(bytes);
+    if (withoutMaps == WithoutMaps::Taken && !mayHoldMaps(utf8))
+        return {};
+    PageContents contents = contentsOf(file, bytes, utf8);
     if (withoutMaps == WithoutMaps::Taken)
         contents.error.clear();
     else if (!contents.error.isEmpty())
