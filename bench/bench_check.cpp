@@ -77,9 +77,10 @@ struct Layout {
         const QString place = shapeAndCoords(index);
         if (!place.startsWith(QLatin1String("coords=\"9")))
             previousCoords = place;
-        const QString link = QStringLiteral("/section/%1/item-%2.html?ref=map&amp;n=%3").arg(index % 7).arg(index).arg(index * 13);
-        const QString alt = random.bounded(20) == 0 ? QString()
-                                                     : QStringLiteral(" alt=\"Item %1 &ndash; details\"").arg(index);
+        const QString link
+            = QStringLiteral("/section/%1/item-%2.html?ref=map&amp;n=%3").arg(index % 7).arg(index).arg(index * 13);
+        const QString alt
+            = random.bounded(20) == 0 ? QString() : QStringLiteral(" alt=\"Item %1 &ndash; details\"").arg(index);
         return QStringLiteral("  <area %1 href=\"%2\"%3>\n").arg(place, link, alt);
     }
 };
@@ -92,7 +93,9 @@ QByteArray pageText(Layout& layout, int page, int areas)
                                   "<a href=\"/about.html\">link</a>.</p>\n<table>\n")
                        .arg(page);
     for (int row = 0; row < 20; ++row)
-        text += QStringLiteral("<tr><td><a href=\"/p/%1.html\">Entry %1</a></td><td>%2</td></tr>\n").arg(row).arg(row * 7);
+        text += QStringLiteral("<tr><td><a href=\"/p/%1.html\">Entry %1</a></td><td>%2</td></tr>\n")
+                    .arg(row)
+                    .arg(row * 7);
     text += QStringLiteral("</table>\n<img src=\"plan.png\" width=\"800\" height=\"600\" alt=\"Plan\" "
                            "usemap=\"#plan\">\n<map name=\"plan\">\n");
     for (int i = 0; i < areas; ++i)
@@ -156,7 +159,7 @@ int main(int argc, char* argv[])
             problems, errors);
     }
     std::sort(times.begin(), times.end());
-    std::printf("fastest %lld ms, median %lld ms, slowest %lld ms\n", times.front(), times[times.size() / 2],
-        times.back());
+    std::printf(
+        "fastest %lld ms, median %lld ms, slowest %lld ms\n", times.front(), times[times.size() / 2], times.back());
     return 0;
 }

@@ -58,9 +58,8 @@ private slots:
             << QStringList { "gone.html", "binary.html", "site/index.html", "bad name.html" } << 2
             << QStringList { "bad name.html:1:1: map \"%1 %2\": its name holds a space, which HTML does not allow: "
                              "validators reject the page, and a usemap that writes the space as %20 finds no map" }
-            << "Korvel cannot open “" + m_dir.filePath("gone.html")
-                + "”: there is no such file.|Korvel cannot open “" + m_dir.filePath("binary.html")
-                + "”: it holds binary data, not the text of a page.";
+            << "Korvel cannot open “" + m_dir.filePath("gone.html") + "”: there is no such file.|Korvel cannot open “"
+                + m_dir.filePath("binary.html") + "”: it holds binary data, not the text of a page.";
     }
 
     void run()
@@ -79,8 +78,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("pages");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("pages and folders") << QStringList { "--check", "a.html", "site" }
-                                           << QStringList { "a.html", "site" } << -1;
+        QTest::newRow("pages and folders")
+            << QStringList { "--check", "a.html", "site" } << QStringList { "a.html", "site" } << -1;
         QTest::newRow("nothing to check") << QStringList { "--check" } << QStringList() << 2;
         QTest::newRow("without --check, one file") << QStringList { "a.html" } << QStringList() << -1;
     }

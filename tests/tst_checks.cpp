@@ -62,8 +62,9 @@ private slots:
         const auto row = [](const char* name, const char* html, QStringList problems = {}) {
             QTest::newRow(name) << QByteArray(html) << problems;
         };
-        row("a clean page", "<area href=a alt=A coords=0,0,10,10><area href=b alt=B shape=circle coords=50,50,10>"
-                            "<area href=c alt=C shape=poly coords=90,90,99,90,99,99>");
+        row("a clean page",
+            "<area href=a alt=A coords=0,0,10,10><area href=b alt=B shape=circle coords=50,50,10>"
+            "<area href=c alt=C shape=poly coords=90,90,99,90,99,99>");
         row("no map at all", "<p>Hello");
 
         row("map without a name", "<img src=p.png usemap=#><map name=''><area nohref coords=0,0,9,9></map>",
@@ -111,11 +112,13 @@ private slots:
         row("picture of unknown size: only the negative side is outside",
             "<map name=m><area nohref coords=500,500,600,600><area nohref coords=-9,-9,-1,-1></map>",
             { "map \"m\", area 2: it lies wholly above or left of the picture: browsers give it no pixel" });
-        row("picture 50 px wide as the img shows it", "<img src=p.png width=50 height=100 usemap=#m><map name=m>"
-                                                      "<area nohref coords=60,0,70,10></map>",
+        row("picture 50 px wide as the img shows it",
+            "<img src=p.png width=50 height=100 usemap=#m><map name=m>"
+            "<area nohref coords=60,0,70,10></map>",
             { "map \"m\", area 1: it lies wholly outside the 50 × 100 picture: browsers give it no pixel" });
-        row("a 100 x 60 picture shown 50 wide", "<img src=wide.png width=50px usemap=#m><map name=m>"
-                                                "<area nohref coords=0,31,10,40><area nohref coords=0,0,9,9></map>",
+        row("a 100 x 60 picture shown 50 wide",
+            "<img src=wide.png width=50px usemap=#m><map name=m>"
+            "<area nohref coords=0,31,10,40><area nohref coords=0,0,9,9></map>",
             { "map \"m\", area 1: it lies wholly outside the 50 × 30 picture: browsers give it no pixel" });
         row("a picture as wide as the page around it: size unknown",
             "<img src=wide.png width=50% usemap=#m><map name=m><area nohref coords=200,0,210,10></map>");
@@ -190,10 +193,14 @@ private slots:
         QTest::newRow("named reference without ;") << "&copy 2024"
                                                    << "Generate's text changes its alt “&copy 2024”: browsers read “© "
                                                       "2024”";
-        QTest::newRow("references") << "&amp; &#65;" << "Generate's text changes its alt “&amp; &#65;”: browsers read “& A”";
-        QTest::newRow("carriage return") << "a\rb" << "Generate's text changes its alt “a\\rb”: browsers read “a\\nb”";
-        QTest::newRow("markup inside quotes is text") << "<b>a</b> < b > c" << "";
-        QTest::newRow("& that is no reference") << "AT&T, a & b, &;, &zz;, a=1&copy=2" << "";
+        QTest::newRow("references") << "&amp; &#65;"
+                                    << "Generate's text changes its alt “&amp; &#65;”: browsers read “& A”";
+        QTest::newRow("carriage return") << "a\rb"
+                                         << "Generate's text changes its alt “a\\rb”: browsers read “a\\nb”";
+        QTest::newRow("markup inside quotes is text") << "<b>a</b> < b > c"
+                                                      << "";
+        QTest::newRow("& that is no reference") << "AT&T, a & b, &;, &zz;, a=1&copy=2"
+                                                << "";
     }
 
     void generatedText()

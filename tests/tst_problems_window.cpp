@@ -153,8 +153,9 @@ private slots:
         QTest::mouseClick(output->copyButton(), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), literal + literal);
         QTest::mouseClick(output->copyEscapedButton(), Qt::LeftButton);
-        const QString escaped = "<map name=\"plan\">\r\n<area href=\"a.html?x=1&amp;copy=2\" alt=\"12&quot; &gt; 6&quot; "
-                                "monitor\" coords=\"1,2,4,6\">\r\n</map>";
+        const QString escaped
+            = "<map name=\"plan\">\r\n<area href=\"a.html?x=1&amp;copy=2\" alt=\"12&quot; &gt; 6&quot; "
+              "monitor\" coords=\"1,2,4,6\">\r\n</map>";
         QCOMPARE(QGuiApplication::clipboard()->text(), escaped + escaped);
     }
 };

@@ -22,11 +22,10 @@ public:
     void appendText(const QString& text, const QString& escaped = QString());
     // The whole text as the user sees it, with CR LF line breaks.
     QString text() const;
-    // Everything generated into the window, with every value escaped, as a page must hold it.
-    const QString& escapedText() const { return m_escapedText; }
     // Empties the system clipboard, then puts the whole text on it.
     void copyToClipboard();
-    // The same with the escaped text.
+    // The same with everything generated into the window, every value escaped as a page must
+    // hold it.
     void copyEscapedToClipboard();
 
     QPlainTextEdit* textBox() const { return m_textBox; }

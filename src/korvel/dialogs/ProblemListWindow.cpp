@@ -50,7 +50,7 @@ void ProblemListWindow::setProblems(const QStringList& problems)
         auto* none = new QListWidgetItem(tr("No problems: browsers will read this map as Korvel shows it."));
         none->setFlags(Qt::NoItemFlags);
         m_list->addItem(none);
-    }
-    else if (row >= 0 && row < problems.size())
+    } else if (row >= 0 && row < problems.size()) {
         m_list->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+    }
 }

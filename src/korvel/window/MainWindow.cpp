@@ -2,11 +2,11 @@
 
 #include "dialogs/FileDialogs.h"
 #include "dialogs/HelpWindow.h"
+#include "html/MapWriter.h"
 #include "map/Numbers.h"
 #include "view/CanvasView.h"
 #include "view/WindowLayout.h"
 #include "window/EditorActions.h"
-#include "html/MapWriter.h"
 #include "window/MapFiles.h"
 #include "window/ProblemsDisplay.h"
 #include "window/ReadingIndicator.h"

@@ -31,8 +31,6 @@ public:
     // The size the picture is shown at; the checks of pixels need it.
     void setPictureSize(const QSize& size);
     const ShownProblems& problems() const { return m_problems; }
-    // Whether a check is waiting or running.
-    bool isChecking() const { return m_delay.isActive() || m_running.isRunning(); }
 
 signals:
     void problemsChanged();

@@ -61,7 +61,8 @@ void ProblemsDisplay::showProblems()
     m_controls.problemsPanel->setText(countText(count));
     // Red draws the eye to problems; none is said in the window's own colour.
     QPalette palette = m_controls.problemsPanel->palette();
-    palette.setColor(QPalette::ButtonText, count == 0 ? m_mainWindow->palette().color(QPalette::WindowText) : Qt::darkRed);
+    palette.setColor(
+        QPalette::ButtonText, count == 0 ? m_mainWindow->palette().color(QPalette::WindowText) : Qt::darkRed);
     m_controls.problemsPanel->setPalette(palette);
     if (m_list)
         m_list->setProblems(textsOf(m_watch.problems()));

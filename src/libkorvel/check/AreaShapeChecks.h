@@ -13,5 +13,4 @@ MapProblems degenerateAreaProblems(const ImageMap& map, const BrowserMapView& vi
 
 // Areas no pixel of the picture lies in. Those listed in `settled` (already reported, say
 // as having no pixel) are passed over.
-MapProblems outsidePictureProblems(
-    const BrowserMapView& view, const std::vector<bool>& settled, SearchBudget& budget);
+MapProblems outsidePictureProblems(const BrowserMapView& view, const std::vector<bool>& settled, SearchBudget& budget);

@@ -70,8 +70,7 @@ PixelRange PixelRange::intersected(const PixelRange& other) const
 
 bool PixelRange::contains(const PixelRange& other) const
 {
-    return !other.isEmpty() && left <= other.left && top <= other.top && other.right <= right
-        && other.bottom <= bottom;
+    return !other.isEmpty() && left <= other.left && top <= other.top && other.right <= right && other.bottom <= bottom;
 }
 
 BrowserArea browserAreaOf(const Area& area)

@@ -12,8 +12,8 @@ namespace {
 // Only these characters can make a parser read a double-quoted value differently.
 bool mayReadDifferently(const QString& text)
 {
-    return std::any_of(text.begin(), text.end(),
-        [](QChar c) { return c == u'"' || c == u'&' || c == u'\r' || c == QChar(0); });
+    return std::any_of(
+        text.begin(), text.end(), [](QChar c) { return c == u'"' || c == u'&' || c == u'\r' || c == QChar(0); });
 }
 
 const QLatin1String kCoords("coords");

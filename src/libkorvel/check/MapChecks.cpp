@@ -52,7 +52,7 @@ MapProblems checkMap(const ImageMap& map, const MapCheckOptions& options)
     if (options.generated)
         append(problems, literalTextProblems(map));
     append(problems, coordsReadingProblems(map, view));
-    std::stable_sort(problems.begin(), problems.end(),
-        [](const MapProblem& a, const MapProblem& b) { return a.area < b.area; });
+    std::stable_sort(
+        problems.begin(), problems.end(), [](const MapProblem& a, const MapProblem& b) { return a.area < b.area; });
     return problems;
 }

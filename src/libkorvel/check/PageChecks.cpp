@@ -60,8 +60,8 @@ PageProblems unknownUsemapProblems(const PageContents& page)
     PageProblems problems;
     for (const ScannedUsemap& usemap : page.usemaps)
         if (usemap.map < 0)
-            problems.push_back({ usemap.place, usemap.usemap.mid(usemap.usemap.indexOf(u'#') + 1), -1,
-                unknownUsemapProblem(usemap) });
+            problems.push_back(
+                { usemap.place, usemap.usemap.mid(usemap.usemap.indexOf(u'#') + 1), -1, unknownUsemapProblem(usemap) });
     return problems;
 }
 
@@ -75,7 +75,8 @@ PageProblems checkPage(const PageContents& page)
         options.picture = shownPictureSize(map);
         options.generated = false;
         for (MapProblem& problem : checkMap(map.map, options))
-            problems.push_back({ placeOf(map, problem.area), map.map.name(), problem.area, std::move(problem.message) });
+            problems.push_back(
+                { placeOf(map, problem.area), map.map.name(), problem.area, std::move(problem.message) });
     }
     std::stable_sort(problems.begin(), problems.end(),
         [](const PageProblem& a, const PageProblem& b) { return comesBefore(a.place, b.place); });

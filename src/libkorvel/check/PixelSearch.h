@@ -10,7 +10,10 @@
 // bounded time; what they could not settle is then not reported.
 class SearchBudget {
 public:
-    explicit SearchBudget(qint64 tests) : m_left(tests) { }
+    explicit SearchBudget(qint64 tests)
+        : m_left(tests)
+    {
+    }
     bool spend(qint64 tests);
     bool isSpent() const { return m_left <= 0; }
     qint64 left() const { return m_left; }

@@ -140,7 +140,8 @@ std::vector<int> coverersOf(const BrowserMapView& view, int index, const std::ve
 
 // The areas in front of `index` that take all of it; none when a pixel is left to click or
 // it cannot be settled. Once the budget is spent, only what needs no pixels is settled.
-std::vector<int> areasTakingAll(const BrowserMapView& view, int index, const std::vector<int>& before, SearchBudget& budget)
+std::vector<int> areasTakingAll(
+    const BrowserMapView& view, int index, const std::vector<int>& before, SearchBudget& budget)
 {
     const int taker = oneTakingAll(view, index, before);
     if (taker >= 0)

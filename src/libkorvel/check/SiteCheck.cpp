@@ -18,8 +18,8 @@ namespace {
 QStringList pagesInFolder(const QString& folder)
 {
     QStringList pages;
-    QDirIterator found(folder, { QStringLiteral("*.html"), QStringLiteral("*.htm") }, QDir::Files,
-        QDirIterator::Subdirectories);
+    QDirIterator found(
+        folder, { QStringLiteral("*.html"), QStringLiteral("*.htm") }, QDir::Files, QDirIterator::Subdirectories);
     while (found.hasNext())
         pages << QDir::cleanPath(found.next());
     pages.sort();
