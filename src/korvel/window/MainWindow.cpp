@@ -2,11 +2,13 @@
 
 #include "dialogs/FileDialogs.h"
 #include "dialogs/HelpWindow.h"
+#include "html/MapWriter.h"
 #include "map/Numbers.h"
 #include "view/CanvasView.h"
 #include "view/WindowLayout.h"
 #include "window/EditorActions.h"
 #include "window/MapFiles.h"
+#include "window/ProblemsDisplay.h"
 #include "window/ReadingIndicator.h"
 #include "window/WindowLook.h"
 
@@ -60,6 +62,7 @@ MainWindow::MainWindow(FileDialogs* dialogs)
         { m_controls.rectangleButton, m_controls.circleButton, m_controls.polygonButton, m_controls.generateButton,
             m_controls.canvas });
     connectControls();
+    m_problems = std::make_unique<ProblemsDisplay>(m_editor, m_controls, this);
     // The New Imagemap button has the focus when the window first shows.
     m_controls.newButton->setFocus();
     showEditorState();
@@ -148,7 +151,11 @@ void MainWindow::newImagemap()
 
 void MainWindow::generate()
 {
-    m_output.appendAndShow(m_editor.generate());
+    const QString literal = m_editor.generate();
+    // The same map for Copy escaped, with the same line breaks as Generate's text.
+    QString escaped = mapElement(m_editor.map(), HtmlForm::Escaped);
+    escaped.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    m_output.appendAndShow(literal, escaped);
     m_files->markHandedOver();
 }
 
@@ -192,6 +199,7 @@ void MainWindow::showPicture(const QString& path, const LoadedPicture& picture)
         m_editor.startNewMap();
     m_picturePath = path;
     m_pictureSize = picture.image.size();
+    m_problems->setPictureSize(m_pictureSize);
     m_controls.canvas->setPicture(picture.image);
     for (QWidget* control : std::initializer_list<QWidget*> { m_controls.rectangleButton, m_controls.circleButton,
              m_controls.polygonButton, m_controls.generateButton, m_controls.canvas, m_controls.mapNameBox,
