@@ -3,14 +3,17 @@
 #include "dialogs/OutputWindow.h"
 #include "editor/MapEditor.h"
 #include "pictures/BackgroundPictureReader.h"
+#include "preview/BrowserMap.h"
 #include "window/WindowControls.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
+class AreaPanel;
 class EditorActions;
 class FileDialogs;
 class HelpWindow;
@@ -39,6 +42,8 @@ public:
 
     MapEditor& editor() { return m_editor; }
     const WindowControls& controls() const { return m_controls; }
+    AreaPanel* areaPanel() const { return m_panel; }
+    const BrowserMap& browserMap() const { return m_browser; }
     EditorActions& actions() const { return *m_actions; }
     MapFiles& files() const { return *m_files; }
     OutputWindowHost& output() { return m_output; }
@@ -47,6 +52,12 @@ public:
     void newImagemap();
     void generate();
     void showHelp();
+    // The area panel shows beside the canvas, the window growing by its width (unless it is
+    // maximised), and Korvel remembers whether it shows.
+    void showAreaList(bool shown);
+    bool isAreaListShown() const { return m_listShown; }
+    // The browser preview starts or ends.
+    void setPreviewing(bool on);
 
 signals:
     void pictureOpened(bool ok);
@@ -64,10 +75,20 @@ private:
     void showEditorState();
     void showPicture(const QString& path, const LoadedPicture& picture);
     void showNotice(const QString& text, const QString& details = QString());
+    void chooseTool(Tool tool);
+    void showChosenArea(AreaId id);
+    void findReach();
+    void showFollowedArea(int index);
 
     MapEditor m_editor;
+    BrowserMap m_browser; // the map as browsers read it, for the preview
     WindowControls m_controls;
     EditorActions* m_actions;
+    AreaPanel* m_panel;
+    bool m_listShown = false;
+    QTimer m_reachTimer; // the preview looks again for areas no pixel leads to, once changes rest
+    uint64_t m_reachGeneration = 0;
+    QString m_reachSummary;
     std::unique_ptr<FileDialogs> m_ownDialogs;
     FileDialogs* m_dialogs;
     MapFiles* m_files;
