@@ -72,6 +72,14 @@ bool AreaListView::event(QEvent* event)
     return QTableView::event(event);
 }
 
+// A row that cannot be chosen (an area kept as it came) leaves the choice as it is.
+QItemSelectionModel::SelectionFlags AreaListView::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    if (index.isValid() && !(index.flags() & Qt::ItemIsSelectable))
+        return QItemSelectionModel::NoUpdate;
+    return QTableView::selectionCommand(index, event);
+}
+
 // The model moves the area when the row is dropped; nothing is taken away after the drag, as
 // the view would do for a move between models.
 void AreaListView::startDrag(Qt::DropActions)

@@ -18,5 +18,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
     void startDrag(Qt::DropActions supportedActions) override;
 };

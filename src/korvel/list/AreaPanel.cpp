@@ -43,7 +43,7 @@ AreaPanel::AreaPanel(MapEditor& editor, EditorActions& actions, QWidget* parent)
 {
     m_list->setModel(m_model);
     m_list->setEditorSetup([&actions](QWidget* cellEditor) { actions.keepKeysIn(cellEditor); });
-    const int columnWidths[] = { 26, 120, 110, 90, 80 };
+    const int columnWidths[] = { 24, 104, 96, 70, 70 };
     for (int column = 0; column < int(std::size(columnWidths)); ++column)
         m_list->horizontalHeader()->resizeSection(column, columnWidths[column]);
     auto* layout = new QVBoxLayout(this);

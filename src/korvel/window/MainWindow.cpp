@@ -29,7 +29,7 @@
 namespace {
 
 // The area panel's width, which the window grows by when it shows.
-constexpr int kAreaPanelWidth = 440;
+constexpr int kAreaPanelWidth = 460;
 const QString kListShownSetting = QStringLiteral("areaList/shown");
 // Changes the preview looks at again together.
 constexpr int kReachDelay = 150;
