@@ -247,10 +247,14 @@ void CanvasView::paintEvent(QPaintEvent* event)
     }
     if (!hasPicture())
         return;
+    if (!m_preview) {
+        m_painter.paint(painter, exposed, scene());
+        return;
+    }
+    const std::shared_ptr<const BrowserLayout> layout = m_preview->layout();
+    const PreviewLook preview { *layout, m_preview->reach(), m_followed < int(layout->areas.size()) ? m_followed : -1 };
     MapScene shown = scene();
-    const PreviewLook preview { *m_preview, m_followed };
-    if (m_preview)
-        shown.preview = &preview;
+    shown.preview = &preview;
     m_painter.paint(painter, exposed, shown);
 }
 
@@ -397,11 +401,12 @@ void CanvasView::follow(int index)
 {
     if (index == m_followed || !m_preview)
         return;
-    if (m_followed >= 0)
-        repaintCanvas(browserAreaBounds(*m_preview, m_followed, m_zoom));
+    const std::shared_ptr<const BrowserLayout> layout = m_preview->layout();
+    if (m_followed >= 0 && m_followed < int(layout->areas.size()))
+        repaintCanvas(browserAreaBounds(*layout, m_followed, m_zoom));
     m_followed = index;
     if (index >= 0)
-        repaintCanvas(browserAreaBounds(*m_preview, index, m_zoom));
+        repaintCanvas(browserAreaBounds(*layout, index, m_zoom));
     const QString text = index >= 0 ? linkText(m_editor.map().at(index)) : QString();
     viewport()->setToolTip(text);
     if (QToolTip::isVisible())

@@ -7,6 +7,7 @@
 #include "map/AreaGeometry.h"
 #include "map/Numbers.h"
 #include "preview/LinkText.h"
+#include "preview/ReachSearch.h"
 #include "view/CanvasView.h"
 #include "view/WindowLayout.h"
 #include "window/EditorActions.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(FileDialogs* dialogs)
     , m_controls(buildWindowControls(this, m_editor))
     , m_actions(new EditorActions(this, m_editor, *m_controls.canvas))
     , m_panel(new AreaPanel(m_editor, *m_actions, this))
+    , m_reachSearch(new ReachSearch(m_browser, this))
     , m_dialogs(dialogs)
 {
     if (!m_dialogs) {
@@ -78,7 +80,8 @@ MainWindow::MainWindow(FileDialogs* dialogs)
     m_panel->hide();
     m_reachTimer.setSingleShot(true);
     m_reachTimer.setInterval(kReachDelay);
-    connect(&m_reachTimer, &QTimer::timeout, this, &MainWindow::findReach);
+    connect(&m_reachTimer, &QTimer::timeout, this, &MainWindow::lookForUnreachedAreas);
+    connect(m_reachSearch, &ReachSearch::found, this, &MainWindow::showReach);
     showEditorState();
     layOut();
     showAreaList(QSettings().value(kListShownSetting, false).toBool());
@@ -200,24 +203,37 @@ void MainWindow::setPreviewing(bool on)
         return;
     m_editor.setPreviewing(on);
     if (on) {
-        findReach();
+        m_controls.canvas->setPreview(&m_browser);
+        lookForUnreachedAreas();
         return;
     }
     m_reachTimer.stop();
+    m_reachSearch->stop();
     m_panel->model().showReach({});
     m_controls.canvas->setPreview(nullptr);
     showNotice(QString());
 }
 
-void MainWindow::findReach()
+void MainWindow::lookForUnreachedAreas()
 {
-    if (!m_editor.isPreviewing())
-        return;
     m_reachGeneration = m_browser.generation();
-    const std::vector<AreaReach>& reach = m_browser.reach();
-    const auto unreached = std::count_if(reach.begin(), reach.end(), [](AreaReach r) { return r != AreaReach::Reached; });
-    m_reachSummary = tr("Preview: the link a browser follows is shown under the pointer. %n area(s) no pixel leads to.",
-        nullptr, int(unreached));
+    m_reachSummary = tr("Preview: looking for areas no pixel leads to\u2026");
+    m_panel->model().showReach({});
+    m_reachSearch->start();
+    showFollowedArea(m_controls.canvas->followedArea());
+}
+
+void MainWindow::showReach()
+{
+    if (!m_editor.isPreviewing() || !m_browser.reach())
+        return;
+    const std::vector<AreaReach>& reach = *m_browser.reach();
+    const auto count = [&reach](auto which) { return int(std::count_if(reach.begin(), reach.end(), which)); };
+    const int unchecked = count([](AreaReach r) { return r == AreaReach::Unchecked; });
+    const int unreached = count([](AreaReach r) { return r == AreaReach::Hidden || r == AreaReach::NoPixel; });
+    m_reachSummary = tr("Preview: %n area(s) no pixel leads to.", nullptr, unreached);
+    if (unchecked > 0)
+        m_reachSummary += QLatin1Char(' ') + tr("%n area(s) not checked: the map is too large.", nullptr, unchecked);
     m_panel->model().showReach(reach);
     m_controls.canvas->setPreview(&m_browser);
     showFollowedArea(m_controls.canvas->followedArea());

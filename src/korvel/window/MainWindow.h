@@ -15,6 +15,7 @@
 
 class AreaPanel;
 class EditorActions;
+class ReachSearch;
 class FileDialogs;
 class HelpWindow;
 class MapFiles;
@@ -77,7 +78,8 @@ private:
     void showNotice(const QString& text, const QString& details = QString());
     void chooseTool(Tool tool);
     void showChosenArea(AreaId id);
-    void findReach();
+    void lookForUnreachedAreas();
+    void showReach();
     void showFollowedArea(int index);
 
     MapEditor m_editor;
@@ -86,6 +88,7 @@ private:
     EditorActions* m_actions;
     AreaPanel* m_panel;
     bool m_listShown = false;
+    ReachSearch* m_reachSearch;
     QTimer m_reachTimer; // the preview looks again for areas no pixel leads to, once changes rest
     uint64_t m_reachGeneration = 0;
     QString m_reachSummary;

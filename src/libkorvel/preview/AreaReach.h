@@ -1,13 +1,10 @@
 #pragma once
 
-#include "html/BrowserArea.h"
-
-#include <QRect>
-
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
-class PixelGrid;
+struct BrowserLayout;
 
 // Whether a visitor can reach an area at all by pointing at the picture.
 enum class AreaReach : uint8_t {
@@ -17,20 +14,14 @@ enum class AreaReach : uint8_t {
     Unchecked, // the work allowed ran out before it was decided
 };
 
-// The map as findReach reads it: the areas as browsers read them, the pixels each may take
-// (empty: none), a grid of those bounds without the first default area, and that area's index
-// (-1: none).
-struct ReachInput {
-    const std::vector<BrowserArea>& areas;
-    const std::vector<QRect>& bounds;
-    const PixelGrid& grid;
-    int firstDefault;
-};
-
-// About this many hit tests of single corners: a fraction of a second, whatever the map.
-constexpr int64_t kReachBudget = 40'000'000;
+// About this many hit tests of single corners: a few seconds at most, whatever the map.
+constexpr int64_t kReachBudget = 30'000'000;
 
 // Which pixels lead to each area, by browserAreaAt's rules, looking at as few pixels as it
 // can: a square of the grid that an earlier rectangle, circle or default area holds whole is
-// passed over, and an area is reached at its first pixel that no earlier area takes.
-std::vector<AreaReach> findReach(const ReachInput& in, int64_t budget = kReachBudget);
+// passed over, and an area is reached at the first pixel found that it holds and no earlier
+// area takes. Every area gets a sparse look first; the areas it leaves undecided are then
+// looked at pixel by pixel, the smallest first.
+// It may run on a worker; a stop set elsewhere ends it, the areas left Unchecked.
+std::vector<AreaReach> findReach(
+    const BrowserLayout& in, int64_t budget = kReachBudget, const std::atomic<bool>* stop = nullptr);

@@ -4,7 +4,8 @@
 #include "map/AreaGeometry.h"
 #include "map/AreaIndex.h"
 #include "map/ImageMap.h"
-#include "preview/BrowserMap.h"
+#include "preview/AreaReach.h"
+#include "preview/BrowserLayout.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -101,9 +102,9 @@ QRect areaDrawingBounds(const Area& area, const ZoomMapping& zoom)
         .adjusted(-kHandleReach, -kHandleReach, kHandleReach, kHandleReach);
 }
 
-QRect browserAreaBounds(const BrowserMap& browser, int index, const ZoomMapping& zoom)
+QRect browserAreaBounds(const BrowserLayout& layout, int index, const ZoomMapping& zoom)
 {
-    const QRect pixels = browser.pixelBounds(index);
+    const QRect pixels = layout.bounds[size_t(index)];
     if (pixels.isEmpty())
         return QRect();
     return spanning(screenPixel(zoom, pixels.left(), pixels.top()), screenPixel(zoom, pixels.right(), pixels.bottom()))
@@ -261,27 +262,27 @@ void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapp
 
 void MapPainter::paintPreview(QPainter& painter, const QRegion& exposed, const PreviewLook& look, const ZoomMapping& zoom)
 {
-    const BrowserMap& browser = look.browser;
-    if (browser.reachKnown()) {
+    const BrowserLayout& layout = look.layout;
+    if (look.reach) {
         painter.setPen(QPen(QColor(kUnreachedColour), 1));
         painter.setBrush(QBrush(QColor(kUnreachedColour), Qt::BDiagPattern));
-        const std::vector<AreaReach>& reach = browser.reach();
+        const std::vector<AreaReach>& reach = *look.reach;
         for (int i = 0; i < int(reach.size()); ++i)
-            if (reach[size_t(i)] == AreaReach::Hidden && exposed.intersects(browserAreaBounds(browser, i, zoom)))
-                drawBrowserArea(painter, browser, i, zoom);
+            if (reach[size_t(i)] == AreaReach::Hidden && exposed.intersects(browserAreaBounds(layout, i, zoom)))
+                drawBrowserArea(painter, layout, i, zoom);
     }
-    if (look.followed >= 0 && exposed.intersects(browserAreaBounds(browser, look.followed, zoom))) {
+    if (look.followed >= 0 && exposed.intersects(browserAreaBounds(layout, look.followed, zoom))) {
         painter.setPen(QPen(QColor(kFollowedColour), 1));
         painter.setBrush(QColor::fromRgba(kFollowedFill));
-        drawBrowserArea(painter, browser, look.followed, zoom);
+        drawBrowserArea(painter, layout, look.followed, zoom);
     }
     painter.setBrush(Qt::NoBrush);
 }
 
 // The shape as a browser reads it, through the centres of the pixels at its corners.
-void MapPainter::drawBrowserArea(QPainter& painter, const BrowserMap& browser, int index, const ZoomMapping& zoom)
+void MapPainter::drawBrowserArea(QPainter& painter, const BrowserLayout& layout, int index, const ZoomMapping& zoom)
 {
-    const BrowserArea& area = browser.area(index);
+    const BrowserArea& area = layout.areas[size_t(index)];
     const std::vector<double>& n = area.numbers;
     switch (area.shape) {
     case BrowserArea::Shape::Rectangle:
@@ -300,7 +301,7 @@ void MapPainter::drawBrowserArea(QPainter& painter, const BrowserMap& browser, i
         break;
     }
     case BrowserArea::Shape::Default: {
-        const QSize picture = browser.picture();
+        const QSize picture = layout.picture;
         drawOutline(painter, screenPixel(zoom, 0, 0), screenPixel(zoom, picture.width() - 1, picture.height() - 1));
         break;
     }

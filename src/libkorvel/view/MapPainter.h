@@ -13,8 +13,9 @@
 #include <vector>
 
 class AreaIndex;
-class BrowserMap;
 class ImageMap;
+struct BrowserLayout;
+enum class AreaReach : uint8_t;
 class QPainter;
 class QRegion;
 
@@ -29,10 +30,12 @@ constexpr QRgb kFollowedColour = qRgb(0, 100, 230);
 constexpr QRgb kFollowedFill = qRgba(0, 100, 230, 80);
 constexpr QRgb kUnreachedColour = qRgb(235, 90, 0);
 
-// What the browser preview shows: the map as browsers read it, and the map index of the area
-// a browser follows under the pointer (-1: none).
+// What the browser preview shows: the map as browsers read it, which areas a pixel leads to
+// (nullptr: not known yet), and the map index of the area a browser follows under the pointer
+// (-1: none).
 struct PreviewLook {
-    const BrowserMap& browser;
+    const BrowserLayout& layout;
+    const std::vector<AreaReach>* reach = nullptr;
     int followed = -1;
 };
 
@@ -58,8 +61,8 @@ BuildingMarks buildingMarks(const ImageMap& map, const EditorState& state, const
 // The screen pixels an area's drawing can touch: its outline and the handles it has while
 // selected, 1-pixel pens included. Empty for an area that is not drawn.
 QRect areaDrawingBounds(const Area& area, const ZoomMapping& zoom);
-// The same for the area a browser reads at index of the browser map, in the preview.
-QRect browserAreaBounds(const BrowserMap& browser, int index, const ZoomMapping& zoom);
+// The same for the area at index as browsers read it, in the preview.
+QRect browserAreaBounds(const BrowserLayout& layout, int index, const ZoomMapping& zoom);
 // The same for the closing mark around centre and for a rubber line.
 QRect closingMarkBounds(QPoint centre);
 QRect rubberLineBounds(const QLine& line);
@@ -80,7 +83,7 @@ private:
     void addPoint(QPoint point);
     void drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom);
     void paintPreview(QPainter& painter, const QRegion& exposed, const PreviewLook& look, const ZoomMapping& zoom);
-    void drawBrowserArea(QPainter& painter, const BrowserMap& browser, int index, const ZoomMapping& zoom);
+    void drawBrowserArea(QPainter& painter, const BrowserLayout& layout, int index, const ZoomMapping& zoom);
 
     std::vector<int> m_near; // map indexes of the areas near the exposed part
     std::vector<QPoint> m_points;
