@@ -87,7 +87,11 @@ MainWindow::MainWindow(FileDialogs* dialogs)
     showAreaList(QSettings().value(kListShownSetting, false).toBool());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The canvas observes the editor, which as a member goes before the window's children.
+    delete m_controls.canvas;
+}
 
 HelpWindow* MainWindow::helpWindow() const
 {

@@ -53,6 +53,8 @@ public:
     void newImagemap();
     void generate();
     void showHelp();
+    // A few words in the status bar, the whole of it in their tooltip.
+    void showNotice(const QString& text, const QString& details = QString());
     // The area panel shows beside the canvas, the window growing by its width (unless it is
     // maximised), and Korvel remembers whether it shows.
     void showAreaList(bool shown);
@@ -75,7 +77,6 @@ private:
     void layOut();
     void showEditorState();
     void showPicture(const QString& path, const LoadedPicture& picture);
-    void showNotice(const QString& text, const QString& details = QString());
     void chooseTool(Tool tool);
     void showChosenArea(AreaId id);
     void lookForUnreachedAreas();
