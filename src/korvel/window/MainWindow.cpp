@@ -89,8 +89,10 @@ MainWindow::MainWindow(FileDialogs* dialogs)
 
 MainWindow::~MainWindow()
 {
-    // The canvas observes the editor, which as a member goes before the window's children.
+    // The canvas and the area list observe the editor, which as a member goes before the
+    // window's children.
     delete m_controls.canvas;
+    delete m_panel;
 }
 
 HelpWindow* MainWindow::helpWindow() const
