@@ -3,7 +3,7 @@
 //  1. milliseconds from showing the list until it is painted, and from scrolling it to its end
 //     until painted;
 //  2. a press on an area of the canvas until its row is chosen, scrolled to and painted
-//     (median and slowest of 40 areas all over the list);
+//     (the first apart, then median and slowest of the others, areas all over the list);
 //  3. moving the chosen area last and back (End, Home) with the list shown;
 //  4. starting the preview (finding the areas no pixel leads to) and a pointer move in it.
 //   bench_list
@@ -115,7 +115,12 @@ int main(int argc, char* argv[])
             sendMouse(port, QEvent::MouseButtonPress, at, Qt::LeftButton);
             sendMouse(port, QEvent::MouseButtonRelease, at, Qt::NoButton);
         }));
-    std::printf("press on the canvas:    %7.2f ms median, %.2f ms slowest of %zu, row %d of the list chosen last\n",
+    // The first choice ever shown recolours every polygon in view, so the whole canvas is
+    // painted again once; the presses after it repaint only the two areas.
+    const double first = presses.front();
+    presses.erase(presses.begin());
+    std::printf("first press on the canvas: %.2f ms (the whole canvas painted again)\n", first);
+    std::printf("press on the canvas:    %7.2f ms median, %.2f ms slowest of %zu more, row %d of the list chosen last\n",
         median(presses), *std::max_element(presses.begin(), presses.end()), presses.size(),
         list->currentIndex().row() + 1);
 
