@@ -14,7 +14,7 @@
 //   focus map|href|alt|other        the keyboard focus moves there (keys are then the box's)
 //   href TEXT | alt TEXT            the user types TEXT into the URL or alt box
 //   generate | newmap               Generate; a new picture
-//   zoom N/D | canvas L,T,W,H       the view: zoom, and the visible canvas in picture pixels
+//   canvas L,T,W,H                  the visible part of the canvas, in picture pixels
 // and, to set the scene directly:
 //   box L,T,W,H | circle L,T,W,H | polygon X,Y X,Y ... (closed) | open X,Y X,Y ... | select bN|pN
 class EditorScript {
@@ -25,13 +25,12 @@ public:
     bool play(const QString& script);
 
     MapEditor editor;
-    QString html; // what the last Generate wrote
     QStringList notices;
 
 private:
-    bool buildStep(const QString& verb, const QStringList& arguments);
-    bool inputStep(const QString& verb, const QString& argument);
-    void pointerAt(double x, double y);
+    bool step(const QString& verb, const QString& argument);
+    bool pointerStep(const QString& verb, const QString& argument);
+    void addArea(const Area& area);
 
     bool m_typing = false;
     double m_x = 0;

@@ -40,11 +40,6 @@ void watchModalWindows()
 
 Q_COREAPP_STARTUP_FUNCTION(watchModalWindows)
 
-bool answeringModalWindows()
-{
-    return g_answering > 0;
-}
-
 ModalAnswer::ModalAnswer(std::vector<QMessageBox::StandardButton> buttons)
     : m_buttons(std::move(buttons))
 {

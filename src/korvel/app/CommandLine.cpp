@@ -50,6 +50,15 @@ CommandLineRequest answer(const QString& text)
     return request;
 }
 
+CommandLineRequest checkRequest(const QStringList& pages)
+{
+    if (pages.isEmpty())
+        return mistake(QStringLiteral("--check needs at least one page or folder."));
+    CommandLineRequest request;
+    request.pagesToCheck = pages;
+    return request;
+}
+
 } // namespace
 
 CommandLineRequest readCommandLine(const QStringList& arguments)
@@ -61,8 +70,15 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("IMAGE"),
-        QStringLiteral("The image to start a new imagemap on, or a web page (.html) whose map to open."),
+        QStringLiteral("The image to start a new imagemap on, or a web page (.html) whose map to open; with "
+                       "--check, the pages and folders to check."),
         QStringLiteral("[IMAGE or PAGE]"));
+    const QCommandLineOption check(QStringLiteral("check"),
+        QStringLiteral("Check every map of the pages given (folders: their .html and .htm files at every depth) "
+                       "without opening a window: one line per problem, FILE:LINE:COLUMN: map \"NAME\", area N: "
+                       "message. Exits with 0 when there is none, 1 when there are problems, 2 when a file cannot "
+                       "be read."));
+    parser.addOption(check);
     addQtOptions(parser);
 
     if (!parser.parse(arguments))
@@ -74,6 +90,8 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     if (parser.isSet(version))
         return answer(QStringLiteral("Korvel " KORVEL_VERSION "\n"));
     const QStringList images = parser.positionalArguments();
+    if (parser.isSet(check))
+        return checkRequest(images);
     if (images.size() > 1)
         return mistake(QStringLiteral("give one image at most."));
     CommandLineRequest request;

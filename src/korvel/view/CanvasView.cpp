@@ -93,6 +93,17 @@ void CanvasView::zoomTo(const ZoomMapping& zoom, QPoint anchor)
             scrollKeepingPoint(m_zoom, zoom, scroll.y(), anchor.y())));
 }
 
+void CanvasView::scrollToShow(const QRectF& picturePart)
+{
+    const QRectF screen = m_zoom.screenRect(picturePart);
+    const QRectF shown(QPointF(scrollOffset()), QSizeF(viewport()->size()));
+    if (!hasPicture() || shown.contains(screen))
+        return;
+    // The bars keep the values within their ranges.
+    horizontalScrollBar()->setValue(qRound(screen.center().x() - shown.width() / 2));
+    verticalScrollBar()->setValue(qRound(screen.center().y() - shown.height() / 2));
+}
+
 QPoint CanvasView::viewportCentre() const
 {
     return QPoint(viewport()->width() / 2, viewport()->height() / 2);

@@ -55,6 +55,10 @@ public:
     void zoomToActualSize();
     void zoomToFit();
 
+    // Scrolls so that the part of the picture shows, in the middle of the view, unless it
+    // shows whole already.
+    void scrollToShow(const QRectF& picturePart);
+
     // The window's layout decides which bars show (its own rules); the view sets the
     // bars' ranges and steps itself: a page step is the viewport, an arrow step a fifth of it
     // (1 under 5 pixels).

@@ -2,6 +2,7 @@
 
 #include "dialogs/FileDialogs.h"
 #include "dialogs/HelpWindow.h"
+#include "html/MapWriter.h"
 #include "list/AreaListModel.h"
 #include "list/AreaPanel.h"
 #include "map/AreaGeometry.h"
@@ -12,6 +13,7 @@
 #include "view/WindowLayout.h"
 #include "window/EditorActions.h"
 #include "window/MapFiles.h"
+#include "window/ProblemsDisplay.h"
 #include "window/ReadingIndicator.h"
 #include "window/WindowLook.h"
 
@@ -75,6 +77,7 @@ MainWindow::MainWindow(FileDialogs* dialogs)
         { m_controls.rectangleButton, m_controls.circleButton, m_controls.polygonButton, m_controls.generateButton,
             m_controls.canvas });
     connectControls();
+    m_problems = std::make_unique<ProblemsDisplay>(m_editor, m_controls, this);
     // The New Imagemap button has the focus when the window first shows.
     m_controls.newButton->setFocus();
     m_panel->hide();
@@ -264,7 +267,11 @@ void MainWindow::newImagemap()
 
 void MainWindow::generate()
 {
-    m_output.appendAndShow(m_editor.generate());
+    const QString literal = m_editor.generate();
+    // The same map for Copy escaped, with the same line breaks as Generate's text.
+    QString escaped = mapElement(m_editor.map(), HtmlForm::Escaped);
+    escaped.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    m_output.appendAndShow(literal, escaped);
     m_files->markHandedOver();
 }
 
@@ -309,6 +316,7 @@ void MainWindow::showPicture(const QString& path, const LoadedPicture& picture)
     m_picturePath = path;
     m_pictureSize = picture.image.size();
     m_browser.setPicture(m_pictureSize);
+    m_problems->setPictureSize(m_pictureSize);
     m_controls.canvas->setPicture(picture.image);
     for (QWidget* control : std::initializer_list<QWidget*> { m_controls.rectangleButton, m_controls.circleButton,
              m_controls.polygonButton, m_controls.generateButton, m_controls.canvas, m_controls.mapNameBox,

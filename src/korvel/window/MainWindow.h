@@ -19,6 +19,7 @@ class ReachSearch;
 class FileDialogs;
 class HelpWindow;
 class MapFiles;
+class ProblemsDisplay;
 
 // The main window: the controls, the editor behind them, the picture and the windows it opens.
 class MainWindow : public QWidget {
@@ -48,6 +49,7 @@ public:
     EditorActions& actions() const { return *m_actions; }
     MapFiles& files() const { return *m_files; }
     OutputWindowHost& output() { return m_output; }
+    ProblemsDisplay& problems() const { return *m_problems; }
     HelpWindow* helpWindow() const;
 
     void newImagemap();
@@ -96,6 +98,8 @@ private:
     std::unique_ptr<FileDialogs> m_ownDialogs;
     FileDialogs* m_dialogs;
     MapFiles* m_files;
+    // Destroyed before the editor it watches.
+    std::unique_ptr<ProblemsDisplay> m_problems;
     OutputWindowHost m_output;
     QPointer<HelpWindow> m_help;
     BackgroundPictureReader m_reader;

@@ -60,6 +60,12 @@ void buildStatusBar(QWidget* window, WindowControls& c)
     c.statusBar->addWidget(c.positionPanel);
     c.noticePanel = new QLabel(c.statusBar);
     c.statusBar->addWidget(c.noticePanel, 1);
+    c.problemsPanel = new QToolButton(c.statusBar);
+    c.problemsPanel->setAutoRaise(true);
+    c.problemsPanel->setFocusPolicy(Qt::NoFocus);
+    c.problemsPanel->setFont(windowFont());
+    c.problemsPanel->setToolTip(tr("What a browser will do differently from what the map shows: click for the list"));
+    c.statusBar->addPermanentWidget(c.problemsPanel);
     c.zoomPanel = new QLabel(c.statusBar);
     c.zoomPanel->setMinimumWidth(48);
     c.zoomPanel->setAlignment(Qt::AlignCenter);

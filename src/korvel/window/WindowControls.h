@@ -31,6 +31,7 @@ struct WindowControls {
     QStatusBar* statusBar = nullptr;
     QLabel* positionPanel = nullptr; // the pointer's position
     QLabel* noticePanel = nullptr; // notices such as a partly missing picture
+    QToolButton* problemsPanel = nullptr; // how many problems the map's check found; opens their list
     QLabel* zoomPanel = nullptr; // the zoom level
 };
 

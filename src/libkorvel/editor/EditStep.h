@@ -24,8 +24,8 @@ struct StepSelection {
     AreaId building = 0;
 };
 
-// Runs of some commands make one step: the nudges with one arrow key, the typing into one
-// text box while it keeps the focus.
+// Runs of some commands make one step: the nudges of one area with one arrow key, the typing
+// into one text box while it keeps the focus.
 enum class StepKind : int {
     Single = -1, // never merged
     NudgeLeft = 1,

@@ -117,6 +117,19 @@ QString MapEditor::generate()
     return mapElement(m_editing.map, HtmlForm::Literal);
 }
 
+void MapEditor::select(AreaId id)
+{
+    EditorState& state = m_editing.state;
+    const Area* area = m_editing.map.find(id);
+    if (!area || state.buttonDown)
+        return;
+    state.tool = Tool::Arrow;
+    state.cursor = Qt::ArrowCursor;
+    ::selectArea(m_editing, id);
+    showProperties(m_editing, *area);
+    finish();
+}
+
 namespace {
 
 // The URL and alt boxes show what was typed; the selected area, if any, takes it.

@@ -50,6 +50,9 @@ public:
     void nudgeSelected(int dx, int dy);
     // The map's HTML as Generate writes it; the arrow tool is armed again.
     QString generate();
+    // The area is selected as a click on it would, with the arrow tool armed: a problem of the
+    // map's check was chosen. Nothing happens during a drag, or for an id no area has.
+    void select(AreaId id);
     // The user typed into the URL or alt text box; with an area selected it takes the text.
     void editHref(const QString& text);
     void editAlt(const QString& text);

@@ -46,15 +46,21 @@ Shape browserShapeOf(const std::optional<QString>& keyword)
 
 BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords)
 {
-    BrowserArea area { browserShapeOf(shape), {} };
-    if (area.shape == Shape::Default)
-        return area;
-    area.numbers = coords ? parseBrowserNumbers(*coords) : std::vector<double> {};
-    const std::size_t used = numbersUsed(area.shape, area.numbers);
+    const Shape read = browserShapeOf(shape);
+    if (read == Shape::Default || !coords)
+        return browserAreaFrom(read, {});
+    return browserAreaFrom(read, parseBrowserNumbers(*coords));
+}
+
+BrowserArea browserAreaFrom(Shape shape, std::vector<double> numbers)
+{
+    if (shape == Shape::Default)
+        return { shape, {} };
+    const std::size_t used = numbersUsed(shape, numbers);
     if (used == 0)
         return BrowserArea {};
-    area.numbers.resize(used);
-    return area;
+    numbers.resize(used);
+    return { shape, std::move(numbers) };
 }
 
 bool browserAreaContains(const BrowserArea& area, double x, double y)

@@ -31,6 +31,9 @@ BrowserArea::Shape browserShapeOf(const std::optional<QString>& keyword);
 // numbers, or a radius of 0 or less, give Nothing.
 BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords);
 
+// The same from the shape and the numbers the coords hold, for callers that have them.
+BrowserArea browserAreaFrom(BrowserArea::Shape shape, std::vector<double> numbers);
+
 // Whether a browser's hit test of the point (x, y), in picture pixels, lands in the area on
 // its own. A Default area contains every point of the picture.
 bool browserAreaContains(const BrowserArea& area, double x, double y);

@@ -7,7 +7,8 @@
 
 namespace {
 
-// ASCII whitespace as HTML knows it, commas and semicolons.
+// ASCII whitespace as HTML knows it, commas and semicolons. Compared one by one: a lookup
+// in a string of them took most of the time of checking a site's maps.
 bool isSeparator(QChar c)
 {
     switch (c.unicode()) {
