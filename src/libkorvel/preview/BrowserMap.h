@@ -12,7 +12,7 @@ class MapEditor;
 
 // The map under edit as browsers read it, for the preview: its BrowserLayout, made when first
 // asked after a change of the map or the picture, and what findReach found for that layout.
-class BrowserMap : private MapObserver {
+class BrowserMap : private MapChangeObserver {
 public:
     explicit BrowserMap(MapEditor& editor);
     ~BrowserMap() override;
@@ -35,11 +35,7 @@ public:
 private:
     void changed();
 
-    void areaInserted(const ImageMap&, int) override { changed(); }
-    void areaRemoved(const ImageMap&, int, const Area&) override { changed(); }
-    void areaChanged(const ImageMap&, int, const Area&) override { changed(); }
-    void areaMoved(const ImageMap&, int, int) override { changed(); }
-    void mapReset(const ImageMap&) override { changed(); }
+    void mapChanged() override { changed(); }
 
     MapEditor& m_editor;
     QSize m_picture;
