@@ -22,7 +22,7 @@ using ShownProblems = std::vector<ShownProblem>;
 // Checks the map under edit a moment after it changes, on a worker thread with a copy of the
 // map, so that typing and dragging never wait for the checks, however large the map. The
 // polygon being built is left out until it is finished.
-class MapProblemWatch : public QObject, private MapObserver {
+class MapProblemWatch : public QObject, private MapChangeObserver {
     Q_OBJECT
 public:
     explicit MapProblemWatch(MapEditor& editor, QObject* parent = nullptr);
@@ -41,11 +41,7 @@ private:
     void startCheck();
     void checkFinished();
 
-    void areaInserted(const ImageMap&, int) override { changed(); }
-    void areaRemoved(const ImageMap&, int, const Area&) override { changed(); }
-    void areaChanged(const ImageMap&, int, const Area&) override { changed(); }
-    void areaMoved(const ImageMap&, int, int) override { changed(); }
-    void mapReset(const ImageMap&) override { changed(); }
+    void mapChanged() override { changed(); }
 
     MapEditor& m_editor;
     QSize m_pictureSize;

@@ -86,10 +86,14 @@ WindowControls buildWindowControls(QWidget* window, MapEditor& editor)
     c.circleButton = pictureButton(window, QStringLiteral("circle"), tr("Circle Tool"), 184);
     c.polygonButton = pictureButton(window, QStringLiteral("poly"), tr("Polygon Tool"), 216);
     c.generateButton = pictureButton(window, QStringLiteral("generate"), tr("Generate Imagemap"), 264);
+    c.listButton = pictureButton(window, QStringLiteral("list"), tr("Area List (F2)"), 360);
+    c.previewButton = pictureButton(
+        window, QStringLiteral("preview"), tr("Browser Preview (F3): the link a browser follows under the pointer"), 392);
     for (QToolButton* button : { c.saveButton, c.rectangleButton, c.circleButton, c.polygonButton, c.generateButton })
         button->setEnabled(false);
-    // A drawing tool's button shows as pressed while the tool is armed.
-    for (QToolButton* tool : { c.rectangleButton, c.circleButton, c.polygonButton })
+    // A drawing tool's button shows as pressed while the tool is armed, and so do the list's
+    // and the preview's while they show.
+    for (QToolButton* tool : { c.rectangleButton, c.circleButton, c.polygonButton, c.listButton, c.previewButton })
         tool->setCheckable(true);
 
     c.mapNameBox = textBox(window, QRect(208, 56, 113, 19), tr("The name of the imagemap"));
@@ -106,7 +110,8 @@ WindowControls buildWindowControls(QWidget* window, MapEditor& editor)
     buildStatusBar(window, c);
     c.helpButton = pictureButton(window, QStringLiteral("help"), tr("Help"), 424);
     QWidget* order[] = { c.newButton, c.openButton, c.saveButton, c.rectangleButton, c.circleButton,
-        c.polygonButton, c.generateButton, c.mapNameBox, c.hrefBox, c.altBox, c.canvas, c.helpButton };
+        c.polygonButton, c.generateButton, c.listButton, c.previewButton, c.mapNameBox, c.hrefBox, c.altBox, c.canvas,
+        c.helpButton };
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     return c;

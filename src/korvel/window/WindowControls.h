@@ -18,6 +18,8 @@ struct WindowControls {
     QToolButton* circleButton = nullptr;
     QToolButton* polygonButton = nullptr;
     QToolButton* generateButton = nullptr;
+    QToolButton* listButton = nullptr; // shows the area list (checkable)
+    QToolButton* previewButton = nullptr; // the browser preview (checkable)
     QToolButton* helpButton = nullptr;
     QLineEdit* mapNameBox = nullptr;
     QLineEdit* hrefBox = nullptr;

@@ -34,6 +34,8 @@ enum class StepKind : int {
     NudgeDown,
     TypeHref,
     TypeAlt,
+    TypeTitle,
+    TypeTarget,
 };
 
 // One gesture or command of the user's, as one undo step: the edits it made to the map, in

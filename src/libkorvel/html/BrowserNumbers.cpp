@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -74,10 +75,12 @@ double readEntry(QStringView entry)
     const qsizetype length = decimalPrefixLength(entry);
     if (length == 0)
         return 0;
-    // The prefix is ASCII: '-', digits, '.', 'e' and '+'.
-    const QByteArray text = entry.left(length).toLatin1();
+    // Short enough to stay in the string itself: no allocation.
+    std::string text(size_t(length), '\0');
+    for (qsizetype i = 0; i < length; ++i)
+        text[size_t(i)] = char(entry[i].unicode()); // the prefix is ASCII
     double value = 0;
-    const auto result = std::from_chars(text.constData(), text.constData() + text.size(), value);
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     // Too large is 0, as browsers have it; too small is 0 anyway.
     if (result.ec != std::errc() || !std::isfinite(value))
         return 0;
