@@ -1,7 +1,5 @@
 #include "check/BrowserMapView.h"
 
-#include "html/BrowserNumbers.h"
-#include "map/AreaGeometry.h"
 #include "map/ImageMap.h"
 
 #include <algorithm>
@@ -24,40 +22,12 @@ qint64 ceilPixel(double value)
     return qint64(std::ceil(std::clamp(value, -kFarthest, kFarthest)));
 }
 
-PixelRange rangeAround(double left, double top, double right, double bottom)
+// One pixel more on each side: browsers cut to 1/64 steps and take a circle's rim a hair
+// wide, and testing a few pixels more changes no answer.
+PixelRange rangeAround(const BrowserExtent& extent)
 {
-    // One pixel more on each side: browsers cut to 1/64 steps and take a circle's rim a hair
-    // wide, and testing a few pixels more changes no answer.
-    return { floorPixel(left) - 1, floorPixel(top) - 1, ceilPixel(right) + 1, ceilPixel(bottom) + 1 };
-}
-
-PixelRange polygonRange(const std::vector<double>& n)
-{
-    double left = n[0], right = n[0], top = n[1], bottom = n[1];
-    for (size_t i = 2; i + 1 < n.size(); i += 2) {
-        left = std::min(left, n[i]);
-        right = std::max(right, n[i]);
-        top = std::min(top, n[i + 1]);
-        bottom = std::max(bottom, n[i + 1]);
-    }
-    return rangeAround(left, top, right, bottom);
-}
-
-// The numbers the coords Korvel writes for the area hold: a page's own while they stand, a
-// polygon's vertices, or what the text of a box says.
-std::vector<double> coordsNumbers(const Area& area)
-{
-    if (area.keepsPageCoords())
-        return area.pageNumbers();
-    if (area.shape() != AreaShape::Polygon)
-        return parseBrowserNumbers(coordsText(area));
-    std::vector<double> numbers;
-    numbers.reserve(2 * area.vertices().size());
-    for (const Vertex v : area.vertices()) {
-        numbers.push_back(v.x);
-        numbers.push_back(v.y);
-    }
-    return numbers;
+    return { floorPixel(extent.left) - 1, floorPixel(extent.top) - 1, ceilPixel(extent.right) + 1,
+        ceilPixel(extent.bottom) + 1 };
 }
 
 } // namespace
@@ -73,27 +43,12 @@ bool PixelRange::contains(const PixelRange& other) const
     return !other.isEmpty() && left <= other.left && top <= other.top && other.right <= right && other.bottom <= bottom;
 }
 
-BrowserArea browserAreaOf(const Area& area)
-{
-    return browserAreaFrom(browserShapeOf(area.attribute(QLatin1String("shape"))), coordsNumbers(area));
-}
-
 PixelRange pixelBounds(const BrowserArea& area, const PixelRange& picture)
 {
-    const std::vector<double>& n = area.numbers;
-    switch (area.shape) {
-    case Shape::Rectangle:
-        return rangeAround(std::min(n[0], n[2]), std::min(n[1], n[3]), std::max(n[0], n[2]), std::max(n[1], n[3]));
-    case Shape::Circle:
-        return rangeAround(n[0] - n[2], n[1] - n[2], n[0] + n[2], n[1] + n[2]);
-    case Shape::Polygon:
-        return polygonRange(n);
-    case Shape::Default:
+    if (area.shape == Shape::Default)
         return picture;
-    case Shape::Nothing:
-        break;
-    }
-    return {};
+    const std::optional<BrowserExtent> extent = browserAreaExtent(area);
+    return extent ? rangeAround(*extent) : PixelRange {};
 }
 
 int firstDefaultArea(const std::vector<BrowserArea>& areas)

@@ -39,8 +39,6 @@ struct BrowserMapView {
 // picture: the size the page shows the picture at; invalid when it is not known.
 BrowserMapView browserViewOf(const ImageMap& map, const QSize& picture);
 
-// The area as browsers read it from the shape and coords Korvel writes for it.
-BrowserArea browserAreaOf(const Area& area);
 
 // The whole pixels that may lie in the area, a little generous at the edges: none for
 // Nothing, the picture for Default.

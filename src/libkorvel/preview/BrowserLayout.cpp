@@ -1,6 +1,5 @@
 #include "preview/BrowserLayout.h"
 
-#include "map/AreaGeometry.h"
 #include "map/ImageMap.h"
 
 #include <algorithm>
@@ -31,33 +30,11 @@ QRect spanOf(double left, double top, double right, double bottom)
 
 QRect boundsOf(const BrowserArea& area, QSize picture)
 {
-    const std::vector<double>& n = area.numbers;
-    QRect span;
-    switch (area.shape) {
-    case BrowserArea::Shape::Rectangle:
-        span = spanOf(std::min(n[0], n[2]), std::min(n[1], n[3]), std::max(n[0], n[2]), std::max(n[1], n[3]));
-        break;
-    case BrowserArea::Shape::Circle:
-        span = spanOf(n[0] - n[2], n[1] - n[2], n[0] + n[2], n[1] + n[2]);
-        break;
-    case BrowserArea::Shape::Polygon: {
-        double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
-        for (size_t i = 0; i + 1 < n.size(); i += 2) {
-            left = std::min(left, n[i]);
-            right = std::max(right, n[i]);
-            top = std::min(top, n[i + 1]);
-            bottom = std::max(bottom, n[i + 1]);
-        }
-        span = spanOf(left, top, right, bottom);
-        break;
-    }
-    case BrowserArea::Shape::Default:
-        span = QRect(QPoint(), picture);
-        break;
-    case BrowserArea::Shape::Nothing:
-        break;
-    }
-    return span.intersected(QRect(QPoint(), picture));
+    const QRect whole(QPoint(), picture);
+    if (area.shape == BrowserArea::Shape::Default)
+        return whole;
+    const std::optional<BrowserExtent> extent = browserAreaExtent(area);
+    return extent ? spanOf(extent->left, extent->top, extent->right, extent->bottom).intersected(whole) : QRect();
 }
 
 } // namespace
@@ -71,7 +48,7 @@ BrowserLayout readBrowserLayout(const ImageMap& map, QSize picture)
     layout.bounds.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         const Area& area = map.at(i);
-        layout.areas.push_back(readBrowserArea(area.attribute(QLatin1String("shape")), coordsText(area)));
+        layout.areas.push_back(browserAreaOf(area));
         layout.bounds.push_back(boundsOf(layout.areas.back(), picture));
         if (layout.areas.back().shape == BrowserArea::Shape::Default && layout.firstDefault < 0)
             layout.firstDefault = i;
