@@ -37,7 +37,7 @@ private slots:
         const QString said = r.exitCode < 0 ? "file: " + r.image
             : r.exitCode == 0               ? "output: " + r.output
                                             : "error: " + r.error;
-        QTEST(QString::number(r.exitCode) + ' ' + said.section('\n', 0, 0).replace(qApp->arguments()[0], "korvel"),
+        QTEST(QString::number(r.exitCode) + ' ' + said.section('\n', 0, 0).replace(QCoreApplication::arguments()[0], "korvel"),
             "expected");
         QVERIFY(r.output.isEmpty() || r.error.isEmpty());
     }
