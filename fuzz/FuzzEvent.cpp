@@ -9,7 +9,8 @@ const char* const kKindNames[] = { "move", "press", "release", "tool", "key", "t
 
 const int kKeys[] = { Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_D, Qt::Key_Left,
     Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Z, Qt::Key_Y, Qt::Key_A, Qt::Key_R, Qt::Key_P, Qt::Key_T,
-    Qt::Key_Escape };
+    Qt::Key_Escape, Qt::Key_PageUp, Qt::Key_PageDown,
+    Qt::Key_Home, Qt::Key_End, Qt::Key_F2, Qt::Key_F3 };
 
 } // namespace
 
@@ -98,7 +99,7 @@ FuzzEvent FuzzEventMaker::next(MainWindow& window)
         event.a = areas > 40 && chance(50) ? Qt::Key_Delete : kKeys[pick(std::size(kKeys))];
         event.b = (chance(60) ? int(Qt::ControlModifier) : 0) | (chance(10) ? int(Qt::ShiftModifier) : 0)
             | (chance(5) ? int(Qt::AltModifier) : 0);
-        event.c = chance(80) ? 0 : pick(5);
+        event.c = chance(80) ? 0 : pick(6);
     } else if (choice < 895) {
         event.kind = FuzzEvent::Type;
         event.a = pick(static_cast<int>(fuzzTexts().size()));

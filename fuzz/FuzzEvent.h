@@ -16,7 +16,7 @@ struct FuzzEvent {
         Press, // c: the keyboard modifiers held
         Release, // at (a, b); a click when that is on the picture
         Tool, // a: 0 rectangle, 1 circle, 2 polygon, 3 trace
-        Key, // a: Qt key, b: modifiers; c: the focus (0 canvas, 1 map name, 2 URL, 3 alt, 4 a button)
+        Key, // a: Qt key, b: modifiers; c: the focus (0 canvas, 1 map name, 2 URL, 3 alt, 4 a button, 5 the area list)
         Type, // a: which text, c: which box (1 map name, 2 URL, 3 alt)
         NewMap, // a: which picture
         Generate,

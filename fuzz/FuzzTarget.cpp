@@ -2,6 +2,8 @@
 
 #include "editor/EditorInvariants.h"
 #include "html/MapWriter.h"
+#include "list/AreaListView.h"
+#include "list/AreaPanel.h"
 #include "support/WindowWaits.h"
 #include "view/CanvasView.h"
 #include "window/MainWindow.h"
@@ -227,9 +229,9 @@ void FuzzTarget::playKey(const FuzzEvent& event)
 {
     activate();
     const WindowControls& c = m_window->controls();
-    QWidget* targets[] = { c.canvas, c.mapNameBox, c.hrefBox, c.altBox, c.polygonButton };
-    QWidget* target = targets[std::clamp(event.c, 0, 4)];
-    if (!target->isEnabled())
+    QWidget* targets[] = { c.canvas, c.mapNameBox, c.hrefBox, c.altBox, c.polygonButton, m_window->areaPanel()->list() };
+    QWidget* target = targets[std::clamp(event.c, 0, 5)];
+    if (!target->isEnabled() || !target->isVisible())
         target = c.canvas;
     target->setFocus();
     QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : m_window.get();

@@ -1,4 +1,3 @@
-#include "html/BrowserArea.h"
 #include "html/MapWriter.h"
 #include "html/PageReader.h"
 
@@ -10,24 +9,9 @@ namespace {
 
 using Attributes = std::vector<Attribute>;
 
-// Which area a browser gives each of a grid of points on a 100 x 100 picture; -1 for none.
-std::vector<int> hitRegions(const std::vector<Attributes>& areas)
-{
-    std::vector<BrowserArea> browserAreas;
-    for (const Attributes& attributes : areas) {
-        const Area area = Area::fromPage(AreaShape::Kept, attributes);
-        browserAreas.push_back(
-            readBrowserArea(area.attribute(QLatin1String("shape")), area.attribute(QLatin1String("coords"))));
-    }
-    std::vector<int> picks;
-    for (double y = 0.5; y < 100; y += 2)
-        for (double x = 0.5; x < 100; x += 2)
-            picks.push_back(browserAreaAt(browserAreas, x, y));
-    return picks;
-}
-
-// Areas as pages have them, and a page's text written the way people write pages: names in
-// any case; values quoted, unquoted or bare, with entities; whitespace and line breaks.
+// Areas as pages have them, written the way people write pages: names in any case; values
+// quoted, unquoted or bare, with entities; whitespace and line breaks; coords of any shape,
+// now and then too few, with percentages, fractions, junk and odd separators.
 struct RandomPage {
     QRandomGenerator random { 18 };
 
@@ -36,44 +20,26 @@ struct RandomPage {
     {
         return items.begin()[random.bounded(int(items.size()))];
     }
-    void insertAnywhere(Attributes& area, const Attribute& attribute)
-    {
-        area.insert(area.begin() + random.bounded(int(area.size()) + 1), attribute);
-    }
 
     std::vector<Attributes> areas()
     {
         std::vector<Attributes> areas(size_t(random.bounded(9)));
         for (Attributes& area : areas) {
-            QStringList names { "href", "nohref", "alt", "title", "target", "id", "class", "onclick", "data-x" };
+            QStringList names { "href", "nohref", "alt", "title", "target", "id", "onclick", "data-x", "shape" };
             while (!names.isEmpty() && chance(70)) {
                 const QString name = names.takeAt(random.bounded(int(names.size())));
                 area.push_back({ name,
-                    name == "nohref" ? oneOf({ "", "nohref" })
-                                     : oneOf({ "", "a.html", "x.html?a=1&b=2", "\"quoted\" 'single'", "<b>&amp;</b>",
-                                         "Käse — 北京 😀", " spaced ", "line\r\nbreak\ttab" }) });
+                    name == "shape" ? oneOf({ "", "rect", "RECT", "circ", "poly", "polygon", "default", "triangle" })
+                                    : oneOf({ "", "a.html", "x.html?a=1&b=2", "\"quoted\" 'single'", "<b>&amp;</b>",
+                                        "Käse — 北京 😀", " spaced ", "line\r\nbreak\ttab" }) });
             }
-            const QString shape
-                = oneOf({ "", "rect", "RECT", "circle", "circ", "poly", "polygon", "default", "triangle" });
-            if (!shape.isEmpty())
-                insertAnywhere(area, { "shape", shape });
-            insertAnywhere(area, { "coords", coords(shape.toLower()) });
+            QString coords = chance(20) ? " " : "";
+            for (int i = random.bounded(1, 9); i > 0; --i)
+                coords += QString::number(random.bounded(-10, 110) + oneOf({ 0.0, 0.5, 0.25 }))
+                    + (chance(3) ? oneOf({ "%", "px", "\"" }) : "") + oneOf({ ",", ", ", " ", ";", " ,\n" });
+            area.insert(area.begin() + random.bounded(int(area.size()) + 1), { "coords", coords.chopped(1) });
         }
         return areas;
-    }
-
-    // Numbers for the shape, now and then too few, a percentage, fractions, junk, odd separators.
-    QString coords(const QString& shape)
-    {
-        int count = shape.startsWith("circ") ? 3 : shape.startsWith("poly") ? 2 * random.bounded(1, 7) : 4;
-        count += chance(10) ? -2 : chance(10) ? 1 : 0;
-        QString text = chance(20) ? " " : "";
-        for (int i = 0; i < count; ++i) {
-            text += i == 0 ? "" : oneOf({ ",", ", ", " ", ";", " ,\n" });
-            text += QString::number(random.bounded(-10, 110) + oneOf({ 0.0, 0.0, 0.5, 0.25 }));
-            text += chance(3) ? oneOf({ "%", "px", "\"" }) : "";
-        }
-        return text;
     }
 
     QByteArray text(const std::vector<Attributes>& areas)
@@ -90,31 +56,26 @@ struct RandomPage {
                     page += "=\"" + QString(value).replace("&", "&amp;").replace("\"", "&quot;").replace("\r", "&#13;")
                         + "\"";
             }
-            page += chance(20) ? " data-korvel-box=\"1,2,3,4\">" : ">";
+            page += chance(20) ? " data-korvel-box=\"1,2,3,4\">" : ">"; // which Korvel drops
         }
         return (page + "</map>").toUtf8();
     }
 };
 
-std::vector<Attributes> attributesOf(const ImageMap& map)
-{
-    std::vector<Attributes> areas;
-    for (const Area& area : map.areas())
-        areas.push_back(area.attributes());
-    return areas;
-}
-
-// The page's only map, read from a file holding the text. Save writes the same text but syncs
-// it to the disk, which is slow, and so is a file cut short and written again.
-ImageMap onlyMap(const QString& path, const QByteArray& text)
+// The attributes of the only map of the page holding the text.
+std::vector<Attributes> opened(const QString& path, const QByteArray& text, ImageMap* map = nullptr)
 {
     QFile file(path);
-    file.remove();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size())
         return {};
     file.close();
     const PageContents contents = readPage(path);
-    return contents.maps.size() == 1 ? contents.maps.front().map : ImageMap();
+    std::vector<Attributes> areas;
+    for (const Area& area : contents.maps.at(0).map.areas())
+        areas.push_back(area.attributes());
+    if (map)
+        *map = contents.maps.at(0).map;
+    return areas;
 }
 
 } // namespace
@@ -128,20 +89,16 @@ private slots:
     void openThenSave()
     {
         QTemporaryDir dir;
+        const QString path = dir.filePath("page.html");
         const PagePicture picture { "pic.png", QSize(100, 100) };
         RandomPage pages;
         for (int round = 0; round < 300; ++round) {
             const std::vector<Attributes> areas = pages.areas();
             const QByteArray text = pages.text(areas);
-            const ImageMap map = onlyMap(dir.filePath("page.html"), text);
-            QVERIFY2(attributesOf(map) == areas, text.constData());
+            ImageMap map, reopened;
+            QVERIFY2(opened(path, text, &map) == areas, text.constData());
             const QByteArray saved = pageHtml(map, picture).toUtf8();
-            const ImageMap reopened = onlyMap(dir.filePath("page.html"), saved);
-            const QByteArray both = text + "\n\nsaved as:\n" + saved;
-            QVERIFY2(attributesOf(reopened) == areas, both.constData());
-            QVERIFY2(hitRegions(attributesOf(reopened)) == hitRegions(areas), both.constData());
-            for (int i = 0; i < map.count(); ++i)
-                QVERIFY2(reopened.at(i).sameContent(map.at(i)), both.constData());
+            QVERIFY2(opened(path, saved, &reopened) == areas, (text + "\n\nsaved as:\n" + saved).constData());
             QCOMPARE(pageHtml(reopened, picture).toUtf8(), saved);
         }
     }

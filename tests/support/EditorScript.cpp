@@ -3,21 +3,21 @@
 #include "editor/KeyBindings.h"
 #include "map/Numbers.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
-bool parsePoint(const QString& text, double& x, double& y)
+// Whole numbers "X,Y" or "L,T,W,H", in any count.
+std::vector<double> numbersIn(const QString& text, bool* ok)
 {
-    const QStringList parts = text.split(QLatin1Char(','));
-    bool okX = false, okY = false;
-    if (parts.size() == 2) {
-        x = parts[0].toDouble(&okX);
-        y = parts[1].toDouble(&okY);
-    }
-    return okX && okY;
+    std::vector<double> numbers;
+    for (const QString& part : text.split(QRegularExpression(QStringLiteral("[ ,]")), Qt::SkipEmptyParts))
+        numbers.push_back(part.toDouble(ok));
+    *ok = *ok && !numbers.empty();
+    return numbers;
 }
 
 QString texts(const Area& area)
@@ -32,10 +32,8 @@ QString modeName(const EditorState& state)
     const Handle handle = state.gesture.kind == Gesture::Kind::Resize ? state.gesture.handle : state.hover;
     if (state.gesture.kind == Gesture::Kind::Move)
         return QStringLiteral("move");
-    if (handle.kind == Handle::Kind::Side)
-        return QStringLiteral("resize_side");
     if (!handle.isNone())
-        return QStringLiteral("resize_corner");
+        return handle.kind == Handle::Kind::Side ? QStringLiteral("resize_side") : QStringLiteral("resize_corner");
     const char* names[] = { "arrow", "rect", "circle", "poly", "trace" };
     return QLatin1String(names[int(state.tool)]);
 }
@@ -64,113 +62,101 @@ EditorScript::EditorScript()
     QObject::connect(&editor, &MapEditor::notice, [this](const QString& text) { notices << text; });
 }
 
-void EditorScript::pointerAt(double x, double y)
+void EditorScript::addArea(const Area& area)
 {
-    m_x = x;
-    m_y = y;
-    const ZoomMapping& zoom = editor.view().zoom;
-    const QPoint screen(int(zoom.screenPixel(int64_t(x))), int(zoom.screenPixel(int64_t(y))));
-    editor.pointerMoved({ x, y, screen });
+    editor.apply([&](Editing& e) { e.map.insert(area.isBox() ? e.map.boxInsertIndex() : e.map.count(), area); });
 }
 
-bool EditorScript::buildStep(const QString& verb, const QStringList& arguments)
+// A press or click may carry Ctrl ("ctrlclick"); "dpress" and "dclick" press as the second
+// press of a double-click, and "dclick" clicks first.
+bool EditorScript::pointerStep(const QString& fullVerb, const QString& argument)
 {
-    if (verb == QLatin1String("box") || verb == QLatin1String("circle")) {
-        const QStringList n = arguments.value(0).split(QLatin1Char(','));
-        if (n.size() != 4)
+    const Qt::KeyboardModifiers modifiers
+        = fullVerb.startsWith(QLatin1String("ctrl")) ? Qt::ControlModifier : Qt::NoModifier;
+    QString verb = QString(fullVerb).remove(QLatin1String("ctrl"));
+    const bool twice = verb == QLatin1String("dpress") || verb == QLatin1String("dclick");
+    if (verb == QLatin1String("dclick") && !pointerStep(QStringLiteral("click"), argument))
+        return false;
+    if (twice)
+        verb = verb.mid(1);
+    bool ok = verb == QLatin1String("release");
+    const std::vector<double> at = ok ? std::vector<double> { m_x, m_y } : numbersIn(argument, &ok);
+    if (!ok || at.size() != 2)
+        return false;
+    m_x = at[0];
+    m_y = at[1];
+    const ZoomMapping& zoom = editor.view().zoom;
+    if (verb != QLatin1String("release"))
+        editor.pointerMoved(
+            { m_x, m_y, QPoint(int(zoom.screenPixel(int64_t(m_x))), int(zoom.screenPixel(int64_t(m_y)))) });
+    if (twice)
+        editor.doubleClicked(editor.state().pointer, modifiers);
+    else if (verb == QLatin1String("press") || verb == QLatin1String("click"))
+        editor.buttonPressed(editor.state().pointer, modifiers);
+    const QSizeF picture = editor.view().picture;
+    if (verb == QLatin1String("release") || verb == QLatin1String("click"))
+        editor.buttonReleased(m_x >= 0 && m_y >= 0 && m_x < picture.width() && m_y < picture.height());
+    return true;
+}
+
+bool EditorScript::step(const QString& verb, const QString& argument)
+{
+    if (verb == QLatin1String("focus"))
+        editor.focusMoved();
+    bool ok = false;
+    const QStringList tools { "arrow", "rect", "circle", "poly", "trace" };
+    if (verb == QLatin1String("key"))
+        return m_typing || runKey(editor, argument);
+    if (verb == QLatin1String("href") || verb == QLatin1String("alt"))
+        verb == QLatin1String("href") ? editor.editHref(argument) : editor.editAlt(argument);
+    else if (verb == QLatin1String("newmap") || verb == QLatin1String("generate"))
+        verb == QLatin1String("newmap") ? editor.startNewMap() : void(editor.generate());
+    else if (verb == QLatin1String("focus"))
+        m_typing = argument != QLatin1String("other");
+    else if (verb == QLatin1String("tool") && tools.contains(argument))
+        editor.chooseTool(Tool(tools.indexOf(argument)));
+    else if (verb == QLatin1String("wheel")) {
+        const std::vector<double> n = numbersIn(argument, &ok);
+        if (!ok || n.size() != 2)
             return false;
-        const Box box { n[0].toFloat(), n[1].toFloat(), n[2].toFloat(), n[3].toFloat() };
-        editor.apply([&](Editing& e) {
-            e.map.insert(e.map.boxInsertIndex(), verb == QLatin1String("box") ? Area::rectangle(box) : Area::circle(box));
-        });
-        return true;
-    }
-    if (verb == QLatin1String("polygon") || verb == QLatin1String("open")) {
-        std::vector<Vertex> vertices;
-        for (const QString& point : arguments) {
-            double x = 0, y = 0;
-            if (!parsePoint(point, x, y))
-                return false;
-            vertices.push_back({ int16_t(x), int16_t(y) });
-        }
-        if (verb == QLatin1String("polygon"))
-            vertices.push_back(vertices.front());
-        editor.apply([&](Editing& e) { e.map.append(Area::polygon(vertices)); });
-        return true;
-    }
-    if (verb == QLatin1String("picture") && arguments.size() == 1) {
-        const QStringList n = arguments.front().split(QLatin1Char(','));
+        editor.stepTraceSettings(int(n[0]), int(n[1]));
+    } else if (verb == QLatin1String("picture")) {
+        // A light picture with a dark rectangle L,T,W,H on it, when given.
+        const std::vector<double> n = numbersIn(argument, &ok);
         QImage picture(640, 480, QImage::Format_RGB32);
         picture.fill(QColor(240, 240, 230));
-        if (n.size() == 4)
-            QPainter(&picture).fillRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt(), QColor(40, 60, 120));
+        if (ok && n.size() == 4)
+            QPainter(&picture).fillRect(QRectF(n[0], n[1], n[2], n[3]), QColor(40, 60, 120));
         editor.setPicture(picture);
-        return true;
-    }
-    if (verb == QLatin1String("select") && arguments.size() == 1) {
-        const bool box = arguments.front().startsWith(QLatin1Char('b'));
-        int wanted = arguments.front().mid(1).toInt();
+    } else if (verb == QLatin1String("box") || verb == QLatin1String("circle") || verb == QLatin1String("canvas")) {
+        const std::vector<double> n = numbersIn(argument, &ok);
+        if (!ok || n.size() != 4)
+            return false;
+        const Box box { float(n[0]), float(n[1]), float(n[2]), float(n[3]) };
+        if (verb == QLatin1String("canvas"))
+            editor.setView({ editor.view().zoom, QSizeF(n[2], n[3]), QPointF(n[0], n[1]) });
+        else
+            addArea(verb == QLatin1String("box") ? Area::rectangle(box) : Area::circle(box));
+    } else if (verb == QLatin1String("polygon") || verb == QLatin1String("open")) {
+        const std::vector<double> n = numbersIn(argument, &ok);
+        std::vector<Vertex> vertices;
+        for (size_t i = 0; ok && i + 1 < n.size(); i += 2)
+            vertices.push_back({ int16_t(n[i]), int16_t(n[i + 1]) });
+        if (!ok || vertices.empty())
+            return false;
+        if (verb == QLatin1String("polygon"))
+            vertices.push_back(vertices.front());
+        addArea(Area::polygon(vertices));
+    } else if (verb == QLatin1String("select")) {
+        const bool box = argument.startsWith(QLatin1Char('b'));
+        int wanted = argument.mid(1).toInt();
         editor.apply([&](Editing& e) {
             for (const Area& area : e.map.areas())
                 if ((box ? area.isBox() : area.shape() == AreaShape::Polygon) && --wanted == 0)
                     selectArea(e, area.id());
         });
-        return true;
-    }
-    return false;
-}
-
-bool EditorScript::inputStep(const QString& verb, const QString& argument)
-{
-    const QStringList numbers = argument.split(QRegularExpression(QStringLiteral("[,/]")));
-    if (verb == QLatin1String("key")) {
-        return m_typing || runKey(editor, argument);
-    } else if (verb == QLatin1String("href")) {
-        editor.editHref(argument);
-    } else if (verb == QLatin1String("alt")) {
-        editor.editAlt(argument);
-    } else if (verb == QLatin1String("newmap")) {
-        editor.startNewMap();
-    } else if (verb == QLatin1String("generate")) {
-        html = editor.generate();
-    } else if (verb == QLatin1String("zoom")) {
-        ViewGeometry view = editor.view();
-        view.zoom = ZoomMapping(numbers.value(0).toInt(), numbers.value(1, QStringLiteral("1")).toInt());
-        editor.setView(view);
-    } else if (verb == QLatin1String("canvas") && numbers.size() == 4) {
-        editor.setView({ editor.view().zoom, QSizeF(numbers[2].toDouble(), numbers[3].toDouble()),
-            QPointF(numbers[0].toDouble(), numbers[1].toDouble()) });
-    } else if (verb == QLatin1String("wheel") && numbers.size() == 2) {
-        editor.stepTraceSettings(numbers[0].toInt(), numbers[1].toInt());
-    } else if (verb == QLatin1String("focus")) {
-        m_typing = argument != QLatin1String("other");
-        editor.focusMoved();
-    } else if (verb == QLatin1String("tool")) {
-        const QStringList tools { "arrow", "rect", "circle", "poly", "trace" };
-        if (!tools.contains(argument))
-            return false;
-        editor.chooseTool(Tool(tools.indexOf(argument)));
-    } else if (verb == QLatin1String("release")) {
-        const QSizeF picture = editor.view().picture;
-        editor.buttonReleased(m_x >= 0 && m_y >= 0 && m_x < picture.width() && m_y < picture.height());
-    } else if (const QString gesture = QString(verb).remove(QLatin1String("ctrl"));
-               QStringList { "move", "press", "click", "dpress", "dclick" }.contains(gesture)) {
-        double x = 0, y = 0;
-        if (!parsePoint(argument, x, y))
-            return false;
-        pointerAt(x, y);
-        const Qt::KeyboardModifiers modifiers
-            = verb.startsWith(QLatin1String("ctrl")) ? Qt::ControlModifier : Qt::NoModifier;
-        if (gesture == QLatin1String("dclick")) // a double-click's first click
-            inputStep(QStringLiteral("click"), argument);
-        if (gesture == QLatin1String("press") || gesture == QLatin1String("click"))
-            editor.buttonPressed(editor.state().pointer, modifiers);
-        if (gesture.startsWith(QLatin1Char('d')))
-            editor.doubleClicked(editor.state().pointer, modifiers);
-        if (gesture.endsWith(QLatin1String("click")))
-            inputStep(QStringLiteral("release"), QString());
     } else {
-        return false;
+        return pointerStep(verb, argument);
     }
     return true;
 }
@@ -179,9 +165,8 @@ bool EditorScript::play(const QString& script)
 {
     for (const QString& rawStep : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString step = rawStep.trimmed();
-        const QString verb = step.section(QLatin1Char(' '), 0, 0);
-        const QString argument = step.section(QLatin1Char(' '), 1); // the rest: texts keep their spaces
-        if (!buildStep(verb, argument.simplified().split(QLatin1Char(' '))) && !inputStep(verb, argument)) {
+        // The rest of the step is its argument: texts keep their spaces.
+        if (!this->step(step.section(QLatin1Char(' '), 0, 0), step.section(QLatin1Char(' '), 1))) {
             QTest::qFail(qPrintable(QStringLiteral("unknown step \"%1\"").arg(rawStep)), __FILE__, __LINE__);
             return false;
         }
@@ -195,29 +180,23 @@ QString describe(const MapEditor& editor)
     QStringList parts;
     int boxes = 0, polygons = 0;
     for (const Area& area : editor.map().areas()) {
-        QString text;
-        if (area.isBox()) {
-            const Box& b = area.box();
-            text = QStringLiteral("B%1 %2 %3,%4 %5x%6")
-                       .arg(++boxes)
-                       .arg(area.shape() == AreaShape::Circle ? "circle" : "rect", formatSingle(b.left),
-                           formatSingle(b.top), formatSingle(b.width), formatSingle(b.height));
-        } else if (area.shape() == AreaShape::Polygon) {
-            QStringList points;
-            for (const Vertex v : area.vertices())
-                points << QStringLiteral("%1,%2").arg(v.x).arg(v.y);
-            text = QStringLiteral("P%1 %2").arg(++polygons).arg(points.join(QLatin1Char(' ')));
-        } else {
-            text = QStringLiteral("kept");
-        }
+        const Box& b = area.box();
+        QString text = area.isBox()
+            ? QStringLiteral("B%1 %2 %3,%4 %5x%6")
+                  .arg(++boxes)
+                  .arg(area.shape() == AreaShape::Circle ? "circle" : "rect", formatSingle(b.left), formatSingle(b.top),
+                      formatSingle(b.width), formatSingle(b.height))
+            : area.shape() == AreaShape::Polygon ? QStringLiteral("P%1").arg(++polygons)
+                                                 : QStringLiteral("kept");
+        for (const Vertex v : area.vertices())
+            text += QStringLiteral(" %1,%2").arg(v.x).arg(v.y);
         if (area.id() == state.selected)
             text += QLatin1Char('*');
         if (area.id() == state.building)
             text += QStringLiteral(" building");
         parts << text + texts(area);
     }
-    parts << modeName(state);
-    return parts.join(QStringLiteral(" | "));
+    return (parts << modeName(state)).join(QStringLiteral(" | "));
 }
 
 QString describePanel(const MapEditor& editor)
@@ -228,20 +207,10 @@ QString describePanel(const MapEditor& editor)
 
 int cursorCode(Qt::CursorShape shape)
 {
-    switch (shape) {
-    case Qt::CrossCursor:
-        return 2;
-    case Qt::SizeBDiagCursor:
-        return 6;
-    case Qt::SizeVerCursor:
-        return 7;
-    case Qt::SizeFDiagCursor:
-        return 8;
-    case Qt::SizeHorCursor:
-        return 9;
-    case Qt::SizeAllCursor:
-        return 15;
-    default:
-        return 1;
-    }
+    const std::pair<Qt::CursorShape, int> codes[] = { { Qt::CrossCursor, 2 }, { Qt::SizeBDiagCursor, 6 },
+        { Qt::SizeVerCursor, 7 }, { Qt::SizeFDiagCursor, 8 }, { Qt::SizeHorCursor, 9 }, { Qt::SizeAllCursor, 15 } };
+    for (const auto& [cursor, code] : codes)
+        if (cursor == shape)
+            return code;
+    return 1;
 }

@@ -9,18 +9,17 @@
 // whole gestures. Scripts are steps separated by ";":
 //   tool rect|circle|poly|trace|arrow   arm a tool
 //   move X,Y | press X,Y | release | click X,Y   the pointer, in picture pixels; a release
-//                                   over the canvas ends a click
-//   dpress X,Y | dclick X,Y         a double-click's second press; a whole double-click
-//   ctrlpress, ctrlclick, ...        the same with Ctrl held
+//                                   over the canvas ends a click; ctrlpress, ctrlclick with Ctrl;
+//   dpress X,Y | dclick X,Y         a double-click's second press; a click, then that press
 //   key [ctrl+][shift+][alt+]NAME   a key, through the window's key bindings
 //   focus map|href|alt|other        the keyboard focus moves there (keys are then the box's)
 //   href TEXT | alt TEXT            the user types TEXT into the URL or alt box
 //   generate | newmap               Generate; a new picture
-//   zoom N/D | canvas L,T,W,H       the view: zoom, and the visible canvas in picture pixels
+//   canvas L,T,W,H                  the visible part of the canvas, in picture pixels
 //   wheel T,D                       the trace tool's tolerance and deviation, stepped
+//   picture [L,T,W,H]               a light picture, with a dark rectangle there
 // and, to set the scene directly:
 //   box L,T,W,H | circle L,T,W,H | polygon X,Y X,Y ... (closed) | open X,Y X,Y ... | select bN|pN
-//   picture L,T,W,H                 a light picture of 640 x 480 with a dark rectangle
 class EditorScript {
 public:
     EditorScript();
@@ -29,13 +28,12 @@ public:
     bool play(const QString& script);
 
     MapEditor editor;
-    QString html; // what the last Generate wrote
     QStringList notices;
 
 private:
-    bool buildStep(const QString& verb, const QStringList& arguments);
-    bool inputStep(const QString& verb, const QString& argument);
-    void pointerAt(double x, double y);
+    bool step(const QString& verb, const QString& argument);
+    bool pointerStep(const QString& verb, const QString& argument);
+    void addArea(const Area& area);
 
     bool m_typing = false;
     double m_x = 0;
@@ -45,7 +43,7 @@ private:
 // The map and the gesture state in a few words, for comparing against a table: boxes and
 // polygons numbered within their kind in the map's order, "B1 rect 10,10 100x50*" (* the
 // selection), "P2 10,10 50,10 30,40 10,10 building", texts as [href|alt] when there are any,
-// then the mode: arrow, rect, circle, poly, move, resize_corner or resize_side.
+// then the mode: arrow, rect, circle, poly, trace, move, resize_corner or resize_side.
 QString describe(const MapEditor& editor);
 
 // The panel as "href|alt", with " off" when it is disabled.

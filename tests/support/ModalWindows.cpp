@@ -13,8 +13,11 @@ constexpr int kPatienceMs = 3000;
 // Watches for modal windows that no ModalAnswer expects.
 void watchModalWindows()
 {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, qApp, [open = QElapsedTimer()]() mutable {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!qobject_cast<QApplication*>(app))
+        return; // no widgets, no modal windows
+    auto* timer = new QTimer(app);
+    QObject::connect(timer, &QTimer::timeout, app, [open = QElapsedTimer()]() mutable {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || g_answering > 0) {
             open.invalidate();
@@ -36,11 +39,6 @@ void watchModalWindows()
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(watchModalWindows)
-
-bool answeringModalWindows()
-{
-    return g_answering > 0;
-}
 
 ModalAnswer::ModalAnswer(std::vector<QMessageBox::StandardButton> buttons)
     : m_buttons(std::move(buttons))

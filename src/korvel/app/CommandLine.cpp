@@ -1,8 +1,14 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
 
 // The options every Qt program takes, which QApplication reads and removes itself. They
 // start with one dash and are whole words, so the parser reads single-dash words as long
@@ -12,8 +18,8 @@ const char* const kQtOptionsWithValue[] = { "platform", "platformpluginpath", "p
     "style", "stylesheet", "qmljsdebugger", "dialogs", "fontengine" };
 const char* const kQtSwitches[] = { "reverse", "widgetcount", "nograb", "dograb", "sync", "testability" };
 
-const QString kQtOptionsHelp
-    = QStringLiteral("\nQt's own options are taken as in every Qt program, among them -platform NAME, -style NAME,\n"
+const char* const kQtOptionsHelp
+    = QT_TRANSLATE_NOOP("CommandLine", "\nQt's own options are taken as in every Qt program, among them -platform NAME, -style NAME,\n"
                      "-stylesheet FILE, -display DISPLAY, -geometry GEOMETRY, -qwindowtitle TITLE and -reverse.\n");
 
 void addQtOption(QCommandLineParser& parser, const char* name, bool takesValue)
@@ -38,7 +44,7 @@ CommandLineRequest mistake(const QString& reason)
 {
     CommandLineRequest request;
     request.exitCode = 2;
-    request.error = QStringLiteral("korvel: %1\nTry 'korvel --help'.\n").arg(reason);
+    request.error = tr("korvel: %1\nTry 'korvel --help'.\n").arg(reason);
     return request;
 }
 
@@ -50,19 +56,35 @@ CommandLineRequest answer(const QString& text)
     return request;
 }
 
+CommandLineRequest checkRequest(const QStringList& pages)
+{
+    if (pages.isEmpty())
+        return mistake(tr("--check needs at least one page or folder."));
+    CommandLineRequest request;
+    request.pagesToCheck = pages;
+    return request;
+}
+
 } // namespace
 
 CommandLineRequest readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Korvel makes client-side HTML imagemaps: draw rectangles, circles and polygons on an "
+        tr("Korvel makes client-side HTML imagemaps: draw rectangles, circles and polygons on an "
                        "image, give each a URL and an alt text, and generate the <map> element."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("IMAGE"),
-        QStringLiteral("The image to start a new imagemap on, or a web page (.html) whose map to open."),
-        QStringLiteral("[IMAGE or PAGE]"));
+        tr("The image to start a new imagemap on, or a web page (.html) whose map to open; with "
+                       "--check, the pages and folders to check."),
+        tr("[IMAGE or PAGE]"));
+    const QCommandLineOption check(QStringLiteral("check"),
+        tr("Check every map of the pages given (folders: their .html and .htm files at every depth) "
+                       "without opening a window: one line per problem, FILE:LINE:COLUMN: map \"NAME\", area N: "
+                       "message. Exits with 0 when there is none, 1 when there are problems, 2 when a file cannot "
+                       "be read."));
+    parser.addOption(check);
     addQtOptions(parser);
 
     if (!parser.parse(arguments))
@@ -70,12 +92,14 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     if (parser.isSet(help))
         return answer(parser.helpText());
     if (parser.isSet(QStringLiteral("help-all")))
-        return answer(parser.helpText() + kQtOptionsHelp);
+        return answer(parser.helpText() + tr(kQtOptionsHelp));
     if (parser.isSet(version))
         return answer(QStringLiteral("Korvel " KORVEL_VERSION "\n"));
     const QStringList images = parser.positionalArguments();
+    if (parser.isSet(check))
+        return checkRequest(images);
     if (images.size() > 1)
-        return mistake(QStringLiteral("give one image at most."));
+        return mistake(tr("give one image at most."));
     CommandLineRequest request;
     request.image = images.value(0);
     return request;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/LastUsedFolders.h"
+#include "check/SiteCheck.h"
 #include "pictures/PictureLoader.h"
 #include "window/MainWindow.h"
 
@@ -10,16 +11,32 @@
 
 namespace {
 
-// Read before any window exists, so that --help and --version work in a terminal without a
-// display; the QApplication that follows applies Qt's own options.
+void printLine(const QString& line, std::FILE* stream)
+{
+    std::fputs(line.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+// --check: the lines go out as they are found, so a long run over a site shows progress.
+int checkPages(const QStringList& pages)
+{
+    return checkSite(
+        pages, [](const QString& line) { printLine(line, stdout); },
+        [](const QString& sentence) { printLine(sentence, stderr); });
+}
+
+// Read before any window exists, so that --help, --version and --check work in a terminal
+// without a display; the QApplication that follows applies Qt's own options.
 CommandLineRequest readOwnCommandLine(int argc, char* argv[])
 {
     QCoreApplication probe(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
-    const CommandLineRequest request = readCommandLine(QCoreApplication::arguments());
+    CommandLineRequest request = readCommandLine(QCoreApplication::arguments());
     std::fputs(qPrintable(request.output), stdout);
     std::fputs(qPrintable(request.error), stderr);
+    if (!request.pagesToCheck.isEmpty())
+        request.exitCode = checkPages(request.pagesToCheck);
     return request;
 }
 

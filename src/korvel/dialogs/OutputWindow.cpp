@@ -18,7 +18,7 @@ OutputWindow::OutputWindow()
     setFixedSize(492, 224);
     move(184, 250);
 
-    // Tab order follows creation order: Close, the text, Copy.
+    // Tab order follows creation order: Close, the text, Copy, Copy escaped.
     m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setGeometry(400, 192, 81, 25);
     // A plain-text editor lays out only the lines on screen, so a map of tens of thousands of
@@ -33,15 +33,24 @@ OutputWindow::OutputWindow()
     m_copyButton->setGeometry(8, 8, 129, 25);
     m_copyButton->setFont(windowFont(8.25, true));
     shrinkFontToFit(m_copyButton, m_copyButton->text(), m_copyButton->width() - 8); // room for the bevel
+    // Beside it, the same maps with every value escaped: a text holding " or & reads in a
+    // browser exactly as typed only so.
+    m_copyEscapedButton = new QPushButton(tr("Copy escaped"), this);
+    m_copyEscapedButton->setGeometry(145, 8, 129, 25);
+    m_copyEscapedButton->setFont(m_copyButton->font());
+    m_copyEscapedButton->setToolTip(tr("Copy the maps generated here with every value escaped (& as &amp;, \" as "
+                                       "&quot;), so that browsers read each text exactly as typed"));
     m_appender = new ChunkedTextAppender(m_textBox);
 
     connect(m_copyButton, &QPushButton::clicked, this, &OutputWindow::copyToClipboard);
+    connect(m_copyEscapedButton, &QPushButton::clicked, this, &OutputWindow::copyEscapedToClipboard);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void OutputWindow::appendText(const QString& text)
+void OutputWindow::appendText(const QString& text, const QString& escaped)
 {
     m_appender->append(withLineBreaksForDisplay(text));
+    m_escapedText += escaped;
 }
 
 QString OutputWindow::text() const
@@ -53,17 +62,31 @@ QString OutputWindow::text() const
     return text;
 }
 
-void OutputWindow::copyToClipboard()
+namespace {
+
+void putOnClipboard(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(text());
+    clipboard->setText(text);
 }
 
-void OutputWindowHost::appendAndShow(const QString& text)
+} // namespace
+
+void OutputWindow::copyToClipboard()
+{
+    putOnClipboard(text());
+}
+
+void OutputWindow::copyEscapedToClipboard()
+{
+    putOnClipboard(m_escapedText);
+}
+
+void OutputWindowHost::appendAndShow(const QString& text, const QString& escaped)
 {
     if (!m_window)
         m_window = new OutputWindow;
-    m_window->appendText(text);
+    m_window->appendText(text, escaped);
     showOrBringForward(m_window);
 }

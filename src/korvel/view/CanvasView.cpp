@@ -1,6 +1,8 @@
 #include "view/CanvasView.h"
 
 #include "editor/MapEditor.h"
+#include "preview/BrowserMap.h"
+#include "preview/LinkText.h"
 #include "view/ScrollGeometry.h"
 #include "view/ZoomLevels.h"
 
@@ -10,6 +12,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -88,6 +91,17 @@ void CanvasView::zoomTo(const ZoomMapping& zoom, QPoint anchor)
     showAt(zoom,
         QPoint(scrollKeepingPoint(m_zoom, zoom, scroll.x(), anchor.x()),
             scrollKeepingPoint(m_zoom, zoom, scroll.y(), anchor.y())));
+}
+
+void CanvasView::scrollToShow(const QRectF& picturePart)
+{
+    const QRectF screen = m_zoom.screenRect(picturePart);
+    const QRectF shown(QPointF(scrollOffset()), QSizeF(viewport()->size()));
+    if (!hasPicture() || shown.contains(screen))
+        return;
+    // The bars keep the values within their ranges.
+    horizontalScrollBar()->setValue(qRound(screen.center().x() - shown.width() / 2));
+    verticalScrollBar()->setValue(qRound(screen.center().y() - shown.height() / 2));
 }
 
 QPoint CanvasView::viewportCentre() const
@@ -192,7 +206,9 @@ void CanvasView::rereadPointer()
         return;
     const QPointF at = viewport()->mapFromGlobal(QPointF(QCursor::pos()));
     if (m_press == Press::OnPicture || (m_press == Press::None && onPicture(at)))
-        m_editor.pointerMoved(pointerAt(at));
+        pointTo(pointerAt(at));
+    else
+        follow(-1);
 }
 
 void CanvasView::showState()
@@ -200,8 +216,8 @@ void CanvasView::showState()
     const EditorState& state = m_editor.state();
     if (std::exchange(m_shownTool, state.tool) != state.tool && state.tool == Tool::Trace)
         rereadPointer(); // the outline under the pointer, shown as the state is shown again
-    if (viewport()->cursor().shape() != state.cursor)
-        viewport()->setCursor(state.cursor);
+    if (viewport()->cursor().shape() != cursorShape())
+        viewport()->setCursor(cursorShape());
     const OverlayLook look = overlayLook(m_editor.map(), state, m_zoom);
     const OverlayDamage damage = overlayDamage(m_shownLook, look, m_editor.map(), m_zoom);
     m_shownLook = look;
@@ -242,8 +258,17 @@ void CanvasView::paintEvent(QPaintEvent* event)
         if (!onPicture.isEmpty())
             m_picture.draw(painter, onPicture, m_zoom);
     }
-    if (hasPicture())
+    if (!hasPicture())
+        return;
+    if (!m_preview) {
         m_painter.paint(painter, exposed, scene());
+        return;
+    }
+    const std::shared_ptr<const BrowserLayout> layout = m_preview->layout();
+    const PreviewLook preview { *layout, m_preview->reach(), m_followed < int(layout->areas.size()) ? m_followed : -1 };
+    MapScene shown = scene();
+    shown.preview = &preview;
+    m_painter.paint(painter, exposed, shown);
 }
 
 // Screen pixels: whole viewport pixels plus the scroll offset.
@@ -286,6 +311,8 @@ void CanvasView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CanvasView::press(QMouseEvent* event, bool doubleClick)
 {
+    if (m_preview)
+        return; // the preview edits nothing
     // Only this button down: the release of an earlier press never came (a popup took it).
     if (m_press != Press::None && event->buttons() == event->button())
         release(false);
@@ -307,13 +334,26 @@ void CanvasView::press(QMouseEvent* event, bool doubleClick)
 void CanvasView::mouseMoveEvent(QMouseEvent* event)
 {
     // Over the picture; while a press of the picture lasts, anywhere (the grab).
-    if (m_press == Press::OffPicture || (m_press == Press::None && !onPicture(event->position())))
+    if (m_press == Press::OffPicture || (m_press == Press::None && !onPicture(event->position()))) {
+        follow(-1);
         return;
-    m_editor.pointerMoved(pointerAt(event->position()));
+    }
+    pointTo(pointerAt(event->position()));
+}
+
+void CanvasView::pointTo(const Pointer& pointer)
+{
+    m_editor.pointerMoved(pointer);
+    if (m_preview && QRect(QPoint(), pictureSize()).contains(QPoint(int(pointer.x), int(pointer.y))))
+        follow(m_preview->areaAt(QPoint(int(pointer.x), int(pointer.y))));
+    else
+        follow(-1);
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_preview && m_press == Press::None)
+        return;
     if (m_press == Press::None || event->buttons() != Qt::NoButton)
         return; // the press's last button is still down
     const bool clicked = onPicture(event->position());
@@ -355,6 +395,65 @@ void CanvasView::keyPressEvent(QKeyEvent* event)
     event->ignore(); // the window's: arrows nudge, they do not scroll
 }
 
+bool CanvasView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave)
+        follow(-1);
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CanvasView::showPart(const QRectF& picturePart)
+{
+    // A little room around the part, for its handles.
+    constexpr int kMargin = 8;
+    const QRect part = m_zoom.screenRect(picturePart).toAlignedRect().adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    const QRect shown(scrollOffset(), viewport()->size());
+    const auto scrollTo = [](int partStart, int partEnd, int shownStart, int shownEnd) {
+        if (partStart < shownStart || partEnd - partStart > shownEnd - shownStart)
+            return partStart;
+        return partEnd > shownEnd ? shownStart + partEnd - shownEnd : shownStart;
+    };
+    horizontalScrollBar()->setValue(scrollTo(part.left(), part.right(), shown.left(), shown.right()));
+    verticalScrollBar()->setValue(scrollTo(part.top(), part.bottom(), shown.top(), shown.bottom()));
+}
+
+void CanvasView::setPreview(const BrowserMap* browser)
+{
+    m_preview = browser;
+    m_followed = -1;
+    viewport()->setToolTip(QString());
+    viewport()->update();
+    showState();
+    rereadPointer();
+}
+
+void CanvasView::follow(int index)
+{
+    if (index == m_followed || !m_preview)
+        return;
+    const std::shared_ptr<const BrowserLayout> layout = m_preview->layout();
+    if (m_followed >= 0 && m_followed < int(layout->areas.size()))
+        repaintCanvas(browserAreaBounds(*layout, m_followed, m_zoom));
+    m_followed = index;
+    if (index >= 0)
+        repaintCanvas(browserAreaBounds(*layout, index, m_zoom));
+    const QString text = index >= 0 ? linkText(m_editor.map().at(index)) : QString();
+    viewport()->setToolTip(text);
+    if (QToolTip::isVisible())
+        QToolTip::showText(QCursor::pos(), text, viewport());
+    if (viewport()->cursor().shape() != cursorShape())
+        viewport()->setCursor(cursorShape());
+    emit followedAreaChanged(index);
+}
+
+// In the preview, the hand over a link, as a browser shows it.
+Qt::CursorShape CanvasView::cursorShape() const
+{
+    if (!m_preview)
+        return m_editor.state().cursor;
+    return m_followed >= 0 && followsLink(m_editor.map().at(m_followed)) ? Qt::PointingHandCursor : Qt::ArrowCursor;
+}
+
 void CanvasView::areaInserted(const ImageMap& map, int index)
 {
     repaintCanvas(areaDrawingBounds(map.at(index), m_zoom));
@@ -379,5 +478,6 @@ void CanvasView::areaMoved(const ImageMap& map, int, int to)
 
 void CanvasView::mapReset(const ImageMap&)
 {
+    m_followed = -1; // an index into the map that was
     viewport()->update();
 }

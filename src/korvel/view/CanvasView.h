@@ -21,6 +21,7 @@
 
 #include <QAbstractScrollArea>
 
+class BrowserMap;
 class MapEditor;
 class QImage;
 struct Pointer;
@@ -54,16 +55,33 @@ public:
     void zoomToActualSize();
     void zoomToFit();
 
+    // Scrolls so that the part of the picture shows, in the middle of the view, unless it
+    // shows whole already.
+    void scrollToShow(const QRectF& picturePart);
+
     // The window's layout decides which bars show (its own rules); the view sets the
     // bars' ranges and steps itself: a page step is the viewport, an arrow step a fifth of it
     // (1 under 5 pixels).
     void showScrollBars(bool horizontal, bool vertical);
+
+    // Scrolls as little as it takes to show the part of the picture, its top-left corner
+    // first when it is larger than the view.
+    void showPart(const QRectF& picturePart);
+
+    // The browser preview shows the map as browser reads it (nullptr: the preview ends): the
+    // area a browser follows under the pointer, filled, its link in a tooltip, and the areas no
+    // pixel leads to, hatched. Given again, the view shows the browser map's new answers.
+    void setPreview(const BrowserMap* browser);
+    // The map index of the area under the pointer in the preview, or -1.
+    int followedArea() const { return m_followed; }
 
 signals:
     // The zoom changed (also to 100 % for a new picture): the window lays out again and shows
     // the level. The view keeps the zoom's anchor once the slots connected directly have run,
     // so the layout belongs there.
     void zoomChanged();
+    // The preview's area under the pointer changed (-1: none).
+    void followedAreaChanged(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,6 +94,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     // Where the last press went: its release and the moves until then follow it.
@@ -89,6 +108,9 @@ private:
     void press(QMouseEvent* event, bool doubleClick);
     void release(bool clicked);
     void moveTo(const Pointer& pointer);
+    void pointTo(const Pointer& pointer);
+    void follow(int index);
+    Qt::CursorShape cursorShape() const;
 
     QPoint scrollOffset() const;
     QPoint viewportCentre() const;
@@ -116,4 +138,6 @@ private:
     bool m_showVertical = false;
     bool m_moving = false; // the whole view is being moved and will be repainted as a whole
     Press m_press = Press::None;
+    const BrowserMap* m_preview = nullptr;
+    int m_followed = -1;
 };

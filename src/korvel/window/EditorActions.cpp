@@ -47,7 +47,7 @@ EditorActions::EditorActions(QWidget* window, MapEditor& editor, CanvasView& can
         const EditorCommand command = binding.command;
         if (isZoomCommand(command))
             connect(action, &QAction::triggered, &canvas, [&canvas, command] { runZoomCommand(canvas, command); });
-        else if (!armsATool(command))
+        else if (!armsATool(command) && !isWindowCommand(command))
             connect(action, &QAction::triggered, &editor, [&editor, command] { runEditorCommand(editor, command); });
         m_actions[command] = action;
     }
@@ -68,7 +68,7 @@ QAction* EditorActions::addAction(QWidget* window, const QList<QKeySequence>& ke
 void EditorActions::setEditingEnabled(bool enabled)
 {
     for (const auto& [command, action] : m_actions)
-        action->setEnabled(enabled);
+        action->setEnabled(enabled || isWindowCommand(command));
 }
 
 void EditorActions::keepKeysIn(QWidget* box)
@@ -83,7 +83,9 @@ bool EditorActions::eventFilter(QObject* watched, QEvent* event)
         const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
         const bool fileCommand = m_open->shortcuts().contains(key) || m_save->shortcuts().contains(key)
             || m_saveAs->shortcuts().contains(key);
-        if (!fileCommand)
+        const bool windowCommand = action(EditorCommand::ShowAreaList)->shortcuts().contains(key)
+            || action(EditorCommand::Preview)->shortcuts().contains(key);
+        if (!fileCommand && !windowCommand)
             event->accept();
     }
     return QObject::eventFilter(watched, event);

@@ -14,7 +14,8 @@ class QWidget;
 // Every command a key gives, as a QAction of the main window with its key sequences: the
 // editor's commands (from editorKeyBindings), the zoom commands, and opening and saving pages.
 // The keys that arm a tool are left to the window, which presses the tool's button. The text
-// boxes keep their own keys: while one has the focus, only opening and saving work.
+// boxes keep their own keys: while one has the focus, only opening and saving, the area list
+// and the preview work. The window connects the list's and the preview's actions.
 class EditorActions : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +28,7 @@ public:
 
     // While a picture is read, the map is about to be replaced: editing waits.
     void setEditingEnabled(bool enabled);
-    // The keys typed into box are the box's own, except opening and saving.
+    // The keys typed into box are the box's own, except the window's commands.
     void keepKeysIn(QWidget* box);
 
 protected:

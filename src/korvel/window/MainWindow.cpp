@@ -2,11 +2,18 @@
 
 #include "dialogs/FileDialogs.h"
 #include "dialogs/HelpWindow.h"
+#include "html/MapWriter.h"
+#include "list/AreaListModel.h"
+#include "list/AreaPanel.h"
+#include "map/AreaGeometry.h"
 #include "map/Numbers.h"
+#include "preview/LinkText.h"
+#include "preview/ReachSearch.h"
 #include "view/CanvasView.h"
 #include "view/WindowLayout.h"
 #include "window/EditorActions.h"
 #include "window/MapFiles.h"
+#include "window/ProblemsDisplay.h"
 #include "window/ReadingIndicator.h"
 #include "window/WindowLook.h"
 
@@ -18,10 +25,17 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolButton>
 
 namespace {
+
+// The area panel's width, which the window grows by when it shows.
+constexpr int kAreaPanelWidth = 460;
+const QString kListShownSetting = QStringLiteral("areaList/shown");
+// Changes the preview looks at again together.
+constexpr int kReachDelay = 150;
 
 // The single local file among dropped URLs, or an empty string.
 QString droppedFile(const QMimeData* mime)
@@ -41,8 +55,11 @@ void showText(QLineEdit* box, const QString& text)
 } // namespace
 
 MainWindow::MainWindow(FileDialogs* dialogs)
-    : m_controls(buildWindowControls(this, m_editor))
+    : m_browser(m_editor)
+    , m_controls(buildWindowControls(this, m_editor))
     , m_actions(new EditorActions(this, m_editor, *m_controls.canvas))
+    , m_panel(new AreaPanel(m_editor, *m_actions, this))
+    , m_reachSearch(new ReachSearch(m_browser, this))
     , m_dialogs(dialogs)
 {
     if (!m_dialogs) {
@@ -60,13 +77,26 @@ MainWindow::MainWindow(FileDialogs* dialogs)
         { m_controls.rectangleButton, m_controls.circleButton, m_controls.polygonButton, m_controls.generateButton,
             m_controls.traceButton, m_controls.canvas });
     connectControls();
+    m_problems = std::make_unique<ProblemsDisplay>(m_editor, m_controls, this);
     // The New Imagemap button has the focus when the window first shows.
     m_controls.newButton->setFocus();
+    m_panel->hide();
+    m_reachTimer.setSingleShot(true);
+    m_reachTimer.setInterval(kReachDelay);
+    connect(&m_reachTimer, &QTimer::timeout, this, &MainWindow::lookForUnreachedAreas);
+    connect(m_reachSearch, &ReachSearch::found, this, &MainWindow::showReach);
     showEditorState();
     layOut();
+    showAreaList(QSettings().value(kListShownSetting, false).toBool());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The canvas and the area list observe the editor, which as a member goes before the
+    // window's children.
+    delete m_controls.canvas;
+    delete m_panel;
+}
 
 HelpWindow* MainWindow::helpWindow() const
 {
@@ -77,10 +107,6 @@ void MainWindow::connectControls()
 {
     const WindowControls& c = m_controls;
     connect(c.newButton, &QToolButton::clicked, this, &MainWindow::newImagemap);
-    connect(c.rectangleButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Rectangle); });
-    connect(c.circleButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Circle); });
-    connect(c.polygonButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Polygon); });
-    connect(c.traceButton, &QToolButton::clicked, &m_editor, [this] { m_editor.chooseTool(Tool::Trace); });
     // A tool's key presses its button, and only while the button can be pressed (a picture is open).
     const std::pair<EditorCommand, QToolButton*> toolKeys[] = { { EditorCommand::ArmRectangle, c.rectangleButton },
         { EditorCommand::ArmCircle, c.circleButton }, { EditorCommand::ArmPolygon, c.polygonButton },
@@ -90,6 +116,19 @@ void MainWindow::connectControls()
             if (button->isEnabled())
                 button->click();
         });
+    connect(c.rectangleButton, &QToolButton::clicked, this, [this] { chooseTool(Tool::Rectangle); });
+    connect(c.circleButton, &QToolButton::clicked, this, [this] { chooseTool(Tool::Circle); });
+    connect(c.polygonButton, &QToolButton::clicked, this, [this] { chooseTool(Tool::Polygon); });
+    connect(c.traceButton, &QToolButton::clicked, this, [this] { chooseTool(Tool::Trace); });
+    connect(c.listButton, &QToolButton::clicked, this, &MainWindow::showAreaList);
+    connect(c.previewButton, &QToolButton::clicked, this, &MainWindow::setPreviewing);
+    connect(m_actions->action(EditorCommand::ShowAreaList), &QAction::triggered, this,
+        [this] { showAreaList(!m_listShown); });
+    connect(m_actions->action(EditorCommand::Preview), &QAction::triggered, this,
+        [this] { setPreviewing(!m_editor.isPreviewing()); });
+    connect(m_panel, &AreaPanel::areaChosen, this, &MainWindow::showChosenArea);
+    connect(m_panel, &AreaPanel::refused, this, [this](const QString& why) { showNotice(why); });
+    connect(c.canvas, &CanvasView::followedAreaChanged, this, &MainWindow::showFollowedArea);
     connect(c.generateButton, &QToolButton::clicked, this, &MainWindow::generate);
     connect(c.helpButton, &QToolButton::clicked, this, &MainWindow::showHelp);
     connect(c.openButton, &QToolButton::clicked, m_files, &MapFiles::open);
@@ -130,9 +169,14 @@ void MainWindow::showEditorState()
     c.traceButton->setChecked(state.tool == Tool::Trace);
     showText(c.hrefBox, state.panel.href);
     showText(c.altBox, state.panel.alt);
-    c.hrefBox->setEnabled(state.panel.enabled);
-    c.altBox->setEnabled(state.panel.enabled);
+    c.hrefBox->setEnabled(state.panel.enabled && !state.previewing);
+    c.altBox->setEnabled(state.panel.enabled && !state.previewing);
+    c.mapNameBox->setEnabled(c.canvas->hasPicture() && !state.previewing);
     showText(c.mapNameBox, m_editor.map().name());
+    if (m_listShown)
+        m_panel->showState();
+    if (state.previewing && m_browser.generation() != m_reachGeneration && !m_reachTimer.isActive())
+        m_reachTimer.start();
     if (state.pointerSeen)
         c.positionPanel->setText(formatSingle(float(state.pointer.x)) + QLatin1Char(',')
             + formatSingle(float(state.pointer.y)));
@@ -142,6 +186,85 @@ void MainWindow::showNotice(const QString& text, const QString& details)
 {
     m_controls.noticePanel->setText(text);
     m_controls.noticePanel->setToolTip(details);
+}
+
+void MainWindow::chooseTool(Tool tool)
+{
+    setPreviewing(false); // a tool is chosen to draw with
+    m_editor.chooseTool(tool);
+}
+
+void MainWindow::showAreaList(bool shown)
+{
+    m_controls.listButton->setChecked(shown);
+    if (shown == m_listShown)
+        return;
+    m_listShown = shown;
+    QSettings().setValue(kListShownSetting, shown);
+    m_panel->setVisible(shown);
+    if (!isMaximized() && !isFullScreen())
+        resize(width() + (shown ? kAreaPanelWidth : -kAreaPanelWidth), height());
+    layOut();
+    if (shown)
+        m_panel->showState();
+}
+
+// An area chosen in the list is brought into view on the canvas.
+void MainWindow::showChosenArea(AreaId id)
+{
+    if (const Area* area = m_editor.map().find(id))
+        m_controls.canvas->showPart(areaBounds(*area));
+}
+
+void MainWindow::setPreviewing(bool on)
+{
+    m_controls.previewButton->setChecked(on);
+    if (on == m_editor.isPreviewing())
+        return;
+    m_editor.setPreviewing(on);
+    if (on) {
+        m_controls.canvas->setPreview(&m_browser);
+        lookForUnreachedAreas();
+        return;
+    }
+    m_reachTimer.stop();
+    m_reachSearch->stop();
+    m_panel->model().showReach({});
+    m_controls.canvas->setPreview(nullptr);
+    showNotice(QString());
+}
+
+void MainWindow::lookForUnreachedAreas()
+{
+    m_reachGeneration = m_browser.generation();
+    m_reachSummary = tr("Preview: looking for areas no pixel leads to\u2026");
+    m_panel->model().showReach({});
+    m_reachSearch->start();
+    showFollowedArea(m_controls.canvas->followedArea());
+}
+
+void MainWindow::showReach()
+{
+    if (!m_editor.isPreviewing() || !m_browser.reach())
+        return;
+    const std::vector<AreaReach>& reach = *m_browser.reach();
+    const auto count = [&reach](auto which) { return int(std::count_if(reach.begin(), reach.end(), which)); };
+    const int unchecked = count([](AreaReach r) { return r == AreaReach::Unchecked; });
+    const int unreached = count([](AreaReach r) { return r == AreaReach::Hidden || r == AreaReach::NoPixel; });
+    m_reachSummary = tr("Preview: %n area(s) no pixel leads to.", nullptr, unreached);
+    if (unchecked > 0)
+        m_reachSummary += QLatin1Char(' ') + tr("%n area(s) not checked: the map is too large.", nullptr, unchecked);
+    m_panel->model().showReach(reach);
+    m_controls.canvas->setPreview(&m_browser);
+    showFollowedArea(m_controls.canvas->followedArea());
+}
+
+void MainWindow::showFollowedArea(int index)
+{
+    if (index < 0 || index >= m_editor.map().count())
+        showNotice(m_reachSummary);
+    else
+        showNotice(tr("Area %1: %2").arg(index + 1).arg(linkText(m_editor.map().at(index)).section(QLatin1Char('\n'), 0, 0)));
 }
 
 void MainWindow::newImagemap()
@@ -155,7 +278,11 @@ void MainWindow::newImagemap()
 
 void MainWindow::generate()
 {
-    m_output.appendAndShow(m_editor.generate());
+    const QString literal = m_editor.generate();
+    // The same map for Copy escaped, with the same line breaks as Generate's text.
+    QString escaped = mapElement(m_editor.map(), HtmlForm::Escaped);
+    escaped.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    m_output.appendAndShow(literal, escaped);
     m_files->markHandedOver();
 }
 
@@ -201,6 +328,8 @@ void MainWindow::showPicture(const QString& path, const LoadedPicture& picture)
     m_pictureSize = picture.image.size();
     // The editor first: the canvas runs the pointer's hover on the new picture.
     m_editor.setPicture(picture.image);
+    m_browser.setPicture(m_pictureSize);
+    m_problems->setPictureSize(m_pictureSize);
     m_controls.canvas->setPicture(picture.image);
     for (QWidget* control : std::initializer_list<QWidget*> { m_controls.rectangleButton, m_controls.circleButton,
              m_controls.polygonButton, m_controls.generateButton, m_controls.traceButton, m_controls.canvas,
@@ -220,8 +349,10 @@ void MainWindow::layOut()
     LayoutInput in;
     in.window = size();
     in.canvas = m_controls.canvas->canvasSize();
+    in.panelWidth = m_listShown ? kAreaPanelWidth : 0;
     const WindowLayout layout = layOutWindow(in);
     m_controls.canvas->setGeometry(layout.withBars(kScrollBarThickness));
+    m_panel->setGeometry(layout.panel);
     m_controls.canvas->showScrollBars(layout.horizontalBar, layout.verticalBar);
 }
 

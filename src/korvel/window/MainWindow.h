@@ -3,18 +3,23 @@
 #include "dialogs/OutputWindow.h"
 #include "editor/MapEditor.h"
 #include "pictures/BackgroundPictureReader.h"
+#include "preview/BrowserMap.h"
 #include "window/WindowControls.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
+class AreaPanel;
 class EditorActions;
+class ReachSearch;
 class FileDialogs;
 class HelpWindow;
 class MapFiles;
+class ProblemsDisplay;
 
 // The main window: the controls, the editor behind them, the picture and the windows it opens.
 class MainWindow : public QWidget {
@@ -39,14 +44,25 @@ public:
 
     MapEditor& editor() { return m_editor; }
     const WindowControls& controls() const { return m_controls; }
+    AreaPanel* areaPanel() const { return m_panel; }
+    const BrowserMap& browserMap() const { return m_browser; }
     EditorActions& actions() const { return *m_actions; }
     MapFiles& files() const { return *m_files; }
     OutputWindowHost& output() { return m_output; }
+    ProblemsDisplay& problems() const { return *m_problems; }
     HelpWindow* helpWindow() const;
 
     void newImagemap();
     void generate();
     void showHelp();
+    // A few words in the status bar, the whole of it in their tooltip.
+    void showNotice(const QString& text, const QString& details = QString());
+    // The area panel shows beside the canvas, the window growing by its width (unless it is
+    // maximised), and Korvel remembers whether it shows.
+    void showAreaList(bool shown);
+    bool isAreaListShown() const { return m_listShown; }
+    // The browser preview starts or ends.
+    void setPreviewing(bool on);
 
 signals:
     void pictureOpened(bool ok);
@@ -63,14 +79,27 @@ private:
     void layOut();
     void showEditorState();
     void showPicture(const QString& path, const LoadedPicture& picture);
-    void showNotice(const QString& text, const QString& details = QString());
+    void chooseTool(Tool tool);
+    void showChosenArea(AreaId id);
+    void lookForUnreachedAreas();
+    void showReach();
+    void showFollowedArea(int index);
 
     MapEditor m_editor;
+    BrowserMap m_browser; // the map as browsers read it, for the preview
     WindowControls m_controls;
     EditorActions* m_actions;
+    AreaPanel* m_panel;
+    bool m_listShown = false;
+    ReachSearch* m_reachSearch;
+    QTimer m_reachTimer; // the preview looks again for areas no pixel leads to, once changes rest
+    uint64_t m_reachGeneration = 0;
+    QString m_reachSummary;
     std::unique_ptr<FileDialogs> m_ownDialogs;
     FileDialogs* m_dialogs;
     MapFiles* m_files;
+    // Destroyed before the editor it watches.
+    std::unique_ptr<ProblemsDisplay> m_problems;
     OutputWindowHost m_output;
     QPointer<HelpWindow> m_help;
     BackgroundPictureReader m_reader;

@@ -162,10 +162,16 @@ void MapFiles::pictureOpened(bool ok)
         return;
     m_filePath = opened; // empty after New Imagemap: a new map has no page yet
     markHandedOver();
-    if (!report.isEmpty())
-        QMessageBox::information(&m_window, QStringLiteral("Korvel"),
-            tr("These areas are kept as they are and written back unchanged, but cannot be edited here:\n\n")
-                + report.join(QLatin1Char('\n')));
+    if (report.isEmpty())
+        return;
+    // The map keeps them in their places; the status bar says so for as long as nothing else
+    // needs it, and its tooltip names them.
+    const QString list = report.join(QLatin1Char('\n'));
+    m_window.showNotice(report.size() == 1 ? tr("1 area kept as it came, not editable")
+                                           : tr("%1 areas kept as they came, not editable").arg(report.size()),
+        list);
+    QMessageBox::information(&m_window, QStringLiteral("Korvel"),
+        tr("These areas are kept as they are and written back unchanged, but cannot be edited here:\n\n") + list);
 }
 
 void MapFiles::updateTitle()

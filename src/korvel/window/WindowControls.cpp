@@ -60,6 +60,12 @@ void buildStatusBar(QWidget* window, WindowControls& c)
     c.statusBar->addWidget(c.positionPanel);
     c.noticePanel = new QLabel(c.statusBar);
     c.statusBar->addWidget(c.noticePanel, 1);
+    c.problemsPanel = new QToolButton(c.statusBar);
+    c.problemsPanel->setAutoRaise(true);
+    c.problemsPanel->setFocusPolicy(Qt::NoFocus);
+    c.problemsPanel->setFont(windowFont());
+    c.problemsPanel->setToolTip(tr("What a browser will do differently from what the map shows: click for the list"));
+    c.statusBar->addPermanentWidget(c.problemsPanel);
     c.zoomPanel = new QLabel(c.statusBar);
     c.zoomPanel->setMinimumWidth(48);
     c.zoomPanel->setAlignment(Qt::AlignCenter);
@@ -82,11 +88,16 @@ WindowControls buildWindowControls(QWidget* window, MapEditor& editor)
     c.generateButton = pictureButton(window, QStringLiteral("generate"), tr("Generate Imagemap"), 264);
     c.traceButton = pictureButton(window, QStringLiteral("trace"),
         tr("Trace Tool (T): the wheel sets the colour tolerance, Shift+wheel the deviation"), 296);
+    c.listButton = pictureButton(window, QStringLiteral("list"), tr("Area List (F2)"), 360);
+    c.previewButton = pictureButton(
+        window, QStringLiteral("preview"), tr("Browser Preview (F3): the link a browser follows under the pointer"), 392);
     for (QToolButton* button :
         { c.saveButton, c.rectangleButton, c.circleButton, c.polygonButton, c.generateButton, c.traceButton })
         button->setEnabled(false);
-    // A drawing tool's button shows as pressed while the tool is armed.
-    for (QToolButton* tool : { c.rectangleButton, c.circleButton, c.polygonButton, c.traceButton })
+    // A drawing tool's button shows as pressed while the tool is armed, and so do the list's
+    // and the preview's while they show.
+    for (QToolButton* tool :
+        { c.rectangleButton, c.circleButton, c.polygonButton, c.traceButton, c.listButton, c.previewButton })
         tool->setCheckable(true);
 
     c.mapNameBox = textBox(window, QRect(208, 56, 113, 19), tr("The name of the imagemap"));
@@ -103,7 +114,8 @@ WindowControls buildWindowControls(QWidget* window, MapEditor& editor)
     buildStatusBar(window, c);
     c.helpButton = pictureButton(window, QStringLiteral("help"), tr("Help"), 424);
     QWidget* order[] = { c.newButton, c.openButton, c.saveButton, c.rectangleButton, c.circleButton,
-        c.polygonButton, c.generateButton, c.traceButton, c.mapNameBox, c.hrefBox, c.altBox, c.canvas, c.helpButton };
+        c.polygonButton, c.generateButton, c.traceButton, c.listButton, c.previewButton, c.mapNameBox, c.hrefBox,
+        c.altBox, c.canvas, c.helpButton };
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     return c;

@@ -19,6 +19,8 @@ struct WindowControls {
     QToolButton* polygonButton = nullptr;
     QToolButton* generateButton = nullptr;
     QToolButton* traceButton = nullptr;
+    QToolButton* listButton = nullptr; // shows the area list (checkable)
+    QToolButton* previewButton = nullptr; // the browser preview (checkable)
     QToolButton* helpButton = nullptr;
     QLineEdit* mapNameBox = nullptr;
     QLineEdit* hrefBox = nullptr;
@@ -30,6 +32,7 @@ struct WindowControls {
     QStatusBar* statusBar = nullptr;
     QLabel* positionPanel = nullptr; // the pointer's position
     QLabel* noticePanel = nullptr; // notices such as a partly missing picture
+    QToolButton* problemsPanel = nullptr; // how many problems the map's check found; opens their list
     QLabel* zoomPanel = nullptr; // the zoom level
 };
 

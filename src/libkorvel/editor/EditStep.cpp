@@ -28,7 +28,8 @@ void EditStep::record(MapEdit edit)
 bool EditStep::mergeWith(const QUndoCommand* other)
 {
     const auto* step = static_cast<const EditStep*>(other);
-    if (step->m_kind != m_kind || step->m_run != m_run)
+    // A run acts on one area: nudging another one after a click is a step of its own.
+    if (step->m_kind != m_kind || step->m_run != m_run || step->m_before.selected != m_after.selected)
         return false;
     for (const MapEdit& edit : step->m_edits)
         record(edit);

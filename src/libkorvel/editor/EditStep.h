@@ -24,8 +24,8 @@ struct StepSelection {
     AreaId building = 0;
 };
 
-// Runs of some commands make one step: the nudges with one arrow key, the typing into one
-// text box while it keeps the focus.
+// Runs of some commands make one step: the nudges of one area with one arrow key, the typing
+// into one text box while it keeps the focus.
 enum class StepKind : int {
     Single = -1, // never merged
     NudgeLeft = 1,
@@ -34,6 +34,8 @@ enum class StepKind : int {
     NudgeDown,
     TypeHref,
     TypeAlt,
+    TypeTitle,
+    TypeTarget,
 };
 
 // One gesture or command of the user's, as one undo step: the edits it made to the map, in

@@ -94,4 +94,6 @@ struct EditorState {
     bool selectionShown = false;
     PropertiesPanel panel;
     Qt::CursorShape cursor = Qt::ArrowCursor;
+    // The browser preview runs: the pointer only shows what a browser does, nothing edits.
+    bool previewing = false;
 };

@@ -62,8 +62,19 @@ const std::vector<KeyBinding>& editorKeyBindings()
         { EditorCommand::ArmPolygon, withShiftAndAlt(Qt::Key_P) },
         { EditorCommand::ArmTrace, withShiftAndAlt(Qt::Key_T) },
         { EditorCommand::Disarm, withShiftAndAlt(Qt::Key_Escape) },
+        { EditorCommand::MoveEarlier, anyModifiers(Qt::Key_PageUp) },
+        { EditorCommand::MoveLater, anyModifiers(Qt::Key_PageDown) },
+        { EditorCommand::MoveFirst, anyModifiers(Qt::Key_Home) },
+        { EditorCommand::MoveLast, anyModifiers(Qt::Key_End) },
+        { EditorCommand::ShowAreaList, { QKeySequence(Qt::Key_F2) } },
+        { EditorCommand::Preview, { QKeySequence(Qt::Key_F3) } },
     };
     return bindings;
+}
+
+bool isWindowCommand(EditorCommand command)
+{
+    return command == EditorCommand::ShowAreaList || command == EditorCommand::Preview;
 }
 
 void runEditorCommand(MapEditor& editor, EditorCommand command)
@@ -101,10 +112,20 @@ void runEditorCommand(MapEditor& editor, EditorCommand command)
         return editor.chooseTool(Tool::Trace);
     case EditorCommand::Disarm:
         return editor.disarmTool();
+    case EditorCommand::MoveEarlier:
+        return editor.moveSelected(OrderMove::Earlier);
+    case EditorCommand::MoveLater:
+        return editor.moveSelected(OrderMove::Later);
+    case EditorCommand::MoveFirst:
+        return editor.moveSelected(OrderMove::First);
+    case EditorCommand::MoveLast:
+        return editor.moveSelected(OrderMove::Last);
     case EditorCommand::ZoomIn:
     case EditorCommand::ZoomOut:
     case EditorCommand::ZoomActualSize:
     case EditorCommand::ZoomToFit:
+    case EditorCommand::ShowAreaList:
+    case EditorCommand::Preview:
         break;
     }
 }

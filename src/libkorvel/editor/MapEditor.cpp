@@ -1,11 +1,14 @@
 #include "editor/MapEditor.h"
 
 #include "editor/AreaCommands.h"
+#include "editor/AreaTexts.h"
 #include "editor/Gestures.h"
 #include "editor/HitTest.h"
 #include "editor/PolygonCorners.h"
 #include "editor/Tools.h"
+#include "editor/TypedCoordinates.h"
 #include "html/MapWriter.h"
+#include "map/AreaGeometry.h"
 
 #include <QCoreApplication>
 
@@ -58,9 +61,10 @@ void MapEditor::pointerMoved(const Pointer& pointer)
 {
     m_editing.state.pointer = pointer;
     m_editing.state.pointerSeen = true;
-    if (m_editing.state.gesture.kind != Gesture::Kind::None)
+    // The preview only shows where the pointer is.
+    if (editsAllowed() && m_editing.state.gesture.kind != Gesture::Kind::None)
         dragGesture(m_editing);
-    else
+    else if (editsAllowed())
         editorTool(m_editing.state.tool).hover(m_editing);
     traceWhatHoverWants();
     finish();
@@ -94,6 +98,8 @@ void MapEditor::regionTraced(const std::shared_ptr<TraceJob>& job)
 
 void MapEditor::buttonPressed(const Pointer& pointer, Qt::KeyboardModifiers modifiers)
 {
+    if (!editsAllowed())
+        return;
     m_clickMoved = false;
     endStep();
     beginStep(StepKind::Single);
@@ -106,6 +112,8 @@ void MapEditor::buttonPressed(const Pointer& pointer, Qt::KeyboardModifiers modi
 
 void MapEditor::doubleClicked(const Pointer& pointer, Qt::KeyboardModifiers modifiers)
 {
+    if (!editsAllowed())
+        return;
     EditorState& state = m_editing.state;
     state.pointer = pointer;
     const bool plain = state.tool == Tool::Arrow && !modifiers.testFlag(Qt::ControlModifier);
@@ -128,6 +136,8 @@ void MapEditor::doubleClicked(const Pointer& pointer, Qt::KeyboardModifiers modi
 
 void MapEditor::buttonReleased(bool clicked)
 {
+    if (!editsAllowed())
+        return;
     EditorState& state = m_editing.state;
     beginStep(StepKind::Single); // a release may click without a press of the canvas's own
     state.buttonDown = false;
@@ -217,45 +227,157 @@ QString MapEditor::generate()
     return mapElement(m_editing.map, HtmlForm::Literal);
 }
 
+void MapEditor::select(AreaId id)
+{
+    EditorState& state = m_editing.state;
+    const Area* area = m_editing.map.find(id);
+    if (!area || state.buttonDown)
+        return;
+    state.tool = Tool::Arrow;
+    state.cursor = Qt::ArrowCursor;
+    ::selectArea(m_editing, id);
+    showProperties(m_editing, *area);
+    finish();
+}
+
 namespace {
 
-// The panel shows what was typed; the selected area, if any, takes it as the attribute.
+// The URL and alt boxes show what was typed; the selected area, if any, takes it.
 void typeInto(Editing& editing, QLatin1String attribute, const QString& text)
 {
     if (attribute == QLatin1String("href"))
         editing.state.panel.href = text;
-    else
+    else if (attribute == QLatin1String("alt"))
         editing.state.panel.alt = text;
     if (const Area* selected = editing.selectedArea()) {
         Area area = *selected;
-        area.setAttribute(attribute, text);
+        storeText(area, attribute, text);
         editing.map.replace(area);
     }
 }
 
+int orderIndex(OrderMove move, int index, int count)
+{
+    switch (move) {
+    case OrderMove::Earlier:
+        return std::max(index - 1, 0);
+    case OrderMove::Later:
+        return std::min(index + 1, count - 1);
+    case OrderMove::First:
+        return 0;
+    case OrderMove::Last:
+        break;
+    }
+    return count - 1;
+}
+
 } // namespace
+
+void MapEditor::type(StepKind kind, QLatin1String attribute, const QString& text)
+{
+    command(kind, [&](Editing& editing) { typeInto(editing, attribute, text); }, m_typingRun);
+}
 
 void MapEditor::editHref(const QString& text)
 {
-    const bool own = beginStep(StepKind::TypeHref, m_typingRun);
-    typeInto(m_editing, QLatin1String("href"), text);
-    if (own)
-        endStep();
-    finish();
+    type(StepKind::TypeHref, QLatin1String("href"), text);
 }
 
 void MapEditor::editAlt(const QString& text)
 {
-    const bool own = beginStep(StepKind::TypeAlt, m_typingRun);
-    typeInto(m_editing, QLatin1String("alt"), text);
-    if (own)
-        endStep();
-    finish();
+    type(StepKind::TypeAlt, QLatin1String("alt"), text);
+}
+
+void MapEditor::editText(QLatin1String attribute, const QString& text)
+{
+    type(attribute == QLatin1String("title") ? StepKind::TypeTitle : StepKind::TypeTarget, attribute, text);
 }
 
 void MapEditor::setMapName(const QString& name)
 {
-    m_editing.map.setName(name);
+    if (editsAllowed())
+        m_editing.map.setName(name);
+    finish();
+}
+
+void MapEditor::selectArea(AreaId id)
+{
+    const Area* area = m_editing.map.find(id);
+    if (id != 0 && (!area || !area->isEditable()))
+        return;
+    ::selectArea(m_editing, id);
+    if (area)
+        showProperties(m_editing, *area);
+    else
+        clearProperties(m_editing);
+    finish();
+}
+
+void MapEditor::moveSelected(OrderMove move)
+{
+    if (const Area* area = m_editing.selectedArea())
+        moveArea(area->id(), orderIndex(move, m_editing.map.indexOf(area->id()), m_editing.map.count()));
+}
+
+void MapEditor::moveArea(AreaId id, int to)
+{
+    const Area* area = m_editing.map.find(id);
+    if (!area || !area->isEditable())
+        return;
+    command(StepKind::Single, [&](Editing& editing) {
+        editing.map.move(id, to);
+        ::selectArea(editing, id);
+        showProperties(editing, *editing.map.find(id));
+    });
+}
+
+void MapEditor::replaceShown(Editing& editing, const Area& area)
+{
+    editing.map.replace(area);
+    if (area.id() == editing.state.selected)
+        showProperties(editing, area);
+}
+
+void MapEditor::setAttribute(AreaId id, QLatin1String name, const QString& value)
+{
+    changeArea(id, [&](Area& area) { storeText(area, name, value); });
+}
+
+void MapEditor::setNoHref(AreaId id, bool on)
+{
+    changeArea(id, [on](Area& area) { ::setNoHref(area, on); });
+}
+
+QString MapEditor::setCoordinates(AreaId id, const QString& text)
+{
+    if (!editsAllowed())
+        return QString();
+    const Area* found = m_editing.map.find(id);
+    if (!found)
+        return tr("Select an area first.");
+    if (text == coordsText(*found))
+        return QString(); // nothing typed, whatever the page wrote
+    if (id == m_editing.state.building)
+        return tr("The polygon is still being drawn: close it first.");
+    Area area = *found;
+    const QString why = applyTypedCoordinates(area, text);
+    if (why.isEmpty())
+        command(StepKind::Single, [&](Editing& editing) { replaceShown(editing, area); });
+    return why;
+}
+
+void MapEditor::setPreviewing(bool on)
+{
+    EditorState& state = m_editing.state;
+    if (state.previewing == on)
+        return;
+    if (state.buttonDown)
+        buttonReleased(false);
+    state.previewing = on;
+    state.hover = {};
+    state.closingMarker = false;
+    state.rubberLine = false;
+    state.cursor = on || state.tool == Tool::Arrow ? Qt::ArrowCursor : Qt::CrossCursor;
     finish();
 }
 
@@ -269,7 +391,7 @@ void MapEditor::undo()
 
 void MapEditor::redo()
 {
-    if (m_editing.state.buttonDown)
+    if (!editsAllowed() || m_editing.state.buttonDown)
         return;
     endStep();
     m_undo.redo();
@@ -382,7 +504,7 @@ void MapEditor::applyStep(const EditStep& step, bool forward)
     const StepSelection selection = forward ? step.selectionAfter() : step.selectionBefore();
     EditorState& state = m_editing.state;
     state.gesture = {};
-    selectArea(m_editing, map.find(selection.selected) ? selection.selected : 0);
+    ::selectArea(m_editing, map.find(selection.selected) ? selection.selected : 0);
     state.building = map.find(selection.building) ? selection.building : 0;
     state.closingMarker = false;
     state.rubberLine = false;

@@ -10,10 +10,14 @@
 
 #include <memory>
 
+// Where an area goes in the map's order: one place earlier or later, first or last.
+enum class OrderMove { Earlier, Later, First, Last };
+
 // The editor behind the main window: the map, the editor's state and one named operation per
 // thing a user can do. Every operation is one undo step (a drag from press to release; the
 // nudges with one key and the typing into one box while it has the focus merge) and ends
-// with stateChanged; changes of the map reach the map's observers as they happen.
+// with stateChanged; changes of the map reach the map's observers as they happen. While the
+// browser preview runs, no operation changes the map.
 class MapEditor : public QObject, private MapObserver {
     Q_OBJECT
 public:
@@ -59,14 +63,34 @@ public:
     void nudgeSelected(int dx, int dy);
     // The map's HTML as Generate writes it; the arrow tool is armed again.
     QString generate();
+    // The area is selected as a click on it would, with the arrow tool armed: a problem of the
+    // map's check was chosen. Nothing happens during a drag, or for an id no area has.
+    void select(AreaId id);
     // The user typed into the URL or alt text box; with an area selected it takes the text.
     void editHref(const QString& text);
     void editAlt(const QString& text);
+    // The user typed into the title or target box; with an area selected it takes the text.
+    void editText(QLatin1String attribute, const QString& text);
     void setMapName(const QString& name);
     // The keyboard focus moved: the next typing is a step of its own.
     void focusMoved() { ++m_typingRun; }
 
-    bool canUndo() const { return !m_editing.state.buttonDown && m_undo.canUndo(); }
+    // The area list chose an area (0: none); an area kept as it came cannot be chosen.
+    void selectArea(AreaId id);
+    // The selected area, or the area id, moves in the map's order and is selected.
+    void moveSelected(OrderMove move);
+    void moveArea(AreaId id, int to);
+    // An attribute set in the area list, as storeText has it.
+    void setAttribute(AreaId id, QLatin1String name, const QString& value);
+    void setNoHref(AreaId id, bool on);
+    // The area takes typed coordinates; otherwise the reason, and the area stays as it was.
+    QString setCoordinates(AreaId id, const QString& text);
+
+    // The browser preview starts or ends; a drag under way ends where it is.
+    void setPreviewing(bool on);
+    bool isPreviewing() const { return m_editing.state.previewing; }
+
+    bool canUndo() const { return editsAllowed() && !m_editing.state.buttonDown && m_undo.canUndo(); }
     void undo();
     void redo();
 
@@ -93,9 +117,11 @@ private:
     void applyStep(const EditStep& step, bool forward);
 
     // A command's edits go into one step, unless a drag's step is open and takes them.
-    template <typename Command> void command(StepKind kind, Command&& run)
+    template <typename Command> void command(StepKind kind, Command&& run, int typingRun = 0)
     {
-        const bool own = beginStep(kind);
+        if (!editsAllowed())
+            return;
+        const bool own = beginStep(kind, typingRun);
         run(m_editing);
         if (own)
             endStep();
@@ -104,6 +130,19 @@ private:
     void rehover();
     void traceWhatHoverWants();
     void regionTraced(const std::shared_ptr<TraceJob>& job);
+    bool editsAllowed() const { return !m_editing.state.previewing; }
+    void type(StepKind kind, QLatin1String attribute, const QString& text);
+    // The area's changed copy, when it can be edited at all.
+    template <typename Change> void changeArea(AreaId id, Change&& change)
+    {
+        const Area* found = m_editing.map.find(id);
+        if (!found || !found->isEditable())
+            return;
+        Area area = *found;
+        change(area);
+        command(StepKind::Single, [&](Editing& editing) { replaceShown(editing, area); });
+    }
+    static void replaceShown(Editing& editing, const Area& area);
     bool beginStep(StepKind kind, int run = 0);
     void endStep();
     void finish();

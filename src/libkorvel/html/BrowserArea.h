@@ -6,6 +6,8 @@
 #include <vector>
 
 // An <area> as a browser sees it: the shape it draws and the numbers that shape uses.
+class Area;
+
 struct BrowserArea {
     enum class Shape {
         Rectangle, // numbers: left, top, right, bottom (either pair may be reversed)
@@ -30,6 +32,20 @@ BrowserArea::Shape browserShapeOf(const std::optional<QString>& keyword);
 // the first four of a rectangle, three of a circle, every whole pair of a polygon. Too few
 // numbers, or a radius of 0 or less, give Nothing.
 BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords);
+
+// The same from the shape and the numbers the coords hold, for callers that have them.
+BrowserArea browserAreaFrom(BrowserArea::Shape shape, std::vector<double> numbers);
+
+// The area as browsers read it from the shape and coords Korvel writes for it: a page's own
+// numbers while they stand, a polygon's vertices, or what the text of a box says.
+BrowserArea browserAreaOf(const Area& area);
+
+// The smallest and largest x and y the numbers of a rectangle, circle or polygon reach;
+// nullopt for Default and Nothing, which have no numbers.
+struct BrowserExtent {
+    double left, top, right, bottom;
+};
+std::optional<BrowserExtent> browserAreaExtent(const BrowserArea& area);
 
 // Whether a browser's hit test of the point (x, y), in picture pixels, lands in the area on
 // its own. A Default area contains every point of the picture.

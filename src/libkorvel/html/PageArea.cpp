@@ -6,7 +6,6 @@
 #include "map/Numbers.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -50,24 +49,11 @@ QString countProblem(Shape shape, size_t count)
     return {};
 }
 
-// The first coordinate written as a percentage, which browsers read as a number of pixels
-// although its author meant a share of the picture; empty when there is none.
-QString percentage(const QString& coords)
-{
-    if (!coords.contains(u'%'))
-        return {};
-    static const QRegularExpression separators(QStringLiteral("[ \\t\\n\\f\\r,;]+"));
-    for (const QString& entry : coords.split(separators))
-        if (entry.contains(u'%'))
-            return entry;
-    return {};
-}
-
 QString problemWith(Shape shape, const QString& coords, const std::vector<double>& numbers)
 {
     if (shape == Shape::Default)
         return Words::tr("its shape “default” covers the whole picture, which no Korvel area can");
-    const QString percent = percentage(coords);
+    const QString percent = firstPercentage(coords);
     if (!percent.isEmpty())
         return Words::tr("its coordinate “%1” is a percentage, which browsers read as a number of pixels").arg(percent);
     const QString problem = countProblem(shape, numbers.size());
@@ -113,6 +99,21 @@ PageArea readPageArea(std::vector<Attribute> attributes)
     if (!problem.isEmpty())
         return { Area::fromPage(AreaShape::Kept, std::move(attributes)), std::move(problem) };
     return { editableArea(shape, std::move(attributes), std::move(numbers)), QString() };
+}
+
+QString firstPercentage(const QString& coords)
+{
+    const qsizetype percent = coords.indexOf(u'%');
+    if (percent < 0)
+        return {};
+    // The entry around it, between separators as browsers know them.
+    const auto isSeparator = [](QChar c) { return QLatin1StringView(" \t\n\f\r,;").contains(c); };
+    qsizetype start = percent, end = percent;
+    while (start > 0 && !isSeparator(coords[start - 1]))
+        --start;
+    while (end < coords.size() && !isSeparator(coords[end]))
+        ++end;
+    return coords.mid(start, end - start);
 }
 
 QString areaLabel(int number, const Area& area)

@@ -23,6 +23,10 @@ struct PageArea {
 // few numbers, numbers out of range.
 PageArea readPageArea(std::vector<Attribute> attributes);
 
+// The first coordinate written as a percentage, which browsers read as a number of pixels
+// although its author meant a share of the picture; empty when there is none.
+QString firstPercentage(const QString& coords);
+
 // "area 3 (href “x.html”)": the area's place in its map, counted from 1, and its link, or
 // its alt text when it has no link.
 QString areaLabel(int number, const Area& area);

@@ -31,8 +31,6 @@ QString problemBeforeReading(const QFileInfo& file)
         return cannotOpen(file, Words::tr("it is not an ordinary file."));
     if (!file.isReadable())
         return cannotOpen(file, Words::tr("you do not have permission to read it."));
-    if (file.size() == 0)
-        return cannotOpen(file, Words::tr("the file is empty."));
     if (file.size() > kMaxPageBytes)
         return cannotOpen(file,
             Words::tr("it is %1 MB; Korvel opens pages up to %2 MB.")
@@ -52,8 +50,6 @@ QString readAll(const QFileInfo& info, QByteArray& bytes)
         bytes += piece;
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(info, Words::tr("the file could not be read from the disk."));
-    if (bytes.isEmpty())
-        return cannotOpen(info, Words::tr("the file is empty."));
     if (bytes.size() > kMaxPageBytes) // grown since it was looked at
         return cannotOpen(info, Words::tr("it is larger than %1 MB.").arg(kMaxPageBytes >> 20));
     if (looksBinary(bytes))
@@ -61,8 +57,10 @@ QString readAll(const QFileInfo& info, QByteArray& bytes)
     return {};
 }
 
-QString problemWithPage(const QFileInfo& file, const ScannedPage& page)
+QString problemWithPage(const QFileInfo& file, const QByteArray& bytes, const ScannedPage& page)
 {
+    if (bytes.isEmpty())
+        return cannotOpen(file, Words::tr("the file is empty."));
     if (!page.hasMarkup)
         return cannotOpen(file, Words::tr("it is not an HTML page: there is no markup in it."));
     if (page.maps.empty())
@@ -83,6 +81,9 @@ PageMap pageMapOf(ScannedMap& scanned)
     PageMap page;
     page.map.setName(scanned.name);
     page.pictureSource = scanned.pictureSource;
+    page.pictureWidth = scanned.pictureWidth;
+    page.pictureHeight = scanned.pictureHeight;
+    page.place = scanned.place;
     for (ScannedArea& scannedArea : scanned.areas) {
         PageArea read = readPageArea(std::move(scannedArea.attributes));
         if (read.problem.isEmpty() && !page.map.hasRoomFor(read.area.shape())) {
@@ -103,25 +104,64 @@ void findPicture(const QFileInfo& file, const QString& baseHref, PageMap& page)
     page.pictureExists = !page.picturePath.isEmpty() && QFileInfo(page.picturePath).isFile();
 }
 
-} // namespace
-
-PageContents readPage(const QString& htmlFilePath)
+// Why the file cannot be read as text; empty when it was read into bytes.
+QString readProblem(const QFileInfo& file, QByteArray& bytes)
 {
-    const QFileInfo file(htmlFilePath);
+    const QString problem = problemBeforeReading(file);
+    return problem.isEmpty() ? readAll(file, bytes) : problem;
+}
+
+PageContents contentsOf(const QFileInfo& file, const QByteArray& bytes, const QByteArray& utf8)
+{
+    ScannedPage page = scanPage(utf8);
     PageContents contents;
-    QByteArray bytes;
-    contents.error = problemBeforeReading(file);
-    if (contents.error.isEmpty())
-        contents.error = readAll(file, bytes);
-    if (!contents.error.isEmpty())
-        return contents;
-    ScannedPage page = scanPage(pageTextAsUtf8(bytes));
-    contents.error = problemWithPage(file, page);
-    if (!contents.error.isEmpty())
-        return contents;
+    contents.error = problemWithPage(file, bytes, page);
     for (ScannedMap& scanned : page.maps) {
         contents.maps.push_back(pageMapOf(scanned));
         findPicture(file, page.baseHref, contents.maps.back());
     }
+    contents.usemaps = std::move(page.usemaps);
     return contents;
+}
+
+// What a page without maps, an empty file or plain text gives: an error for Open, which needs
+// a map, or simply no maps for a check of a whole site.
+enum class WithoutMaps { Refused, Taken };
+
+// Whether the page may hold a map or a picture that uses one; most of a site's pages do not,
+// and need no parsing then.
+bool mayHoldMaps(const QByteArray& utf8)
+{
+    const QByteArray lowerCase = utf8.toLower();
+    return lowerCase.contains("<map") || lowerCase.contains("usemap");
+}
+
+PageContents readFile(const QString& htmlFilePath, WithoutMaps withoutMaps)
+{
+    const QFileInfo file(htmlFilePath);
+    QByteArray bytes;
+    const QString problem = readProblem(file, bytes);
+    if (!problem.isEmpty())
+        return { problem, {}, {} };
+    const QByteArray utf8 = pageTextAsUtf8(bytes);
+    if (withoutMaps == WithoutMaps::Taken && !mayHoldMaps(utf8))
+        return {};
+    PageContents contents = contentsOf(file, bytes, utf8);
+    if (withoutMaps == WithoutMaps::Taken)
+        contents.error.clear();
+    else if (!contents.error.isEmpty())
+        return { contents.error, {}, {} };
+    return contents;
+}
+
+} // namespace
+
+PageContents readPage(const QString& htmlFilePath)
+{
+    return readFile(htmlFilePath, WithoutMaps::Refused);
+}
+
+PageContents readAnyPage(const QString& htmlFilePath)
+{
+    return readFile(htmlFilePath, WithoutMaps::Taken);
 }

@@ -59,6 +59,11 @@ std::optional<QString> attributeOf(const GumboNode* element, const char* name)
     return QString::fromUtf8(attribute->value);
 }
 
+PagePlace placeOf(const GumboNode* element)
+{
+    return { int(element->v.element.start_pos.line), int(element->v.element.start_pos.column) };
+}
+
 ScannedArea scanArea(const GumboNode* area)
 {
     ScannedArea scanned;
@@ -69,7 +74,7 @@ ScannedArea scanArea(const GumboNode* area)
         if (name != QLatin1String("data-korvel-box"))
             scanned.attributes.push_back({ name, QString::fromUtf8(attribute->value) });
     }
-    scanned.place = { int(area->v.element.start_pos.line), int(area->v.element.start_pos.column) };
+    scanned.place = placeOf(area);
     return scanned;
 }
 
@@ -83,11 +88,21 @@ ScannedMap scanMap(const MapElement& map)
 {
     ScannedMap scanned;
     scanned.name = map.name.value_or(map.id.value_or(QString()));
+    scanned.place = placeOf(map.node);
     forEachHtmlElement(map.node, [&](const GumboNode* element) {
         if (element->v.element.tag == GUMBO_TAG_AREA)
             scanned.areas.push_back(scanArea(element));
     });
     return scanned;
+}
+
+// The name a usemap finds a map by: browsers drop one "#" that starts its name attribute
+// (but not its id), so usemap="#a" finds <map name="#a"> and usemap="##a" does not.
+std::optional<QString> nameKey(const std::optional<QString>& name)
+{
+    if (name && name->startsWith(u'#'))
+        return name->mid(1);
+    return name;
 }
 
 // The map a usemap value names: the text after its first "#", compared exactly with each
@@ -99,25 +114,34 @@ int mapNamedBy(const QString& usemap, const std::vector<MapElement>& maps)
         return -1;
     const QString name = usemap.mid(hash + 1);
     for (size_t i = 0; i < maps.size(); ++i)
-        if (maps[i].name == name || maps[i].id == name)
+        if (nameKey(maps[i].name) == name || maps[i].id == name)
             return int(i);
     return -1;
 }
 
-// Each map takes the src of the first picture that uses it. A lone map that no usemap names
-// (one saved without a name, say) takes the lone picture that has a usemap.
+void setPicture(ScannedMap& map, const GumboNode* image)
+{
+    map.pictureSource = attributeOf(image, "src").value_or(QString());
+    map.pictureWidth = attributeOf(image, "width").value_or(QString());
+    map.pictureHeight = attributeOf(image, "height").value_or(QString());
+}
+
+// Each map takes the first picture that uses it. A lone map that no usemap names (one saved
+// without a name, say) takes the lone picture that has a usemap.
 void assignPictures(ScannedPage& page, const std::vector<MapElement>& maps, const std::vector<const GumboNode*>& images)
 {
     std::vector<bool> assigned(maps.size(), false);
     for (const GumboNode* image : images) {
-        const int index = mapNamedBy(attributeOf(image, "usemap").value_or(QString()), maps);
+        const QString usemap = attributeOf(image, "usemap").value_or(QString());
+        const int index = mapNamedBy(usemap, maps);
+        page.usemaps.push_back({ usemap, attributeOf(image, "src").value_or(QString()), index, placeOf(image) });
         if (index >= 0 && !assigned[size_t(index)]) {
             assigned[size_t(index)] = true;
-            page.maps[size_t(index)].pictureSource = attributeOf(image, "src").value_or(QString());
+            setPicture(page.maps[size_t(index)], image);
         }
     }
     if (maps.size() == 1 && images.size() == 1 && !assigned.front())
-        page.maps.front().pictureSource = attributeOf(images.front(), "src").value_or(QString());
+        setPicture(page.maps.front(), images.front());
 }
 
 } // namespace

@@ -22,11 +22,24 @@ struct ScannedMap {
     QString name; // its name attribute, or its id when it has no name
     std::vector<ScannedArea> areas;
     QString pictureSource; // the src of the first <img> whose usemap names the map
+    // That <img>'s width and height attributes, which set the size the picture is shown at.
+    QString pictureWidth;
+    QString pictureHeight;
+    PagePlace place;
+};
+
+// An <img> with a usemap attribute.
+struct ScannedUsemap {
+    QString usemap; // the attribute's value
+    QString pictureSource; // the <img>'s src
+    int map = -1; // the index of the map it names, as browsers find it; -1 for none
+    PagePlace place;
 };
 
 // What a page holds for Korvel, read with an HTML5 parser as a browser reads it.
 struct ScannedPage {
     std::vector<ScannedMap> maps; // in document order
+    std::vector<ScannedUsemap> usemaps; // in document order
     QString baseHref; // the page's first <base href>
     // Whether the text holds any element of its own, beyond the html, head and body that a
     // parser supplies even for plain text.

@@ -8,7 +8,7 @@ namespace {
 const QLatin1String kCoords("coords");
 
 // Where Korvel puts an attribute an area lacks: after those that come before it here.
-constexpr std::array<const char*, 6> kWrittenOrder { "href", "alt", "title", "target", "coords", "shape" };
+constexpr std::array<const char*, 7> kWrittenOrder { "href", "nohref", "alt", "title", "target", "coords", "shape" };
 
 int rankOf(const QString& name)
 {

@@ -90,7 +90,7 @@ public:
     std::optional<QString> attribute(QLatin1String name) const;
     bool hasAttribute(QLatin1String name) const { return attribute(name).has_value(); }
     // Sets an attribute's value; one the area lacks is added where Korvel writes it: href,
-    // alt, title and target in that order, before coords and shape.
+    // nohref, alt, title and target in that order, before coords and shape.
     void setAttribute(QLatin1String name, const QString& value);
     void removeAttribute(QLatin1String name);
     // The text shown for an attribute: its value, empty when it is absent.

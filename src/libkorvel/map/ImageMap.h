@@ -20,7 +20,7 @@ constexpr int kMaxPolygonVertices = 32767;
 class ImageMap {
 public:
     ImageMap() = default;
-    // A copy has the areas and the name; observers stay with the original.
+    // A copy has the areas and the name; observers stay with the map they watch.
     ImageMap(const ImageMap& other);
     ImageMap& operator=(const ImageMap& other);
 

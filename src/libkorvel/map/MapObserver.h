@@ -15,3 +15,16 @@ public:
     // Every area was replaced at once.
     virtual void mapReset(const ImageMap& map) = 0;
 };
+
+// An observer that needs only to know that the map changed, not how.
+class MapChangeObserver : public MapObserver {
+protected:
+    virtual void mapChanged() = 0;
+
+private:
+    void areaInserted(const ImageMap&, int) override { mapChanged(); }
+    void areaRemoved(const ImageMap&, int, const Area&) override { mapChanged(); }
+    void areaChanged(const ImageMap&, int, const Area&) override { mapChanged(); }
+    void areaMoved(const ImageMap&, int, int) override { mapChanged(); }
+    void mapReset(const ImageMap&) override { mapChanged(); }
+};

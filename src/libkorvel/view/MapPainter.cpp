@@ -4,6 +4,8 @@
 #include "map/AreaGeometry.h"
 #include "map/AreaIndex.h"
 #include "map/ImageMap.h"
+#include "preview/AreaReach.h"
+#include "preview/BrowserLayout.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -100,6 +102,15 @@ QRect areaDrawingBounds(const Area& area, const ZoomMapping& zoom)
         .adjusted(-kHandleReach, -kHandleReach, kHandleReach, kHandleReach);
 }
 
+QRect browserAreaBounds(const BrowserLayout& layout, int index, const ZoomMapping& zoom)
+{
+    const QRect pixels = layout.bounds[size_t(index)];
+    if (pixels.isEmpty())
+        return QRect();
+    return spanning(screenPixel(zoom, pixels.left(), pixels.top()), screenPixel(zoom, pixels.right(), pixels.bottom()))
+        .adjusted(-1, -1, 1, 1);
+}
+
 QRect closingMarkBounds(QPoint centre)
 {
     return squareAround(centre);
@@ -150,7 +161,9 @@ void MapPainter::paint(QPainter& painter, const QRegion& exposed, const MapScene
             drawArea(painter, area, scene);
     }
     const Area* selected = scene.map.find(scene.state.selected);
-    if (selected && exposed.intersects(areaDrawingBounds(*selected, scene.zoom))) {
+    if (scene.preview) {
+        paintPreview(painter, exposed, *scene.preview, scene.zoom);
+    } else if (selected && exposed.intersects(areaDrawingBounds(*selected, scene.zoom))) {
         painter.setPen(m_selected);
         drawHandles(painter, *selected, scene.zoom);
     }
@@ -280,4 +293,54 @@ void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapp
         --count;
     for (size_t i = 0; i < count; ++i)
         handleAt(vertexPixel(zoom, vertices[i]));
+}
+
+void MapPainter::paintPreview(QPainter& painter, const QRegion& exposed, const PreviewLook& look, const ZoomMapping& zoom)
+{
+    const BrowserLayout& layout = look.layout;
+    if (look.reach) {
+        painter.setPen(QPen(QColor(kUnreachedColour), 1));
+        painter.setBrush(QBrush(QColor(kUnreachedColour), Qt::BDiagPattern));
+        const std::vector<AreaReach>& reach = *look.reach;
+        for (int i = 0; i < int(reach.size()); ++i)
+            if (reach[size_t(i)] == AreaReach::Hidden && exposed.intersects(browserAreaBounds(layout, i, zoom)))
+                drawBrowserArea(painter, layout, i, zoom);
+    }
+    if (look.followed >= 0 && exposed.intersects(browserAreaBounds(layout, look.followed, zoom))) {
+        painter.setPen(QPen(QColor(kFollowedColour), 1));
+        painter.setBrush(QColor::fromRgba(kFollowedFill));
+        drawBrowserArea(painter, layout, look.followed, zoom);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+// The shape as a browser reads it, through the centres of the pixels at its corners.
+void MapPainter::drawBrowserArea(QPainter& painter, const BrowserLayout& layout, int index, const ZoomMapping& zoom)
+{
+    const BrowserArea& area = layout.areas[size_t(index)];
+    const std::vector<double>& n = area.numbers;
+    switch (area.shape) {
+    case BrowserArea::Shape::Rectangle:
+        drawOutline(painter, screenPixel(zoom, std::min(n[0], n[2]), std::min(n[1], n[3])),
+            screenPixel(zoom, std::max(n[0], n[2]), std::max(n[1], n[3])));
+        break;
+    case BrowserArea::Shape::Circle:
+        drawEllipseWithin(
+            painter, screenPixel(zoom, n[0] - n[2], n[1] - n[2]), screenPixel(zoom, n[0] + n[2], n[1] + n[2]));
+        break;
+    case BrowserArea::Shape::Polygon: {
+        m_points.clear();
+        for (size_t i = 0; i + 1 < n.size(); i += 2)
+            addPoint(screenPixel(zoom, n[i], n[i + 1]));
+        painter.drawPolygon(m_points.data(), int(m_points.size()), Qt::OddEvenFill);
+        break;
+    }
+    case BrowserArea::Shape::Default: {
+        const QSize picture = layout.picture;
+        drawOutline(painter, screenPixel(zoom, 0, 0), screenPixel(zoom, picture.width() - 1, picture.height() - 1));
+        break;
+    }
+    case BrowserArea::Shape::Nothing:
+        break;
+    }
 }

@@ -18,7 +18,8 @@ WindowLayout layOutWindow(const LayoutInput& in)
     // In 64 bits, so that no size, however odd, overflows.
     const int64_t neededWidth = int64_t { in.border } + in.canvas.width();
     const int64_t neededHeight = int64_t { in.border } + in.canvas.height();
-    int64_t width = in.window.width();
+    const int panelWidth = std::clamp(in.panelWidth, 0, std::max(in.window.width(), 0));
+    int64_t width = int64_t { in.window.width() } - panelWidth;
     int64_t height = int64_t { in.window.height() } - in.viewportTop - in.statusBarHeight;
     bool horizontal = neededWidth > width;
     if (horizontal)
@@ -38,5 +39,10 @@ WindowLayout layOutWindow(const LayoutInput& in)
     const bool room = layout.viewport.width() > 1 && layout.viewport.height() > 1;
     layout.horizontalBar = room && horizontal;
     layout.verticalBar = room && vertical;
+    if (panelWidth > 0) {
+        const int left = in.window.width() - panelWidth;
+        const int top = left >= in.controlsRight ? in.panelTop : in.viewportTop;
+        layout.panel = QRect(left, top, panelWidth, std::max(in.window.height() - top - in.statusBarHeight, 0));
+    }
     return layout;
 }

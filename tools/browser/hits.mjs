@@ -8,7 +8,7 @@
 //   npm install
 //   node hits.mjs [--browser chromium|firefox] [--mouse] [--cases FILE] [--random COUNT]
 //                 [--seed N] [--far-circles] > chromium.grids
-//   ../../build/tests/browser/browser_hits chromium.grids
+//   ../../build/tools/browser/browser_hits chromium.grids
 // browser_hits recomputes every grid with Korvel's browser rules and lists the pixels
 // where they disagree.
 //
