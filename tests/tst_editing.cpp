@@ -201,8 +201,6 @@ void CornerRows()
     Row("not below three", triangle, "ctrlclick 50,10", "P1 10,10 50,10 30,40 10,10* | resize_corner");
     Row("ctrl elsewhere: a press", triangle, "ctrlpress 30,20; move 35,20; release",
         "P1 15,10 55,10 35,40 15,10* | arrow");
-    Row("ctrl on a box's corner: a press", "box 10,10,100,50; select b1", "ctrlpress 110,60; move 120,70; release",
-        "B1 rect 10,10 110x60* | resize_corner");
 }
 
 void TraceRows()
