@@ -60,8 +60,11 @@ CanvasView::CanvasView(MapEditor& editor, QWidget* parent)
 
     m_editor.addMapObserver(this);
     connect(&m_editor, &MapEditor::stateChanged, this, &CanvasView::showState);
-    connect(&m_picture, &ZoomedPicture::copyMade, this, [this](const ZoomMapping& zoom) {
-        if (zoom == m_zoom)
+    // A level without a copy of its own is drawn from the smallest larger copy, so a copy of
+    // any level may change what a reduced view shows: all of it is drawn again, or parts
+    // repainted later would differ in shade from the rest.
+    connect(&m_picture, &ZoomedPicture::copyMade, this, [this] {
+        if (m_zoom.denominator() != 1)
             viewport()->update();
     });
     m_shownLook = overlayLook(m_editor.map(), m_editor.state(), m_zoom);
