@@ -11,6 +11,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -257,19 +258,41 @@ void MapPainter::addPoint(QPoint point)
         m_points.push_back(point);
 }
 
+namespace {
+
+// The pixels of the line from a to b, each step one pixel along the longer axis.
+void appendLinePixels(std::vector<QPoint>& pixels, QPoint a, QPoint b)
+{
+    const int dx = b.x() - a.x(), dy = b.y() - a.y();
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    for (int i = 1; i <= steps; ++i)
+        pixels.emplace_back(a.x() + int(std::nearbyint(double(dx) * i / steps)),
+            a.y() + int(std::nearbyint(double(dy) * i / steps)));
+}
+
+} // namespace
+
 void MapPainter::drawTraceOutline(QPainter& painter, const std::vector<Vertex>& outline, const ZoomMapping& zoom)
 {
+    // Drawn pixel by pixel: a line that a repainted part cuts comes out a pixel aside, and its
+    // shadow would then show where the rest of the outline has none.
     m_points.clear();
-    for (const Vertex v : outline)
-        addPoint(vertexPixel(zoom, v));
+    if (outline.empty())
+        return;
+    QPoint last = vertexPixel(zoom, outline.front());
+    m_points.push_back(last);
+    for (const Vertex v : outline) {
+        const QPoint next = vertexPixel(zoom, v);
+        appendLinePixels(m_points, last, next);
+        last = next;
+    }
     const int count = static_cast<int>(m_points.size());
-    // A dashed line would be drawn with its dashes shifted where a repainted part cuts it.
     painter.setPen(m_traceShadow);
     painter.translate(1, 1);
-    painter.drawPolyline(m_points.data(), count);
+    painter.drawPoints(m_points.data(), count);
     painter.translate(-1, -1);
     painter.setPen(m_trace);
-    painter.drawPolyline(m_points.data(), count);
+    painter.drawPoints(m_points.data(), count);
 }
 
 void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapping& zoom)
@@ -298,6 +321,9 @@ void MapPainter::drawHandles(QPainter& painter, const Area& area, const ZoomMapp
 void MapPainter::paintPreview(QPainter& painter, const QRegion& exposed, const PreviewLook& look, const ZoomMapping& zoom)
 {
     const BrowserLayout& layout = look.layout;
+    // Browsers take clicks only on the picture, and the bounds repainted for an area end there.
+    painter.save();
+    painter.setClipRect(QRect(QPoint(), zoom.screenSize(layout.picture)), Qt::IntersectClip);
     if (look.reach) {
         painter.setPen(QPen(QColor(kUnreachedColour), 1));
         painter.setBrush(QBrush(QColor(kUnreachedColour), Qt::BDiagPattern));
@@ -311,7 +337,7 @@ void MapPainter::paintPreview(QPainter& painter, const QRegion& exposed, const P
         painter.setBrush(QColor::fromRgba(kFollowedFill));
         drawBrowserArea(painter, layout, look.followed, zoom);
     }
-    painter.setBrush(Qt::NoBrush);
+    painter.restore();
 }
 
 // The shape as a browser reads it, through the centres of the pixels at its corners.
