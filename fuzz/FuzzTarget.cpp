@@ -105,7 +105,11 @@ bool sameNearly(const QImage& a, const QImage& b, QRgb text)
             const QRgb inA = a.pixel(x, y), inB = b.pixel(x, y);
             if (nearShade(inA, inB) || (foundNearby(b, x, y, inA) && foundNearby(a, x, y, inB)))
                 continue;
+            // Where lines of two areas cross or run side by side, which one is drawn on top
+            // depends on where a repaint cut them.
             const bool lineInA = isOverlayColour(inA, text), lineInB = isOverlayColour(inB, text);
+            if (lineInA && lineInB)
+                continue;
             if (lineInA != lineInB && (lineInA ? foundNearby(b, x, y, inA) : foundNearby(a, x, y, inB)))
                 continue;
             return false;
