@@ -95,9 +95,18 @@ bool isOverlayColour(QRgb colour, QRgb text)
         || colour == kTraceShadowColour;
 }
 
+bool lineNearby(const QImage& in, int x, int y, QRgb text)
+{
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            if (in.valid(x + dx, y + dy) && isOverlayColour(in.pixel(x + dx, y + dy), text))
+                return true;
+    return false;
+}
+
 // Whether the two differ only where a line came out a pixel or two aside: each differing
 // pixel's colours show up near it in the other image, or, over a smoothly reduced picture
-// whose pixels are all shades of their own, the line's colour does.
+// whose pixels are all shades of their own, a line shows up near a line.
 bool sameNearly(const QImage& a, const QImage& b, QRgb text)
 {
     for (int y = 0; y < a.height(); ++y)
@@ -106,11 +115,11 @@ bool sameNearly(const QImage& a, const QImage& b, QRgb text)
             if (nearShade(inA, inB) || (foundNearby(b, x, y, inA) && foundNearby(a, x, y, inB)))
                 continue;
             // Where lines of two areas cross or run side by side, which one is drawn on top
-            // depends on where a repaint cut them.
+            // depends on where a repaint cut them: a line pixel in one image needs a line
+            // pixel of any colour near it in the other.
             const bool lineInA = isOverlayColour(inA, text), lineInB = isOverlayColour(inB, text);
-            if (lineInA && lineInB)
-                continue;
-            if (lineInA != lineInB && (lineInA ? foundNearby(b, x, y, inA) : foundNearby(a, x, y, inB)))
+            if ((!lineInA || lineNearby(b, x, y, text)) && (!lineInB || lineNearby(a, x, y, text))
+                && (lineInA || lineInB))
                 continue;
             return false;
         }
