@@ -1,90 +1,78 @@
-// The largest map Korvel holds (32,766 boxes and 32,766 polygons, with texts) in the real
-// main window, offscreen: milliseconds for a press that selects, a move of a drag, Generate
-// and Copy, and the process's peak memory. The last line ends with the slowest median.
-#include "canvas/CanvasWidget.h"
-#include "mainwindow/MainForm.h"
-#include "outputwindow/GenerateDialog.h"
-#include "support/LargestMap.h"
+// The largest map Korvel holds (32,766 boxes and 32,766 polygons, with texts) in the real main
+// window, offscreen: milliseconds for a press that selects, a move of a drag, Generate and
+// Copy, and the process's peak memory. The last line ends with the slowest median.
+#include "dialogs/OutputWindow.h"
+#include "support/DragTiming.h"
+#include "support/Measuring.h"
+#include "view/CanvasView.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-void Send(QWidget* canvas, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
+void send(QWidget* viewport, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
 {
-    QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &event);
-    QApplication::processEvents();
-}
-
-// The largest the process has been, from the kernel's own count.
-double PeakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
-    return 0;
+    sendMouse(viewport, type, at, buttons);
+    QApplication::processEvents(); // the repaint
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreenPlatform();
     QApplication app(argc, argv);
-    MainForm form;
-    form.resize(1299, 980);
-    form.show();
+    QTemporaryDir dir;
     QImage picture(6000, 5000, QImage::Format_RGB32);
     picture.fill(QColor(200, 200, 180));
-    CanvasWidget* canvas = form.Controls().InnerPict;
-    canvas->SetPicture(picture);
-    canvas->setEnabled(true);
-    const ImagemapDocument map = LargestMap();
-    form.Session().Apply([&map](Editor& e) { e.map = map; });
-    form.Form_Resize();
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    MainWindow window;
+    window.resize(1299, 980);
+    window.show();
+    if (!picture.save(path) || !openAndWait(window, path))
+        return 1;
+    window.editor().replaceMap(largestMap());
     QApplication::processEvents();
+    QWidget* viewport = window.controls().canvas->viewport();
 
-    // Presses on box 1 and box 2 by turns: each selects, which redraws every polygon.
+    // Presses on the first and the second box by turns: each selects, which repaints both.
     int turn = 0;
-    const double press = MedianMilliseconds(21, [&] {
+    const double press = medianMilliseconds(21, [&] {
         const QPointF at = ++turn % 2 ? QPointF(5, 5) : QPointF(35, 5);
-        Send(canvas, QEvent::MouseMove, at, Qt::NoButton);
-        Send(canvas, QEvent::MouseButtonPress, at, Qt::LeftButton);
-        Send(canvas, QEvent::MouseButtonRelease, at, Qt::NoButton);
+        send(viewport, QEvent::MouseMove, at, Qt::NoButton);
+        send(viewport, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        send(viewport, QEvent::MouseButtonRelease, at, Qt::NoButton);
     });
-    Send(canvas, QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton);
+    send(viewport, QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton);
     int step = 0;
-    const double drag = MedianMilliseconds(101, [&] {
+    const double drag = medianMilliseconds(101, [&] {
         ++step;
-        Send(canvas, QEvent::MouseMove, QPointF(5 + step % 40, 5 + step % 30), Qt::LeftButton);
+        send(viewport, QEvent::MouseMove, QPointF(5 + step % 40, 5 + step % 30), Qt::LeftButton);
     });
-    Send(canvas, QEvent::MouseButtonRelease, QPointF(5, 5), Qt::NoButton);
-    const double generate = MedianMilliseconds(5, [&] {
-        form.Output().Unload(); // each time a fresh window, so the text does not pile up
-        form.generateButton_Click();
+    send(viewport, QEvent::MouseButtonRelease, QPointF(5, 5), Qt::NoButton);
+    const double generate = medianMilliseconds(5, [&] {
+        window.output().discard(); // a fresh window each time, so that the text does not pile up
+        window.generate();
     });
-    const double copy = MedianMilliseconds(5, [&] { form.Output().Dialog()->CopyButton_Click(); });
-    const qsizetype copied = QGuiApplication::clipboard()->text().size();
+    const double copy = medianMilliseconds(5, [&] { window.output().window()->copyButton()->click(); });
 
-    std::printf("map: %d boxes and %d polygons of 8 vertices, with texts; %lld characters of HTML\n",
-        form.editor().map.boxCount, form.editor().map.polyCount, static_cast<long long>(copied));
+    const ImageMap& map = window.editor().map();
+    std::printf("map: %d boxes and %d polygons of 8 vertices, with texts; %lld characters of HTML\n", map.boxCount(),
+        map.polygonCount(), static_cast<long long>(QGuiApplication::clipboard()->text().size()));
     std::printf("press that selects: median %8.2f ms\n", press);
     std::printf("move of a drag:     median %8.2f ms\n", drag);
     std::printf("Generate:           median %8.2f ms\n", generate);
     std::printf("Copy:               median %8.2f ms\n", copy);
-    std::printf("peak memory: %.0f MB\n", PeakMegabytes());
+    std::printf("peak memory: %.0f MB\n", memoryMegabytes("VmHWM"));
     std::printf("slowest median, ms: %.2f\n", std::max({ press, drag, generate, copy }));
     return 0;
 }

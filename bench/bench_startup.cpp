@@ -1,20 +1,17 @@
-// Time from start to the first painted window, and with a picture given on the command line
-// to the picture on screen. Run it under a real display (e.g. xvfb-run) to include the window
-// system.
-//
+// Time from start to the first painted window, and with a picture to open to the picture on
+// screen. Run it under a display (e.g. xvfb-run) to include the window system.
 //   bench_startup          an empty window, then a 12000 x 9000 JPEG made in a temporary folder
 //   bench_startup IMAGE    the given picture
-//
 // Each figure comes from a fresh process (this program run again with --measure), so that no
 // library or plugin is loaded before the clock starts.
-#include "canvas/CanvasWidget.h"
-#include "mainwindow/MainForm.h"
-#include "picture/PictureLoader.h"
+#include "pictures/PictureLoader.h"
+#include "support/Measuring.h"
 #include "support/PictureCorpus.h"
+#include "view/CanvasView.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPaintEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,8 +21,8 @@
 
 namespace {
 
-// Reports the first paint of a widget that happens once a condition holds, after that paint
-// and the rest of the window's have finished.
+// Reports, once a condition holds, the first paint of a widget after it and the rest of the
+// window's painting have finished.
 class FirstPaint : public QObject {
 public:
     FirstPaint(QWidget* widget, std::function<bool()> ready, std::function<void()> done)
@@ -51,45 +48,31 @@ private:
     bool m_reported = false;
 };
 
-double MillisecondsSince(const QElapsedTimer& timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
 // One start of the program's window, timed from the start of this process.
-int Measure(int argc, char* argv[], const QElapsedTimer& sinceStart)
+int measure(int argc, char* argv[], const QElapsedTimer& sinceStart)
 {
     QApplication app(argc, argv);
-    AllowLargePictures();
+    allowLargePictures();
     const QString image = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    MainForm form;
-    bool windowPainted = false;
-    bool pictureShown = image.isEmpty();
-    const auto finishWhenDone = [&] {
-        if (windowPainted && pictureShown)
+    MainWindow window;
+    int waiting = image.isEmpty() ? 1 : 2;
+    const auto report = [&](const char* what) {
+        std::printf("  %-21s %7.1f ms after start\n", what, sinceStart.nsecsElapsed() / 1e6);
+        if (--waiting == 0)
             QApplication::quit();
     };
-    FirstPaint window(
-        &form, [] { return true; },
-        [&] {
-            std::printf("  first painted window: %7.1f ms after start\n", MillisecondsSince(sinceStart));
-            windowPainted = true;
-            finishWhenDone();
-        });
-    FirstPaint picture(
-        form.Controls().InnerPict, [&] { return form.Controls().InnerPict->HasPicture(); },
-        [&] {
-            std::printf("  picture shown:        %7.1f ms after start\n", MillisecondsSince(sinceStart));
-            pictureShown = true;
-            finishWhenDone();
-        });
-    form.show();
+    FirstPaint painted(
+        &window, [] { return true; }, [&] { report("first painted window:"); });
+    CanvasView* canvas = window.controls().canvas;
+    FirstPaint shown(
+        canvas->viewport(), [canvas] { return canvas->hasPicture(); }, [&] { report("picture shown:"); });
+    window.show();
     if (!image.isEmpty())
-        form.OpenImage(image);
+        window.openFile(image);
     return QApplication::exec();
 }
 
-int RunMeasure(const QString& title, const QStringList& arguments)
+int runMeasure(const QString& title, const QStringList& arguments)
 {
     std::printf("%s\n", qPrintable(title));
     std::fflush(stdout);
@@ -110,15 +93,15 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     if (argc > 1 && qstrcmp(argv[1], "--measure") == 0)
-        return Measure(argc, argv, sinceStart);
+        return measure(argc, argv, sinceStart);
 
     QCoreApplication app(argc, argv);
     if (argc > 1)
-        return RunMeasure(QStringLiteral("Window with %1:").arg(QString::fromLocal8Bit(argv[1])),
+        return runMeasure(QStringLiteral("Window with %1:").arg(QString::fromLocal8Bit(argv[1])),
             { QString::fromLocal8Bit(argv[1]) });
     QTemporaryDir dir;
-    const QString large = WriteFile(dir.filePath(QStringLiteral("large.jpg")), LargePicture(12000, 9000, "jpg"));
-    int status = RunMeasure(QStringLiteral("Empty window:"), {});
-    status |= RunMeasure(QStringLiteral("Window with a 12000 x 9000 JPEG:"), { large });
+    const QString large = WriteFile(dir.filePath(QStringLiteral("large.jpg")), largePicture(12000, 9000, "jpg"));
+    int status = runMeasure(QStringLiteral("Empty window:"), {});
+    status |= runMeasure(QStringLiteral("Window with a 12000 x 9000 JPEG:"), { large });
     return status;
 }

@@ -7,8 +7,8 @@
 // shortest sequence of events it can find that still fails, then exits 1. The last line is
 // a one-line summary.
 #include "FuzzTarget.h"
-#include "mainwindow/MainForm.h"
-#include "picture/PictureLoader.h"
+#include "pictures/PictureLoader.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,7 +25,7 @@ struct Options {
     uint64_t seed = 1;
 };
 
-Options ReadOptions(const QStringList& arguments)
+Options readOptions(const QStringList& arguments)
 {
     Options options;
     for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
@@ -58,19 +58,19 @@ private:
 };
 
 // Plays events on a fresh window; the first fault's text, or empty.
-QString Replay(const std::vector<FuzzEvent>& events, const QTemporaryDir& folder)
+QString replay(const std::vector<FuzzEvent>& events, const QTemporaryDir& folder)
 {
     FuzzTarget target(folder);
     for (const FuzzEvent& event : events) {
-        target.Play(event);
-        if (QString fault = target.Check(); !fault.isEmpty())
+        target.play(event);
+        if (QString fault = target.check(); !fault.isEmpty())
             return fault;
     }
-    return target.CheckUndoAllTheWayBack();
+    return target.checkUndoAllTheWayBack();
 }
 
 // Leaves out ever smaller stretches of the sequence while it still fails.
-std::vector<FuzzEvent> Shorten(std::vector<FuzzEvent> events, const QTemporaryDir& folder)
+std::vector<FuzzEvent> shorten(std::vector<FuzzEvent> events, const QTemporaryDir& folder)
 {
     QElapsedTimer budget;
     budget.start();
@@ -78,7 +78,7 @@ std::vector<FuzzEvent> Shorten(std::vector<FuzzEvent> events, const QTemporaryDi
         for (size_t start = 0; start + chunk <= events.size() && budget.elapsed() < 120000;) {
             std::vector<FuzzEvent> shorter(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(start));
             shorter.insert(shorter.end(), events.begin() + static_cast<std::ptrdiff_t>(start + chunk), events.end());
-            if (!Replay(shorter, folder).isEmpty())
+            if (!replay(shorter, folder).isEmpty())
                 events = std::move(shorter);
             else
                 start += chunk;
@@ -87,23 +87,23 @@ std::vector<FuzzEvent> Shorten(std::vector<FuzzEvent> events, const QTemporaryDi
     return events;
 }
 
-int Fail(const Options& options, const QString& fault, std::vector<FuzzEvent> events, const QTemporaryDir& folder,
+int fail(const Options& options, const QString& fault, std::vector<FuzzEvent> events, const QTemporaryDir& folder,
     long long checks, qint64 milliseconds)
 {
     std::printf("FAULT after %zu events (seed %llu): %s\n", events.size(),
         static_cast<unsigned long long>(options.seed), qPrintable(fault));
-    const std::vector<FuzzEvent> shortest = Shorten(std::move(events), folder);
+    const std::vector<FuzzEvent> shortest = shorten(std::move(events), folder);
     std::printf("shortest sequence that still fails (%zu events), with: %s\n", shortest.size(),
-        qPrintable(Replay(shortest, folder)));
+        qPrintable(replay(shortest, folder)));
     for (const FuzzEvent& event : shortest)
-        std::printf("  %s\n", qPrintable(event.Describe()));
+        std::printf("  %s\n", qPrintable(event.describe()));
     std::printf("fuzz_editor: seed %llu, %zu events, %lld checks, 1 fault, %.1f s\n",
         static_cast<unsigned long long>(options.seed), shortest.size(), checks, milliseconds / 1000.0);
     return 1;
 }
 
 // Qt's warnings (a platform without window raising, say) would drown the report.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
@@ -116,9 +116,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    qInstallMessageHandler(QuietMessages);
-    AllowLargePictures();
-    const Options options = ReadOptions(QCoreApplication::arguments());
+    qInstallMessageHandler(quietMessages);
+    allowLargePictures();
+    const Options options = readOptions(QCoreApplication::arguments());
     QTemporaryDir folder;
     ModalCloser closer;
     QElapsedTimer clock;
@@ -135,18 +135,18 @@ int main(int argc, char* argv[])
             played.clear();
             target = std::make_unique<FuzzTarget>(folder);
         }
-        const FuzzEvent event = maker.Next(target->Form());
+        const FuzzEvent event = maker.next(target->window());
         played.push_back(event);
-        target->Play(event);
-        QString fault = target->Check();
+        target->play(event);
+        QString fault = target->check();
         ++checks;
-        if (fault.isEmpty() && target->HistoryMoved()) {
-            fault = target->CheckUndoAllTheWayBack();
+        if (fault.isEmpty() && target->historyMoved()) {
+            fault = target->checkUndoAllTheWayBack();
             ++checks;
         }
         if (!fault.isEmpty()) {
             target.reset();
-            return Fail(options, fault, std::move(played), folder, checks, clock.elapsed());
+            return fail(options, fault, std::move(played), folder, checks, clock.elapsed());
         }
     }
     std::printf("fuzz_editor: seed %llu, %lld events, %lld checks, 0 faults, %lld message boxes answered, %.1f s\n",

@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-// Every expected answer here is what Chromium 156 did (tests/browser/hits.mjs records it).
+// Every expected answer here is what Chromium 156 did (tools/browser/hits.mjs records it).
 namespace {
 
 using Shape = BrowserArea::Shape;
@@ -134,20 +134,18 @@ private slots:
         QTest::addColumn<QStringList>("areas");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<int>("expected");
-        const QStringList overlap { "rect|5,5,25,25", "circle|25,25,10" };
-        QTest::newRow("first in map order") << overlap << QPoint(25, 25) << 0;
+        const auto row = [](const char* name, const char* areas, QPoint point, int expected) {
+            QTest::newRow(name) << QString(areas).split(' ') << point << expected;
+        };
+        row("first in map order", "rect|5,5,25,25 circle|25,25,10", { 25, 25 }, 0);
         // The first default area takes only what no other area takes, wherever it stands.
-        const QStringList defaultFirst { "default|-", "rect|5,5,20,20" };
-        QTest::newRow("default first, inside the rectangle") << defaultFirst << QPoint(5, 5) << 1;
-        QTest::newRow("default first, elsewhere") << defaultFirst << QPoint(21, 5) << 0;
+        row("default first, inside the rectangle", "default|- rect|5,5,20,20", { 5, 5 }, 1);
+        row("default first, elsewhere", "default|- rect|5,5,20,20", { 21, 5 }, 0);
         // A second default area covers the picture in its place in the order.
-        const QStringList twoDefaults { "default|-", "rect|5,5,20,20", "default|-", "rect|25,5,40,20" };
-        QTest::newRow("second default hides what follows") << twoDefaults << QPoint(30, 10) << 2;
-        QTest::newRow("second default under earlier areas") << twoDefaults << QPoint(10, 10) << 1;
-        QTest::newRow("an empty area hides nothing")
-            << QStringList { "rect|5,5,5,5", "rect|0,0,9,9" } << QPoint(5, 5) << 1;
+        row("second default hides what follows", "default|- rect|5,5,20,20 default|- rect|25,5,40,20", { 30, 10 }, 2);
+        row("second default under earlier areas", "default|- rect|5,5,20,20 default|- rect|25,5,40,20", { 10, 10 }, 1);
+        row("an empty area hides nothing", "rect|5,5,5,5 rect|0,0,9,9", { 5, 5 }, 1);
     }
-
     void picking()
     {
         QFETCH(QStringList, areas);

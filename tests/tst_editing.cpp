@@ -1,13 +1,12 @@
-#include "editing/AreaLifecycle.h"
-#include "editing/HitTest.h"
-#include "editing/PropertiesPanel.h"
-#include "support/EditorHarness.h"
+#include "editor/EditorInvariants.h"
+#include "editor/HitTest.h"
+#include "support/EditorScript.h"
 
 #include <QtTest>
 
 namespace {
 
-// A script row: the scene, what the user does, the map and tool afterwards, the pointer
+// A script row: the scene, what the user does, the map and mode afterwards, the pointer
 // shape (0: not looked at) and the panel as "href|alt", " off" when disabled (null: not looked at).
 void Row(const char* name, const char* scene, const char* actions, const char* expected, int pointer = 0,
     const char* panel = nullptr)
@@ -51,8 +50,8 @@ void MouseRows()
     Row("vertex 1 and its copy", triangle, "press 10,10; move 5,7", "P1 5,7 50,10 30,40 5,7* | resize_corner", 15);
     Row("vertex 2 off the picture", triangle, "press 50,10; move 30,40; move -70,-9",
         "P1 10,10 -70,-9 30,40 10,10* | resize_corner");
-    Row("open polygon: last pairs with first", "open 10,10 50,10 30,40; select p1", "press 30,40; move 31,41",
-        "P1 31,41 50,10 31,41* | resize_corner");
+    Row("open polygon: its last corner moves alone", "open 10,10 50,10 30,40; select p1", "press 30,40; move 31,41",
+        "P1 10,10 50,10 31,41* | resize_corner");
 
     // Moves, one step per event, off the picture and back, stopped as a whole at the 16-bit ends.
     Row("box move, two steps", "box 10,10,40,40", "press 20,20; move 25,18; move 25,30", "B1 rect 15,20 40x40* | move",
@@ -62,7 +61,7 @@ void MouseRows()
     Row("polygon move", triangle, "press 30,20; move 20,30; release", "P1 0,20 40,20 20,50 0,20* | arrow", 1);
     Row("press inside the handles moves", rect, "press 60,30; move 61,31; release", "B1 rect 11,11 100x50* | arrow");
     Row("box stops at the range end", "box 0,0,10,10", "press 5,5; move 100000,5; release",
-        "B1 rect 32762,0 10x10* | arrow");
+        "B1 rect 32767,0 10x10* | arrow");
     Row("polygon stops at the range end", "polygon 10,10 50,10 30,40", "press 30,20; move 90000,-90000; release",
         "P1 32727,-32768 32767,-32768 32747,-32738 32727,-32768* | arrow");
 
@@ -124,8 +123,16 @@ void KeyRows()
     Row("Delete a box", box, "key Delete", "P1 100,100 120,100 110,120 100,100 | arrow", 0, "| off");
     Row("Backspace a polygon", polygon, "key Backspace", "B1 rect 10,10 20x20 | arrow");
     Row("Shift and Alt change nothing", box, "key shift+alt+Delete", "P1 100,100 120,100 110,120 100,100 | arrow");
-    Row("C without Ctrl does nothing", box, "key C; key V",
-        "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | arrow");
+    Row("C without Ctrl arms the circle tool, copies nothing", box, "key C; key V",
+        "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | circle", 2);
+    Row("R, Shift+P, T: the last one armed", box, "key R; key shift+P; key T",
+        "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | trace", 2);
+    Row("Ctrl+R arms nothing", box, "key ctrl+R", "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | arrow");
+    Row("Escape disarms", box, "key R; key Escape", "B1 rect 10,10 20x20* | P1 100,100 120,100 110,120 100,100 | arrow",
+        1);
+    // Escape ends the polygon being built as it is: the polygon tool then starts another.
+    Row("Escape while building", "", "tool poly; click 10,10; click 50,10; click 30,40; key Escape; key P; click 90,90",
+        "P1 10,10 50,10 30,40 | P2 90,90 building | poly");
     Row("copy, delete, paste: back 10 right and down", box, "key ctrl+C; key Delete; key ctrl+V",
         "B1 rect 20,20 20x20* | P1 100,100 120,100 110,120 100,100 | arrow");
     Row("cut and paste a polygon", polygon, "key ctrl+X; key ctrl+V",
@@ -158,6 +165,57 @@ void KeyRows()
         "B1 rect 20,20 20x20* | arrow");
 }
 
+void CornerRows()
+{
+    // A double-click on an edge of the selected polygon puts a corner there, armed for dragging.
+    const char* triangle = "polygon 10,10 50,10 30,40; select p1";
+    Row("first edge", triangle, "dclick 30,11", "P1 10,10 30,11 50,10 30,40 10,10* | resize_corner", 15);
+    Row("closing edge", triangle, "dclick 20,25", "P1 10,10 50,10 30,40 20,25 10,10* | resize_corner");
+    Row("3 outside the edge", triangle, "dclick 30,7", "P1 10,10 30,7 50,10 30,40 10,10* | resize_corner");
+    Row("4 outside: nothing selected", triangle, "dclick 30,6", "P1 10,10 50,10 30,40 10,10 | arrow");
+    Row("open polygon: the edge drawn back", "open 10,10 50,10 30,40; select p1", "dclick 20,25",
+        "P1 10,10 50,10 30,40 20,25* | resize_corner");
+    Row("being built: no edge back", "tool poly; click 10,10; click 50,10; click 30,40; tool arrow; select p1",
+        "dclick 22,25", "P1 10,10 50,10 30,40* building | arrow");
+    Row("on a handle: a click", triangle, "dclick 50,11", "P1 10,10 50,10 30,40 10,10* | resize_corner");
+    Row("the nearest of two edges", "polygon 10,10 60,10 60,14 10,14; select p1", "dclick 30,13",
+        "P1 10,10 60,10 60,14 30,13 10,14 10,10* | resize_corner");
+    Row("held, it drags the corner", triangle, "click 30,11; dpress 30,11; move 30,0; release",
+        "P1 10,10 30,0 50,10 30,40 10,10* | resize_corner");
+    Row("then dragged", triangle, "dclick 30,11; press 30,11; move 28,2; release",
+        "P1 10,10 28,2 50,10 30,40 10,10* | resize_corner");
+    Row("a box: a click", "box 10,10,40,40; select b1", "dclick 30,30", "B1 rect 10,10 40x40* | arrow");
+    // The whole double-click is one step, and the first click's jitter is taken back.
+    Row("added, undone", triangle, "dclick 30,11; key ctrl+Z", "P1 10,10 50,10 30,40 10,10* | arrow");
+    Row("jitter", triangle, "press 30,11; move 31,12; release; dpress 31,12; release",
+        "P1 10,10 31,12 50,10 30,40 10,10* | resize_corner");
+    Row("jitter, undone", triangle, "press 30,11; move 31,12; release; dpress 31,12; release; key ctrl+Z",
+        "P1 10,10 50,10 30,40 10,10* | arrow");
+
+    // Ctrl+click on a corner's handle takes the corner away; three stay.
+    const char* square = "polygon 10,10 50,10 50,50 10,50; select p1";
+    Row("ctrl+click a corner", square, "ctrlclick 51,9", "P1 10,10 50,50 10,50 10,10* | arrow", 1);
+    Row("the first corner and its copy", square, "ctrlclick 10,10", "P1 50,10 50,50 10,50 50,10* | arrow");
+    Row("removed, undone: back under the pointer", square, "ctrlclick 50,10; key ctrl+Z",
+        "P1 10,10 50,10 50,50 10,50 10,10* | resize_corner");
+    Row("not below three", triangle, "ctrlclick 50,10", "P1 10,10 50,10 30,40 10,10* | resize_corner");
+    Row("ctrl elsewhere: a press", triangle, "ctrlpress 30,20; move 35,20; release",
+        "P1 15,10 55,10 35,40 15,10* | arrow");
+}
+
+void TraceRows()
+{
+    // The trace tool outlines the region under a click: one step, selected, the arrow again.
+    const char* picture = "picture 20,20,40,30; polygon 0,0 9,0 0,9; tool trace";
+    Row("within 1.5 pixels", picture, "move 30,30; click 30,30",
+        "P1 0,0 9,0 0,9 0,0 | P2 20,20 59,21 58,49 20,48 20,20* | arrow", 1, "|");
+    Row("exact at deviation 0", picture, "wheel 0,-3; click 30,30",
+        "P1 0,0 9,0 0,9 0,0 | P2 20,20 59,20 59,49 20,49 20,20* | arrow");
+    Row("the hole in the light is covered", picture, "wheel 0,-3; click 5,400",
+        "P1 0,0 9,0 0,9 0,0 | P2 0,0 639,0 639,479 0,479 0,0* | arrow");
+    Row("undone", picture, "click 30,30; key ctrl+Z", "P1 0,0 9,0 0,9 0,0 | arrow");
+}
+
 void DuplicateRows()
 {
     Row("box: 10 right and down", "box 100,100,50,30; box 0,0,5,5; select b1; href b", "key ctrl+D",
@@ -178,30 +236,9 @@ void DuplicateRows()
         "B5 rect 70,60 10x10 | B6 rect 50,40 10x10* | arrow"); // 60 + 20 is not below 80
 }
 
-// Three boxes and three polygons, each with texts naming it and a place 10 times its number.
-void ThreeOfEach(Editor& e)
-{
-    for (int i = 1; i <= 3; ++i) {
-        const QString n = QString::number(i);
-        AddTestBox(e.map, 10.f * i, 10, 5, 5, i == 2 ? kCircleShape : kRectangleShape, "b" + n, "B" + n);
-        AddTestPolygon(e.map, { { int16_t(10 * i), 50 }, { int16_t(10 * i + 5), 50 }, { int16_t(10 * i), 55 } }, true,
-            "p" + n, "P" + n);
-    }
-}
-
-// The texts of every element of one kind, slot 0 and the spare included.
-QString Texts(const ImagemapDocument& map, bool boxes)
-{
-    QStringList texts;
-    for (size_t i = 0; i < (boxes ? map.boxes.size() : map.polygons.size()); ++i)
-        texts << (boxes ? map.boxes[i].url + map.boxes[i].alt : map.polygons[i].url + map.polygons[i].alt);
-    return texts.join(QLatin1Char(' '));
-}
-
 } // namespace
 
-// Editing by mouse and keyboard: whole gestures played against the editor, what they hit,
-// and what deleting and pasting leave in the area lists.
+// Editing by mouse and keyboard: whole gestures played against the editor, and what they hit.
 class EditingTest : public QObject {
     Q_OBJECT
 private slots:
@@ -213,6 +250,8 @@ private slots:
         QTest::addColumn<QString>("panel");
         MouseRows();
         KeyRows();
+        CornerRows();
+        TraceRows();
         DuplicateRows();
     }
 
@@ -221,14 +260,14 @@ private slots:
         QFETCH(QString, script);
         QFETCH(int, pointer);
         QFETCH(QString, panel);
-        EditorHarness h;
-        QVERIFY(h.Play(script));
-        QTEST(Describe(h.editor()), "expected");
+        EditorScript s;
+        QVERIFY(s.play(script));
+        QTEST(describe(s.editor), "expected");
         if (pointer != 0)
-            QCOMPARE(int(h.view.mousePointer), pointer);
+            QCOMPARE(cursorCode(s.editor.state().cursor), pointer);
         if (!panel.isNull())
-            QCOMPARE(h.view.hrefText + "|" + h.view.altText + (h.view.panelEnabled ? "" : " off"), panel);
-        QCOMPARE(EditorInvariantViolations(h.editor()), QStringList());
+            QCOMPARE(describePanel(s.editor), panel);
+        QCOMPARE(editorProblems(s.editor), QStringList());
     }
 
     void hover_data()
@@ -236,40 +275,42 @@ private slots:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("pointer");
-        QTest::addColumn<int>("corner");
-        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("handle");
         const char* rect = "box 10,10,100,50; select b1; ";
-        auto row = [](const char* name, const QString& moves, const char* mode, int pointer, int corner, int side) {
-            QTest::newRow(name) << moves << QString(mode) << pointer << corner << side;
+        auto row = [](const char* name, const QString& moves, const char* mode, int pointer, const char* handle) {
+            QTest::newRow(name) << moves << QString(mode) << pointer << QString(handle);
         };
-        row("corner 4, on the right side too", rect + QString("move 110,60"), "resize_corner", 8, 4, 2);
-        row("left side", rect + QString("move 12,30"), "resize_side", 9, 0, 1);
-        row("corner 1 beats sides 1 and 3", rect + QString("move 12,12"), "resize_corner", 8, 1, 1);
-        row("corner zone reaches 3 past the corner", rect + QString("move 7,7"), "resize_corner", 8, 1, 0);
-        row("4 off is nothing", rect + QString("move 6,10"), "arrow", 1, 0, 0);
-        row("bottom side", rect + QString("move 60,58"), "resize_side", 7, 0, 4);
-        row("off the handles again", rect + QString("move 60,58; move 60,30"), "arrow", 1, 0, 0);
-        row("a side has no reach past its ends", rect + QString("move 113,62"), "resize_corner", 8, 4, 0);
-        row("past a side's end", rect + QString("move 7,64"), "arrow", 1, 0, 0);
-        row("small box: corner order decides", "box 10,10,4,4; select b1; move 12,12", "resize_corner", 8, 1, 1);
-        row("polygon vertex", "polygon 10,10 50,10 30,40; select p1; move 52,12", "resize_corner", 15, 2, 0);
+        row("corner 4 before the right side", rect + QString("move 110,60"), "resize_corner", 8, "corner 4");
+        row("left side", rect + QString("move 12,30"), "resize_side", 9, "side 1");
+        row("corner 1 beats sides 1 and 3", rect + QString("move 12,12"), "resize_corner", 8, "corner 1");
+        row("corner zone reaches 3 past the corner", rect + QString("move 7,7"), "resize_corner", 8, "corner 1");
+        row("4 off is nothing", rect + QString("move 6,10"), "arrow", 1, "");
+        row("bottom side", rect + QString("move 60,58"), "resize_side", 7, "side 4");
+        row("off the handles again", rect + QString("move 60,58; move 60,30"), "arrow", 1, "");
+        row("a side has no reach past its ends", rect + QString("move 113,62"), "resize_corner", 8, "corner 4");
+        row("past a side's end", rect + QString("move 7,64"), "arrow", 1, "");
+        row("small box: corner order decides", "box 10,10,4,4; select b1; move 12,12", "resize_corner", 8, "corner 1");
+        row("polygon vertex", "polygon 10,10 50,10 30,40; select p1; move 52,12", "resize_corner", 15, "vertex 2");
         row("two vertices in reach: the lower number", "polygon 10,10 14,10 30,40; select p1; move 12,10",
-            "resize_corner", 15, 1, 0);
-        row("nothing selected: nothing changes", "box 10,10,100,50; move 10,10", "arrow", 1, 0, 0);
+            "resize_corner", 15, "vertex 1");
+        row("nothing selected: nothing changes", "box 10,10,100,50; move 10,10", "arrow", 1, "");
         row("held button: the mode stays", rect + QString("move 110,60; press 110,60; move 60,30"), "resize_corner", 8,
-            4, 2);
-        row("drawing tools do not hover", rect + QString("tool rect; move 10,10"), "rect", 2, 0, 0);
+            "corner 4");
+        row("drawing tools do not hover", rect + QString("tool rect; move 10,10"), "rect", 2, "");
     }
 
     void hover()
     {
         QFETCH(QString, moves);
-        EditorHarness h;
-        QVERIFY(h.Play(moves));
-        QTEST(ToolModeName(h.state().toolMode), "mode");
-        QTEST(int(h.view.mousePointer), "pointer");
-        QTEST(int(h.state().hoverCorner), "corner");
-        QTEST(int(h.state().hoverSide), "side");
+        EditorScript s;
+        QVERIFY(s.play(moves));
+        const EditorState& state = s.editor.state();
+        const Handle handle = state.gesture.kind == Gesture::Kind::Resize ? state.gesture.handle : state.hover;
+        const char* kinds[] = { "", "corner", "side", "vertex" };
+        const int number = handle.kind == Handle::Kind::Vertex ? handle.number + 1 : handle.number;
+        QTEST(describe(s.editor).section(" | ", -1), "mode");
+        QTEST(cursorCode(state.cursor), "pointer");
+        QTEST(handle.isNone() ? QString() : QStringLiteral("%1 %2").arg(kinds[int(handle.kind)]).arg(number), "handle");
     }
 
     // The closing marker shows exactly when a click would close the polygon.
@@ -291,181 +332,130 @@ private slots:
         QFETCH(QString, clicks);
         QFETCH(QPoint, pointer);
         QFETCH(bool, closes);
-        EditorHarness h;
+        EditorScript s;
         const QString at = QStringLiteral("%1,%2").arg(pointer.x()).arg(pointer.y());
-        QVERIFY(h.Play("tool poly; " + clicks + "; move " + at));
-        QCOMPARE(CanClosePolygon(h.editor()), closes);
-        QCOMPARE(h.view.polyShapeVisible, closes);
-        if (closes)
-            QCOMPARE(QRectF(h.view.polyShape[0], h.view.polyShape[1], h.view.polyShape[2], h.view.polyShape[3]),
-                QRectF(7, 7, 6, 6));
-        // The rubber line from the last vertex to the pointer lies on top of the overlay.
-        const PolygonArea& polygon = h.map().polygon(1);
-        const RecordingView::Segment rubber = h.view.segments.back();
-        QCOMPARE(QPointF(rubber.x1, rubber.y1), QPointF(polygon.vertexX.back(), polygon.vertexY.back()));
-        QCOMPARE(QPointF(rubber.x2, rubber.y2), QPointF(pointer));
-        QVERIFY(h.Play("click " + at));
-        QVERIFY(!h.view.polyShapeVisible);
+        QVERIFY(s.play("tool poly; " + clicks + "; move " + at));
+        QCOMPARE(s.editor.state().closingMarker, closes);
+        QVERIFY(s.editor.state().rubberLine);
+        QVERIFY(s.play("click " + at));
+        QVERIFY(!s.editor.state().closingMarker);
+        QCOMPARE(s.editor.state().building == 0, closes);
     }
 
-    void statusBarShowsThePointer()
+    // A polygon keeps between three corners and kMaxPolygonVertices stored vertices.
+    void cornerLimits()
     {
-        EditorHarness h;
-        QVERIFY(h.Play("move 0,0"));
-        QCOMPARE(h.view.statusText, QStringLiteral("0,0"));
-        QVERIFY(h.Play("box 10,10,20,20; press 15,15; move -3,17; release"));
-        QCOMPARE(h.view.statusText, QStringLiteral("-3,17")); // kept after the pointer left
-    }
-
-    void pressOnEmptyCanvasTakesTheHandlesAway()
-    {
-        EditorHarness h;
-        QVERIFY(h.Play("polygon 0,0 100,0 100,100; press 90,10; release"));
-        const int refreshes = h.view.refreshCount;
-        QVERIFY(h.Play("press 300,300; release"));
-        QVERIFY(h.view.refreshCount > refreshes);
+        EditorScript s;
+        std::vector<Vertex> full(size_t(kMaxPolygonVertices), Vertex { 10, 60 });
+        full[0] = full.back() = { 10, 10 };
+        full[1] = { 60, 10 };
+        full[2] = { 60, 60 };
+        s.editor.apply([&](Editing& e) { selectArea(e, e.map.append(Area::polygon(full))); });
+        const auto count = [&s] { return s.editor.selectedArea()->vertices().size(); };
+        QVERIFY(s.play("dclick 35,10"));
+        QCOMPARE(count(), size_t(kMaxPolygonVertices));
+        QCOMPARE(s.notices.size(), 1);
+        QVERIFY(s.play("ctrlclick 60,10; dclick 35,35"));
+        QCOMPARE(count(), size_t(kMaxPolygonVertices));
+        QCOMPARE(s.editor.undoStack().count(), 2);
+        QVERIFY(s.play("polygon 0,0 9,0 0,9; select p2; ctrlclick 9,0"));
+        QCOMPARE(s.notices.size(), 2);
     }
 
     void nothingSelectedDoesNothing()
     {
         for (const char* key : { "Delete", "ctrl+C", "ctrl+X", "ctrl+D", "Left", "Down", "ctrl+V" }) {
-            EditorHarness h;
-            QVERIFY(h.Play("box 10,10,20,20; polygon 100,100 120,100 110,120"));
-            const Editor before = h.editor();
-            const int refreshes = h.view.refreshCount;
-            QVERIFY(h.Play(QStringLiteral("key ") + key)); // the clipboard is empty too
-            QVERIFY2(h.editor() == before, key);
-            QCOMPARE(h.view.refreshCount, refreshes); // not even a redraw
+            EditorScript s;
+            QVERIFY(s.play("box 10,10,20,20; polygon 100,100 120,100 110,120"));
+            const ImageMap before = s.editor.map();
+            QVERIFY(s.play(QStringLiteral("key ") + key)); // the clipboard is empty too
+            QVERIFY2(s.editor.map() == before, key);
+            QCOMPARE(s.editor.undoStack().count(), 0);
         }
     }
 
     void areaUnderPointer_data()
     {
         QTest::addColumn<QString>("scene");
+        QTest::addColumn<QPoint>("at");
         QTest::addColumn<QString>("hit"); // b2, p1 or "" for nothing
-        const char* box = "box 10,20,30,40; move ";
-        const char* concave = "polygon 0,0 100,0 100,100 50,20 0,100; move ";
-        const char* crossed = "polygon 0,0 100,0 100,100 0,100 0,40 140,40 140,60 0,60; move ";
-        auto row = [](const char* name, const QString& scene, const char* hit) {
-            QTest::newRow(name) << scene << QString(hit);
+        const char* box = "box 10,20,30,40";
+        const char* concave = "polygon 0,0 100,0 100,100 50,20 0,100";
+        const char* crossed = "polygon 0,0 100,0 100,100 0,100 0,40 140,40 140,60 0,60";
+        auto row = [](const char* name, const char* scene, QPoint at, const char* hit) {
+            QTest::newRow(name) << QString(scene) << at << QString(hit);
         };
-        row("box: left edge inclusive", box + QString("10,20"), "b1");
-        row("box: right edge inclusive", box + QString("40,60"), "b1");
-        row("box: one past the right edge", box + QString("41,30"), "");
-        row("box: one above", box + QString("20,19"), "");
-        row("circle: hit in its box's corner", "circle 0,0,40,40; move 1,1", "b1");
-        row("overlapping boxes: the later one", "box 0,0,50,50; box 20,20,50,50; move 30,30", "b2");
-        row("a box before a later polygon", "box 0,0,50,50; polygon 0,0 100,0 100,100 0,100; move 30,30", "b1");
-        row("overlapping polygons: the later one", "polygon 0,0 100,0 100,100; polygon 0,0 100,0 100,100; move 90,10",
+        row("box: left edge inclusive", box, { 10, 20 }, "b1");
+        row("box: right edge inclusive", box, { 40, 60 }, "b1");
+        row("box: one past the right edge", box, { 41, 30 }, "");
+        row("box: one above", box, { 20, 19 }, "");
+        row("circle: hit in its box's corner", "circle 0,0,40,40", { 1, 1 }, "b1");
+        row("overlapping boxes: the later one", "box 0,0,50,50; box 20,20,50,50", { 30, 30 }, "b2");
+        row("a box before a later polygon", "box 0,0,50,50; polygon 0,0 100,0 100,100 0,100", { 30, 30 }, "b1");
+        row("overlapping polygons: the later one", "polygon 0,0 100,0 100,100; polygon 0,0 100,0 100,100", { 90, 10 },
             "p2");
-        row("two vertices are never hit", "open 0,0 100,100; move 50,50", "");
-        row("open polygon of three: tested as closed", "open 0,0 100,0 100,100; move 90,10", "p1");
-        row("concave: inside the notch is outside", concave + QString("50,60"), "");
-        row("concave: in an arm", concave + QString("90,60"), "p1");
-        row("self-intersecting: the doubly covered middle is outside", crossed + QString("50,50"), "");
-        row("self-intersecting: singly covered", crossed + QString("120,50"), "p1");
+        row("two vertices are never hit", "open 0,0 100,100", { 50, 50 }, "");
+        row("open polygon of three: tested as closed", "open 0,0 100,0 100,100", { 90, 10 }, "p1");
+        row("concave: inside the notch is outside", concave, { 50, 60 }, "");
+        row("concave: in an arm", concave, { 90, 60 }, "p1");
+        row("self-intersecting: the doubly covered middle is outside", crossed, { 50, 50 }, "");
+        row("self-intersecting: singly covered", crossed, { 120, 50 }, "p1");
+        row("far from every area", "box 0,0,10,10; polygon 0,0 100,0 100,100", { 5000, 5000 }, "");
     }
 
     void areaUnderPointer()
     {
         QFETCH(QString, scene);
-        EditorHarness h;
-        QVERIFY(h.Play(scene));
-        const AreaRef found = FindAreaUnderMouse(h.editor());
-        const QString name = found.kind == AreaKind::None
-            ? QString()
-            : (found.kind == AreaKind::Box ? QStringLiteral("b") : QStringLiteral("p")) + QString::number(found.index);
+        QFETCH(QPoint, at);
+        EditorScript s;
+        QVERIFY(s.play(scene));
+        const AreaId id = ::areaUnderPointer(s.editor.map(), s.editor.index(), at.x(), at.y());
+        QString name;
+        int boxes = 0, polygons = 0;
+        for (const Area& area : s.editor.map().areas()) {
+            area.isBox() ? ++boxes : ++polygons;
+            if (area.id() == id)
+                name = area.isBox() ? QStringLiteral("b%1").arg(boxes) : QStringLiteral("p%1").arg(polygons);
+        }
         QTEST(name, "hit");
     }
 
     void pointInPolygon_data()
     {
         QTest::addColumn<QList<int>>("xy"); // x1, y1, x2, y2, ... (closed: the first repeated at the end)
-        QTest::addColumn<float>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<int>("inside");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<bool>("inside");
         const QList<int> square { 0, 0, 10, 0, 10, 10, 0, 10, 0, 0 };
         // On the boundary the crossing rule decides: right and top edges count, left and bottom do not.
-        QTest::newRow("on the top-left vertex") << square << 0.f << 0 << 0;
-        QTest::newRow("on the left edge") << square << 0.f << 5 << 0;
-        QTest::newRow("on the right edge") << square << 10.f << 5 << 1;
-        QTest::newRow("on the top edge") << square << 5.f << 0 << 1;
-        QTest::newRow("on the bottom edge") << square << 5.f << 10 << 0;
-        QTest::newRow("x keeps its fraction: just inside") << square << 9.75f << 5 << 1;
-        QTest::newRow("x keeps its fraction: just outside") << square << -0.25f << 5 << 0;
+        QTest::newRow("on the top-left vertex") << square << 0. << 0. << false;
+        QTest::newRow("on the left edge") << square << 0. << 5. << false;
+        QTest::newRow("on the right edge") << square << 10. << 5. << true;
+        QTest::newRow("on the top edge") << square << 5. << 0. << true;
+        QTest::newRow("on the bottom edge") << square << 5. << 10. << false;
+        QTest::newRow("x keeps its fraction: just inside") << square << 9.75 << 5. << true;
+        QTest::newRow("x keeps its fraction: just outside") << square << -0.25 << 5. << false;
         // Products of 17-bit differences need 34 bits; an overflow would flip these.
         const QList<int> huge { -32768, -32768, 32767, -32768, 32767, 32767, -32768, 32767 };
-        QTest::newRow("16-bit extremes: centre") << huge << 0.f << 0 << 1;
-        QTest::newRow("16-bit extremes: near a corner") << huge << 32766.5f << 32766 << 1;
+        QTest::newRow("16-bit extremes: centre") << huge << 0. << 0. << true;
+        QTest::newRow("16-bit extremes: near a corner") << huge << 32766.5 << 32766. << true;
         // A sliver across the whole range, half a pixel wide at x = 0: only x's fraction tells.
         const QList<int> sliver { -32768, -32768, 32767, 32767, 32767, 32766 };
-        QTest::newRow("sliver: inside by a quarter pixel") << sliver << 0.25f << 0 << 1;
-        QTest::newRow("sliver: outside by a quarter pixel") << sliver << 0.75f << 0 << 0;
+        QTest::newRow("sliver: inside by a quarter pixel") << sliver << 0.25 << 0. << true;
+        QTest::newRow("sliver: outside by a quarter pixel") << sliver << 0.75 << 0. << false;
     }
 
     void pointInPolygon()
     {
         QFETCH(QList<int>, xy);
-        QFETCH(float, x);
-        QFETCH(int, y);
-        PolygonArea polygon;
-        polygon.vertexCount = int16_t(xy.size() / 2);
-        ResizeVertexArrays(polygon, polygon.vertexCount);
-        for (int k = 0; k < polygon.vertexCount; ++k) {
-            polygon.vertexX[size_t(k) + 1] = int16_t(xy[2 * k]);
-            polygon.vertexY[size_t(k) + 1] = int16_t(xy[2 * k + 1]);
-        }
-        QTEST(int(PointInPolygon(polygon, x, int16_t(y))), "inside");
-    }
-
-    void deleteArea_data()
-    {
-        QTest::addColumn<bool>("box");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("left"); // slot 0, the areas, the spare keeping the last area's texts
-        QTest::newRow("first box") << true << 1 << " b2B2 b3B3 b3B3";
-        QTest::newRow("middle box") << true << 2 << " b1B1 b3B3 b3B3";
-        QTest::newRow("last box") << true << 3 << " b1B1 b2B2 b3B3";
-        QTest::newRow("first polygon") << false << 1 << " p2P2 p3P3 p3P3";
-        QTest::newRow("middle polygon") << false << 2 << " p1P1 p3P3 p3P3";
-        QTest::newRow("last polygon") << false << 3 << " p1P1 p2P2 p3P3";
-    }
-
-    void deleteArea()
-    {
-        QFETCH(bool, box);
-        QFETCH(int, index);
-        EditorHarness h;
-        h.Build(ThreeOfEach);
-        h.Build([&](Editor& e) {
-            box ? SelectTestBox(e, int16_t(index)) : SelectTestPolygon(e, int16_t(index));
-            ShowAreaProperties(e, h.view, int16_t(index), box);
-        });
-        const QString otherKind = Texts(h.map(), !box);
-        h.Build([&](Editor& e) { DeleteArea(e, h.view, int16_t(index), box ? AreaKind::Box : AreaKind::Polygon); });
-
-        QTEST(Texts(h.map(), box), "left");
-        QCOMPARE(Texts(h.map(), !box), otherKind);
-        // The areas behind move down with their place and shape.
-        for (int16_t i = 1; i <= 2; ++i) {
-            const int n = (box ? h.map().box(i).url : h.map().polygon(i).url).mid(1).toInt();
-            QCOMPARE(box ? h.map().box(i).Left : float(h.map().polygon(i).vertexX[1]), 10.f * n);
-            QCOMPARE(box && h.map().box(i).Shape == kCircleShape, box && n == 2);
-        }
-        QCOMPARE(h.state().selBox + h.state().selPoly, 0);
-        QCOMPARE(h.view.hrefText + h.view.altText + (h.view.panelEnabled ? "on" : ""), QString());
-        QCOMPARE(EditorInvariantViolations(h.editor()), QStringList()); // every box grey, the spare unloaded
-    }
-
-    // Pasting with nothing selected turns the hidden slot grey, or the next box drawn,
-    // which starts from the slot's outline, would show magenta while being stretched.
-    void pasteWithNothingSelectedLeavesTheSlotGrey()
-    {
-        EditorHarness h;
-        QVERIFY(h.Play("box 7,17,30,40; select b1; key ctrl+C; key Delete; key ctrl+V"));
-        QCOMPARE(h.map().boxes[0].BorderColor, NormalColour);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        std::vector<Vertex> vertices;
+        for (int k = 0; k + 1 < xy.size(); k += 2)
+            vertices.push_back({ int16_t(xy[k]), int16_t(xy[k + 1]) });
+        QTEST(::pointInPolygon(vertices, x, y), "inside");
     }
 };
 
-QTEST_GUILESS_MAIN(EditingTest)
+QTEST_MAIN(EditingTest)
 #include "tst_editing.moc"

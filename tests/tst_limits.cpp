@@ -1,69 +1,72 @@
-#include "mainwindow/MainForm.h"
-#include "outputwindow/GenerateDialog.h"
-#include "support/EditorHarness.h"
-#include "support/LargestMap.h"
-#include "support/PictureWait.h"
+#include "dialogs/OutputWindow.h"
+#include "editor/EditorInvariants.h"
+#include "support/EditorScript.h"
+#include "support/WindowWaits.h"
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
-// The ends of what a map can hold: full lists, full polygons, and texts of any size and kind.
+// The ends of what a map holds: full lists, a full polygon, and texts of any size and script.
 class LimitsTest : public QObject {
     Q_OBJECT
 private slots:
+    // A full list takes no more areas of its kind, says so in the status bar, and leaves no step.
     void fullListsRefuseMore_data()
     {
         QTest::addColumn<QString>("gesture");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("says");
-        const int box = int(AreaKind::Box), polygon = int(AreaKind::Polygon);
-        const char* boxes = "32766 rectangles and circles";
-        QTest::newRow("drawing a rectangle") << "tool rect; press 10,10; move 20,20; release" << box << boxes;
-        QTest::newRow("drawing a circle") << "tool circle; press 10,10; move 20,20; release" << box << boxes;
-        QTest::newRow("pasting a box") << "press 1,1; release; key ctrl+C; key ctrl+V" << box << boxes;
-        QTest::newRow("duplicating a box") << "press 1,1; release; key ctrl+D" << box << boxes;
-        QTest::newRow("starting a polygon") << "tool poly; click 10,10; click 20,20" << polygon << "32766 polygons";
-        QTest::newRow("duplicating a polygon") << "select p1; key ctrl+D" << polygon << "32766 polygons";
+        QTest::addColumn<QString>("notice");
+        const QString boxes = "This map already holds 32766 rectangles and circles, the most it can hold.";
+        const QString polygons = "This map already holds 32766 polygons, the most it can hold.";
+        QTest::newRow("drawing a rectangle") << "tool rect; press 10,10; move 20,20; release" << boxes;
+        QTest::newRow("drawing a circle") << "tool circle; press 10,10; move 20,20; release" << boxes;
+        QTest::newRow("pasting a box") << "select b1; key ctrl+C; key ctrl+V" << boxes;
+        QTest::newRow("duplicating a box") << "select b1; key ctrl+D" << boxes;
+        QTest::newRow("starting a polygon") << "tool poly; click 10,10; click 20,20" << polygons + '|' + polygons;
+        QTest::newRow("pasting a polygon") << "select p1; key ctrl+C; key ctrl+V" << polygons;
     }
-
     void fullListsRefuseMore()
     {
         QFETCH(QString, gesture);
-        QFETCH(int, kind);
-        QFETCH(QString, says);
-        static const ImagemapDocument full = LargestMap();
-        EditorHarness h;
-        h.Build([](Editor& e) { e.map = full; });
-        QVERIFY(h.Play(gesture));
-        QCOMPARE(h.map().boxCount, kMaxAreasPerKind);
-        QCOMPARE(h.map().polyCount, kMaxAreasPerKind);
-        QVERIFY(h.view.notices.contains(AreaLimitMessage(AreaKind(kind))));
-        QVERIFY(AreaLimitMessage(AreaKind(kind)).contains(says));
-        QCOMPARE(EditorInvariantViolations(h.editor()), QStringList());
-        QVERIFY(h.Play("tool rect; key Delete")); // the next area after one goes is fine again
+        EditorScript s;
+        s.editor.apply([](Editing& e) {
+            std::vector<Area> areas(kMaxAreasPerKind, Area::rectangle({ 0, 0, 5, 5 }));
+            areas.resize(2 * kMaxAreasPerKind, Area::polygon({ { 0, 0 }, { 9, 0 }, { 0, 9 }, { 0, 0 } }));
+            e.map.reset(std::move(areas));
+        });
+        QVERIFY(s.play(gesture));
+        QCOMPARE(s.editor.map().boxCount(), kMaxAreasPerKind);
+        QCOMPARE(s.editor.map().polygonCount(), kMaxAreasPerKind);
+        QTEST(s.notices.join('|'), "notice");
+        QCOMPARE(s.editor.undoStack().count(), 0);
+        QCOMPARE(editorProblems(s.editor), QStringList());
     }
 
+    // Neither another corner nor the closing copy of the first fits.
     void aFullPolygonTakesNoMorePoints()
     {
-        EditorHarness h;
-        QVERIFY(h.Play("tool poly; click 10,10"));
-        h.Build([](Editor& e) {
-            PolygonArea& polygon = e.map.polygon(1);
-            polygon.vertexCount = kMaxPolygonVertices;
-            ResizeVertexArrays(polygon, polygon.vertexCount);
-            for (size_t k = 2; k < polygon.vertexX.size(); ++k)
-                polygon.vertexX[k] = polygon.vertexY[k] = static_cast<int16_t>(k % 1000 + 100);
+        EditorScript s;
+        QVERIFY(s.play("tool poly; click 10,10"));
+        s.editor.apply([](Editing& e) {
+            Area polygon = *e.map.find(e.state.building);
+            std::vector<Vertex> vertices(kMaxPolygonVertices, Vertex { 10, 10 });
+            for (size_t k = 1; k < vertices.size(); ++k)
+                vertices[k] = { int16_t(k % 1000 + 100), int16_t(k / 1000 + 100) };
+            polygon.setVertices(std::move(vertices));
+            e.map.replace(polygon);
         });
-        QVERIFY(h.Play("click 500,500; click 10,10")); // neither a new point nor the closing copy fits
-        QCOMPARE(h.map().polygon(1).vertexCount, kMaxPolygonVertices);
-        QCOMPARE(h.state().buildingPoly, int16_t(1));
-        QVERIFY(h.view.notices.contains(VertexLimitMessage()));
-        QCOMPARE(EditorInvariantViolations(h.editor()), QStringList());
+        QVERIFY(s.play("click 500,400; click 10,10"));
+        QCOMPARE(s.editor.map().at(0).vertices().size(), size_t(kMaxPolygonVertices));
+        QVERIFY(s.editor.state().building != 0);
+        QCOMPARE(s.notices, QStringList(2, "This polygon already has 32767 points, the most it can hold."));
+        QCOMPARE(editorProblems(s.editor), QStringList());
     }
 
-    // The texts go into the HTML unescaped and unchanged, and from there to the clipboard.
+    // Texts pasted into the boxes go into the HTML unescaped and unchanged, and from there to
+    // the clipboard.
     void anyTextReachesTheClipboardExactly_data()
     {
         QTest::addColumn<QString>("text");
@@ -72,24 +75,26 @@ private slots:
         QTest::newRow("right-to-left") << QStringLiteral("שלום عربي");
         QTest::newRow("combining marks") << QStringLiteral("e\u0301 a\u0308\u0323");
         QTest::newRow("a megabyte") << QString(1 << 20, QLatin1Char('m'));
-        QTest::newRow("NUL and line breaks") << QStringLiteral("a") + QChar(0) + QStringLiteral("b\r\nc");
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
     }
-
     void anyTextReachesTheClipboardExactly()
     {
         QFETCH(QString, text);
         QTemporaryDir folder;
-        QImage picture(100, 100, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        QVERIFY(picture.save(folder.filePath("p.png")));
-        MainForm form;
-        QVERIFY(OpenPictureAndWait(form, folder.filePath("p.png")));
-        form.Session().Apply([&text](Editor& e) {
-            AddTestPolygon(e.map, { { 1, 2 }, { 3, 4 } }, false, text, text + "2");
+        MainWindow window;
+        QVERIFY(openPictureAndWait(window, writePicture(folder.filePath("p.png"), { 100, 100 })));
+        window.editor().apply([](Editing& e) {
+            const AreaId id = e.map.append(Area::polygon({ { 1, 2 }, { 3, 4 } }));
+            selectArea(e, id);
+            showProperties(e, *e.map.find(id));
         });
-        form.Controls().MapNameText->setText(text);
-        form.generateButton_Click();
-        form.Output().Dialog()->CopyButton_Click();
+        const WindowControls& c = window.controls();
+        for (QLineEdit* box : { c.mapNameBox, c.hrefBox, c.altBox }) {
+            QGuiApplication::clipboard()->setText(box == c.altBox ? text + '2' : text);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        }
+        c.generateButton->click();
+        window.output().window()->copyButton()->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
             "<map name=\"" + text + "\">\r\n<area href=\"" + text + "\" alt=\"" + text + "2"
                 + "\" coords=\"1,2,3,4\" shape=\"poly\">\r\n</map>");

@@ -1,6 +1,6 @@
 #include "support/PictureCorpus.h"
 
-#include "picture/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -18,25 +18,6 @@ QByteArray Number(quint32 value, int size, bool bigEndian = false)
     for (int i = 0; i < size; ++i)
         bytes += char(value >> (8 * (bigEndian ? size - 1 - i : i)));
     return bytes;
-}
-
-quint32 Crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char byte : bytes) {
-        crc ^= uchar(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
-    }
-    return ~crc;
-}
-
-// The header chunk's checksum is made anew, so only the claim is wrong.
-QByteArray PngClaiming(int width, int height)
-{
-    QByteArray png = Encoded(Noise(16, 16), "png");
-    png.replace(16, 8, Number(width, 4, true) + Number(height, 4, true));
-    return png.replace(29, 4, Number(Crc32(png.mid(12, 17)), 4, true));
 }
 
 // The size is in the screen and in the frame behind the screen's table of 128 colours.
@@ -120,17 +101,6 @@ QByteArray Encoded(const QImage& image, const char* format, bool progressive)
     return buffer.data();
 }
 
-QByteArray LargePicture(int width, int height, const char* format)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb(x * 255 / width, y * 255 / height, (x ^ y) & 255);
-    }
-    return Encoded(photo, format);
-}
-
 // With 128 colours every LZW code is one byte, as long as a clear code comes often enough to
 // keep the code table from growing to nine bits.
 QByteArray HandMadeGif(int width, int height, int frames)
@@ -170,8 +140,7 @@ QList<CorpusPicture> HostileCorpus()
     p3.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
     // GIF and JPEG keep their sides in 16 bits, so 65535 is the most they can claim.
     const QString tooLarge(" is %1 × %1 pixels (%2 megapixels); Korvel opens pictures up to 200 megapixels.");
-    const QString at65000 = tooLarge.arg(65000).arg(4225), at65535 = tooLarge.arg(65535).arg("4294.9"),
-                  at100000 = tooLarge.arg(100000).arg(10000);
+    const QString at65000 = tooLarge.arg(65000).arg(4225), at65535 = tooLarge.arg(65535).arg("4294.9");
     const QSize whole(320, 240);
     QList<CorpusPicture> corpus {
         Refused("zero bytes", "empty.jpg", {}, ": the file is empty."),
@@ -213,12 +182,8 @@ QList<CorpusPicture> HostileCorpus()
         Opens("JPEG with an ICC profile", "p3.jpg", Encoded(p3, "jpg"), QSize(48, 32)),
         Refused("JPEG claiming 65000", "huge65000.jpg", JpegClaiming(65000, 65000), at65000),
         Refused("GIF claiming 65000", "huge65000.gif", GifClaiming(65000, 65000), at65000),
-        Refused("PNG claiming 65000", "huge65000.png", PngClaiming(65000, 65000), at65000),
         Refused("BMP claiming 65000", "huge65000.bmp", BitmapHeader(65000, 65000), at65000),
-        Refused("JPEG claiming 100000", "huge100000.jpg", JpegClaiming(65535, 65535), at65535),
-        Refused("GIF claiming 100000", "huge100000.gif", GifClaiming(65535, 65535), at65535),
-        Refused("PNG claiming 100000", "huge100000.png", PngClaiming(100000, 100000), at100000),
-        Refused("BMP claiming 100000", "huge100000.bmp", BitmapHeader(100000, 100000), at100000),
+        Refused("JPEG claiming 65535", "huge65535.jpg", JpegClaiming(65535, 65535), at65535),
         // Headers of other shapes (rows stored top-down, a frame behind EXIF), and sides too long.
         Refused("BMP top-down", "top-down.bmp", BitmapHeader(65000, -65000), at65000),
         Refused("JPEG frame behind EXIF", "behind.jpg", WithExifOrientation(JpegClaiming(65535, 8), 1),

@@ -17,8 +17,6 @@ QImage Noise(int width, int height, QImage::Format format = QImage::Format_RGB32
 QByteArray Encoded(const QImage& image, const char* format, bool progressive = false);
 // A GIF of colour bands, drawn anew in each frame; Qt has no GIF writer.
 QByteArray HandMadeGif(int width, int height, int frames);
-// A photo-sized picture (smooth gradients, so it compresses as a photo does), encoded.
-QByteArray LargePicture(int width, int height, const char* format);
 
 struct CorpusPicture {
     enum class Kind {

@@ -2,6 +2,7 @@
 
 #include "html/BrowserNumbers.h"
 #include "html/BrowserShapeHits.h"
+#include "map/AreaGeometry.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,20 +11,6 @@
 namespace {
 
 using Shape = BrowserArea::Shape;
-
-Shape shapeFromKeyword(const std::optional<QString>& keyword)
-{
-    if (!keyword)
-        return Shape::Rectangle;
-    const auto is = [&](QLatin1StringView name) { return keyword->compare(name, Qt::CaseInsensitive) == 0; };
-    if (is(QLatin1StringView("default")))
-        return Shape::Default;
-    if (is(QLatin1StringView("circle")) || is(QLatin1StringView("circ")))
-        return Shape::Circle;
-    if (is(QLatin1StringView("poly")) || is(QLatin1StringView("polygon")))
-        return Shape::Polygon;
-    return Shape::Rectangle;
-}
 
 // How many of the numbers the shape uses; 0 when they are too few to draw it.
 std::size_t numbersUsed(Shape shape, const std::vector<double>& numbers)
@@ -44,17 +31,37 @@ std::size_t numbersUsed(Shape shape, const std::vector<double>& numbers)
 
 } // namespace
 
+Shape browserShapeOf(const std::optional<QString>& keyword)
+{
+    if (!keyword)
+        return Shape::Rectangle;
+    const auto is = [&](QLatin1StringView name) { return keyword->compare(name, Qt::CaseInsensitive) == 0; };
+    if (is(QLatin1StringView("default")))
+        return Shape::Default;
+    if (is(QLatin1StringView("circle")) || is(QLatin1StringView("circ")))
+        return Shape::Circle;
+    if (is(QLatin1StringView("poly")) || is(QLatin1StringView("polygon")))
+        return Shape::Polygon;
+    return Shape::Rectangle;
+}
+
 BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords)
 {
-    BrowserArea area { shapeFromKeyword(shape), {} };
-    if (area.shape == Shape::Default)
-        return area;
-    area.numbers = coords ? parseBrowserNumbers(*coords) : std::vector<double> {};
-    const std::size_t used = numbersUsed(area.shape, area.numbers);
+    const Shape read = browserShapeOf(shape);
+    if (read == Shape::Default || !coords)
+        return browserAreaFrom(read, {});
+    return browserAreaFrom(read, parseBrowserNumbers(*coords));
+}
+
+BrowserArea browserAreaFrom(Shape shape, std::vector<double> numbers)
+{
+    if (shape == Shape::Default)
+        return { shape, {} };
+    const std::size_t used = numbersUsed(shape, numbers);
     if (used == 0)
         return BrowserArea {};
-    area.numbers.resize(used);
-    return area;
+    numbers.resize(used);
+    return { shape, std::move(numbers) };
 }
 
 bool browserAreaContains(const BrowserArea& area, double x, double y)
@@ -87,4 +94,46 @@ int browserAreaAt(const std::vector<BrowserArea>& areasInMapOrder, double x, dou
             return i;
     }
     return firstDefault;
+}
+
+BrowserArea browserAreaOf(const Area& area)
+{
+    std::vector<double> numbers;
+    if (area.keepsPageCoords()) {
+        numbers = area.pageNumbers();
+    } else if (area.shape() != AreaShape::Polygon) {
+        numbers = parseBrowserNumbers(coordsText(area));
+    } else {
+        numbers.reserve(2 * area.vertices().size());
+        for (const Vertex v : area.vertices()) {
+            numbers.push_back(v.x);
+            numbers.push_back(v.y);
+        }
+    }
+    return browserAreaFrom(browserShapeOf(area.attribute(QLatin1String("shape"))), std::move(numbers));
+}
+
+std::optional<BrowserExtent> browserAreaExtent(const BrowserArea& area)
+{
+    const std::vector<double>& n = area.numbers;
+    switch (area.shape) {
+    case Shape::Rectangle:
+        return BrowserExtent { std::min(n[0], n[2]), std::min(n[1], n[3]), std::max(n[0], n[2]), std::max(n[1], n[3]) };
+    case Shape::Circle:
+        return BrowserExtent { n[0] - n[2], n[1] - n[2], n[0] + n[2], n[1] + n[2] };
+    case Shape::Polygon: {
+        BrowserExtent extent { n[0], n[1], n[0], n[1] };
+        for (size_t i = 2; i + 1 < n.size(); i += 2) {
+            extent.left = std::min(extent.left, n[i]);
+            extent.right = std::max(extent.right, n[i]);
+            extent.top = std::min(extent.top, n[i + 1]);
+            extent.bottom = std::max(extent.bottom, n[i + 1]);
+        }
+        return extent;
+    }
+    case Shape::Default:
+    case Shape::Nothing:
+        break;
+    }
+    return std::nullopt;
 }

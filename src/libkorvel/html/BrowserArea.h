@@ -6,6 +6,8 @@
 #include <vector>
 
 // An <area> as a browser sees it: the shape it draws and the numbers that shape uses.
+class Area;
+
 struct BrowserArea {
     enum class Shape {
         Rectangle, // numbers: left, top, right, bottom (either pair may be reversed)
@@ -19,6 +21,10 @@ struct BrowserArea {
     std::vector<double> numbers;
 };
 
+// The shape a browser gives an area for its shape keyword (nullopt: not written), as
+// readBrowserArea below reads it.
+BrowserArea::Shape browserShapeOf(const std::optional<QString>& keyword);
+
 // The area a browser makes of the shape and coords attributes (nullopt: not written).
 // The shape keyword is compared in any ASCII case: "circle" and "circ" are circles, "poly"
 // and "polygon" polygons, "default" the whole picture, and anything else (missing, empty,
@@ -26,6 +32,20 @@ struct BrowserArea {
 // the first four of a rectangle, three of a circle, every whole pair of a polygon. Too few
 // numbers, or a radius of 0 or less, give Nothing.
 BrowserArea readBrowserArea(const std::optional<QString>& shape, const std::optional<QString>& coords);
+
+// The same from the shape and the numbers the coords hold, for callers that have them.
+BrowserArea browserAreaFrom(BrowserArea::Shape shape, std::vector<double> numbers);
+
+// The area as browsers read it from the shape and coords Korvel writes for it: a page's own
+// numbers while they stand, a polygon's vertices, or what the text of a box says.
+BrowserArea browserAreaOf(const Area& area);
+
+// The smallest and largest x and y the numbers of a rectangle, circle or polygon reach;
+// nullopt for Default and Nothing, which have no numbers.
+struct BrowserExtent {
+    double left, top, right, bottom;
+};
+std::optional<BrowserExtent> browserAreaExtent(const BrowserArea& area);
 
 // Whether a browser's hit test of the point (x, y), in picture pixels, lands in the area on
 // its own. A Default area contains every point of the picture.

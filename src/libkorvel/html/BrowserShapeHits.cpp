@@ -19,12 +19,6 @@ double toLayoutStep(double value)
     return std::trunc(std::clamp(value, kSmallestStep, kLargestStep) * kStepsPerPixel) / kStepsPerPixel;
 }
 
-// A coordinate as browsers hit-test it: in layout steps, then in single precision.
-float toShapeCoordinate(double value)
-{
-    return float(toLayoutStep(value));
-}
-
 struct FloatPoint {
     float x;
     float y;
@@ -70,11 +64,16 @@ EdgeMeeting meetEdge(FloatPoint from, FloatPoint to, FloatPoint point)
 
 } // namespace
 
+float browserCoordinate(double value)
+{
+    return float(toLayoutStep(value));
+}
+
 bool rectangleHit(double left, double top, double right, double bottom, double x, double y)
 {
-    const FloatPoint corner { toShapeCoordinate(left), toShapeCoordinate(top) };
-    const FloatPoint opposite { toShapeCoordinate(right), toShapeCoordinate(bottom) };
-    const FloatPoint point { toShapeCoordinate(x), toShapeCoordinate(y) };
+    const FloatPoint corner { browserCoordinate(left), browserCoordinate(top) };
+    const FloatPoint opposite { browserCoordinate(right), browserCoordinate(bottom) };
+    const FloatPoint point { browserCoordinate(x), browserCoordinate(y) };
     const bool noWidth = corner.x == opposite.x;
     const bool noHeight = corner.y == opposite.y;
     if (noWidth && noHeight)
@@ -86,9 +85,9 @@ bool rectangleHit(double left, double top, double right, double bottom, double x
 
 bool circleHit(double centreX, double centreY, double radius, double x, double y)
 {
-    const FloatPoint centre { toShapeCoordinate(centreX), toShapeCoordinate(centreY) };
-    const float r = toShapeCoordinate(radius);
-    const FloatPoint point { toShapeCoordinate(x), toShapeCoordinate(y) };
+    const FloatPoint centre { browserCoordinate(centreX), browserCoordinate(centreY) };
+    const float r = browserCoordinate(radius);
+    const FloatPoint point { browserCoordinate(x), browserCoordinate(y) };
     if (!(r > 0) || !between(centre.x - r, point.x, centre.x + r) || !between(centre.y - r, point.y, centre.y + r))
         return false;
     // Browsers find the rim on the point's row and take a point within 1/4096 pixel of it
@@ -106,9 +105,9 @@ bool polygonHit(const std::vector<double>& corners, double x, double y)
     if (count < 3)
         return false;
     const auto corner = [&](std::size_t i) {
-        return FloatPoint { toShapeCoordinate(corners[2 * i]), toShapeCoordinate(corners[2 * i + 1]) };
+        return FloatPoint { browserCoordinate(corners[2 * i]), browserCoordinate(corners[2 * i + 1]) };
     };
-    const FloatPoint point { toShapeCoordinate(x), toShapeCoordinate(y) };
+    const FloatPoint point { browserCoordinate(x), browserCoordinate(y) };
     bool oddCrossings = false;
     bool oddRunsThrough = false;
     for (std::size_t i = 0; i < count; ++i) {

@@ -5,6 +5,10 @@
 // Which points a browser's hit test puts inside each shape. Browsers hold the shapes in
 // single precision, so every coordinate is rounded to float first.
 
+// A coordinate as browsers hold it: cut towards zero to a whole 1/64 pixel, within the range
+// such steps can count, then in single precision ("2.01" is 2, "9.99" is 9.984375).
+float browserCoordinate(double value);
+
 // The closed box between the corners, whichever way round they are written. A box of no
 // width or no height (but not both) holds just its two end corners; one of neither holds
 // nothing.
